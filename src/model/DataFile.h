@@ -1,0 +1,56 @@
+// Data files: templates, Open with its version and length checks, Save, and whether the
+// document has unsaved changes.
+#pragma once
+
+#include <string>
+
+#include "model/Workspace.h"
+#include "text/Prompter.h"
+
+namespace zx::model {
+
+// Template file names in the Init folder of the program folder.
+std::string newTemplatePath(const Workspace& ws);
+std::string initialTemplatePath(const Workspace& ws);
+
+// Loads a template into the file buffer and the working record (no version or length
+// test). A missing or unreadable file leaves the working record, writes the run-time
+// state into it and makes the file buffer equal to it, silently.
+void loadTemplate(Workspace& ws, const std::string& path);
+
+// A version is recognised when, cut at the first NUL and stripped of trailing spaces, it
+// is "V" followed by three digits.
+bool isRecognisedVersion(std::string_view version);
+// Compatible when the version list pairs "V310" with the data version.
+bool isCompatibleVersion(const VersionList& versions, std::string_view dataVersion);
+// The first software version paired with a data version ("" when none).
+std::string softwareVersionFor(const VersionList& versions, std::string_view dataVersion);
+// The text of the compatibility question for a file of data version `fileVersion`.
+std::string compatibilityQuestion(std::string_view fileVersion, int language);
+
+struct OpenOutcome {
+    enum Kind {
+        Opened,        // the document now holds the file
+        UnknownVersion,
+        Declined,      // incompatible version, the user answered No
+        StartOtherVersion, // incompatible version, the user answered Yes: hand over
+        WrongLength,
+        ReadError,
+    } kind = ReadError;
+    std::string dataVersion; // the file's version text (for StartOtherVersion)
+};
+
+// Open: checks and loads the file, showing the messages of each failure through the
+// prompter. The document changes only when kind is Opened (then currentFileName = path and
+// untitled is cleared). Opening the channel window and the caption are the caller's.
+OpenOutcome openDataFile(Workspace& ws, const std::string& path, text::Prompter& prompter);
+
+// Save to state.currentFileName, never losing the old file: written to a temporary file in
+// the same folder, flushed and renamed over the old one. On failure "file error." is shown,
+// the old file is intact and the document still counts as modified.
+bool saveDataFile(Workspace& ws, text::Prompter& prompter);
+
+// True when the working record differs from the file buffer in the compared parts.
+bool isModified(const Workspace& ws);
+
+} // namespace zx::model
