@@ -1,0 +1,1 @@
+// Placeholder translation unit until the model sources land; removed with them.
