@@ -1,0 +1,39 @@
+// Shared set-up of the editor window tests: one QApplication for the whole test executable
+// (gtest_main owns main(), so it is created on first use), and small helpers to reach
+// controls by their object names.
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace zx::test {
+
+// Creates the application object once; the offscreen platform is chosen when nothing else is.
+inline void ensureApplication() {
+    if (qApp)
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "editors_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// The child control of `window` with the given object name; fails the test when missing.
+template <typename T> T* control(QWidget* window, const char* objectName) {
+    T* found = window->findChild<T*>(QString::fromLatin1(objectName));
+    EXPECT_NE(found, nullptr) << "no control named " << objectName;
+    return found;
+}
+
+inline QString qs(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+} // namespace zx::test
