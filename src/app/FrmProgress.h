@@ -1,0 +1,55 @@
+// The progress window shown while the radio is read or written. It is modal (the user can
+// only wait) but never blocks: the link's answers and timer events keep arriving through
+// the event loop while it is on screen, and the radio controller updates and closes it.
+#pragma once
+
+#include "link/Link.h"
+#include "text/Prompter.h"
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QProgressBar;
+
+namespace zx::app {
+
+class FrmProgress : public QDialog {
+    Q_OBJECT
+public:
+    // `kind` is Read or Write and chooses the caption; `language` is the language index.
+    FrmProgress(link::OperationKind kind, int language, text::Prompter& prompter,
+                QWidget* parent = nullptr);
+
+    // Sets the bar and the percentage label ("42%"). A value outside 0..100 is reported
+    // as the window's own error and leaves the display as it was.
+    void SetProgressValue(int percent);
+    int progressValue() const;
+
+    // The port settings search borrows the caption; endSearch gives the old one back.
+    void beginSearch();
+    void endSearch();
+
+    // Closes the window from the program's side; the user cannot close it.
+    void unload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void ChangShowByLanguage();
+    void justSize();
+
+    link::OperationKind kind_;
+    int language_;
+    text::Prompter& prompter_;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QProgressBar* bar_ = nullptr;
+    QString savedCaption_;
+    bool searching_ = false;
+    bool unloading_ = false;
+};
+
+} // namespace zx::app
