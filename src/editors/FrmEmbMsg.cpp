@@ -1,0 +1,80 @@
+// Embedded message window: two 7-bit lines of at most 32 characters.
+#include "editors/FrmEmbMsg.h"
+
+#include "editors/AsciiLineEdit.h"
+#include "editors/EditorSupport.h"
+#include "editors/MessageLine.h"
+#include "platform/CodePage.h"
+#include "text/Messages.h"
+#include "text/labels/EmbMsgLabels.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zx::editors {
+
+namespace labels = text::labels::emb_msg;
+
+FrmEmbMsg::FrmEmbMsg(model::Workspace& ws, text::Prompter& prompter, QWidget* parent)
+    : QWidget(parent), ws_(ws), prompter_(prompter) {
+    setObjectName(QStringLiteral("FrmEmbMsg"));
+    const int lang = ws_.state.language;
+    setWindowTitle(tableText(labels::kCaption, lang));
+
+    auto* top = new QVBoxLayout(this);
+    for (int i = 0; i < 2; ++i) {
+        lines_[i] = new AsciiLineEdit(this);
+        lines_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        lines_[i]->setMaxLength(kMessageLineLength);
+        // Wide enough for 32 characters of the box's font.
+        lines_[i]->setMinimumWidth(lines_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
+        connect(lines_[i], &AsciiLineEdit::left, this, [this, i] { commitLine(i); });
+        top->addWidget(lines_[i]);
+    }
+
+    close_ = new QPushButton(tableText(text::kButtonClose, lang), this);
+    close_->setObjectName(QStringLiteral("CommandClose"));
+    connect(close_, &QPushButton::clicked, this, [this] { closeHostWindow(this); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close_);
+    top->addLayout(buttons);
+
+    setTabOrder(lines_[0], lines_[1]);
+    setTabOrder(lines_[1], close_);
+    ReShowData();
+}
+
+void FrmEmbMsg::ReShowData() {
+    for (int i = 0; i < 2; ++i) {
+        const std::string shown = shownMessageLine(ws_.record.embeddedMessage[std::size_t(i)]);
+        lines_[i]->setText(platform::fromCodePage(shown, ws_.state.systemLanguage));
+        lines_[i]->setModified(false);
+    }
+}
+
+void FrmEmbMsg::commitLine(int line) {
+    AsciiLineEdit* box = lines_[std::size_t(line)];
+    const std::string bytes = platform::toCodePage(box->text(), ws_.state.systemLanguage);
+    ws_.record.embeddedMessage[std::size_t(line)] = storedMessageLine(bytes);
+    box->setModified(false);
+}
+
+void FrmEmbMsg::validateControls() {
+    for (int i = 0; i < 2; ++i)
+        if (lines_[i]->hasFocus() || focusWidget() == lines_[i] || lines_[i]->isModified())
+            commitLine(i);
+}
+
+void FrmEmbMsg::closeEvent(QCloseEvent* event) {
+    // Closing through the frame does not always move the focus first; an edit still in a
+    // box would otherwise be lost.
+    for (int i = 0; i < 2; ++i)
+        if (lines_[i]->isModified())
+            commitLine(i);
+    QWidget::closeEvent(event);
+}
+
+} // namespace zx::editors
