@@ -1,0 +1,72 @@
+// The serial ports of the machine as the program names them: COM<n> with a port number.
+// The settings keep only a number (comPort), so every device needs one. On Windows the
+// number is the one in the system's COMn name. On Linux the devices get stable numbers kept
+// in section `ports` of mysetup.ini ("COM3=/dev/ttyUSB0"): a device seen for the first time
+// gets the lowest number no entry uses yet, and keeps it when it is unplugged and comes
+// back. Devices named in that section that exist are listed even when the system's port
+// list does not show them (pseudo-terminals of the virtual radio, for instance).
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace zx::platform {
+
+class PortCatalog {
+public:
+    struct Entry {
+        int number = 0;
+        QString device; // device path on Linux, "COMn" on Windows
+        bool operator==(const Entry&) const = default;
+    };
+
+    // Lists the device paths the system offers as serial ports.
+    using DeviceLister = std::function<QStringList()>;
+
+    // `settingsPath` is mysetup.ini; an empty path keeps the numbers for this run only.
+    // Without a lister the system's list (QSerialPortInfo) is used.
+    explicit PortCatalog(QString settingsPath, DeviceLister lister = {});
+
+    // The ports present now, in ascending number order. Devices seen for the first time are
+    // numbered and recorded.
+    QList<Entry> entries();
+    // The numbers of entries(), for the settings search.
+    std::vector<int> numbers();
+
+    // The device of a port number: the recorded device (Linux) or "COMn" (Windows); empty
+    // when the number is unknown.
+    QString deviceFor(int number);
+    // The number of a device, recording a device not seen before. On Windows the number in
+    // its COMn name; 0 when the name is not of that form.
+    int numberFor(const QString& device);
+
+    // What the user may type for a port: "3", "COM3" (any case) or a device path. A path
+    // not yet in the catalog is given a number and recorded. Empty when the text names no
+    // port: not a number of 1 or more, or a path that does not exist. A number is taken as
+    // it is; whether it has a device shows when the port is opened.
+    std::optional<int> resolve(const QString& text);
+
+    // "COM" followed by the number, as the port lists show it.
+    static QString portName(int number);
+    // The number in "COM<n>" (case-insensitive, blanks ignored), 0 when it is not of that form.
+    static int parsePortName(const QString& name);
+
+    // Where the numbers are kept.
+    static constexpr const char* kSection = "ports";
+
+private:
+    QStringList systemDevices() const;
+    // number -> device as recorded, plus the session-only entries.
+    QList<Entry> recorded() const;
+    int record(const QString& device);
+
+    QString settingsPath_;
+    DeviceLister lister_;
+    QList<Entry> sessionOnly_; // used when there is no settings file
+};
+
+} // namespace zx::platform

@@ -1,0 +1,92 @@
+// The radio link's real serial port: QSerialPort at 9600 baud, no parity, 8 data bits, 1 or
+// 2 stop bits, plus the single-shot 300 ms answer timer. Bytes arrive in whatever chunks the
+// driver delivers; they are gathered and handed to the engine as one answer once the
+// expected count is buffered, the way the radio protocol expects a receive threshold to
+// work. Both the desktop program and the command-line tool drive the engine through it.
+//
+// Handshaking values: 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 RTS/CTS and XON/XOFF. QSerialPort
+// offers one flow control at a time, so 3 runs with RTS/CTS alone (the radio's cable
+// carries no XON/XOFF traffic during programming, so nothing is lost by that).
+#pragma once
+
+#include "link/LinkIo.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+class QIODevice;
+
+namespace zx::platform {
+
+class PortCatalog;
+
+class QtSerialLink : public QObject, public link::LinkIo {
+    Q_OBJECT
+public:
+    using AnswerHandler = std::function<void(std::span<const std::uint8_t>)>;
+    using TimeoutHandler = std::function<void()>;
+
+    static constexpr int kAnswerTimeoutMs = 300;
+    static constexpr qint32 kBaudRate = 9600;
+
+    // Port numbers are turned into devices through `catalog`, which must outlive the link.
+    explicit QtSerialLink(PortCatalog& catalog, QObject* parent = nullptr);
+    ~QtSerialLink() override;
+
+    // Where whole answers and answer time-outs go (normally Link::onAnswer/onTimeout).
+    void setReceiver(AnswerHandler onAnswer, TimeoutHandler onTimeout);
+
+    // Every byte sent and received, every open, close and answer time-out is written to
+    // `trace` as a text line with the milliseconds since the link was made ("> 50 52" sent,
+    // "< 06" received, "# ..." events); nullptr stops tracing. The device must outlive its use
+    // here.
+    void setTrace(QIODevice* trace);
+
+    // link::LinkIo
+    bool openPort(const link::PortSettings& settings) override;
+    void closePort() override;
+    bool isPortOpen() const override;
+    void send(std::span<const std::uint8_t> command, int expectedAnswerLength) override;
+    void startAnswerTimer() override;
+    void stopAnswerTimer() override;
+    std::vector<int> listPorts() override;
+
+    // Why the last open failed (for a message beside "Cannot Open Communication Port.").
+    QString lastError() const { return lastError_; }
+    // The device the last open used.
+    QString deviceName() const { return port_.portName(); }
+
+    // Bytes that crossed the line since construction (for the wire-time benchmark).
+    qint64 bytesSent() const { return bytesSent_; }
+    qint64 bytesReceived() const { return bytesReceived_; }
+
+    // How a handshaking value and a stop-bit count map onto QSerialPort.
+    static QSerialPort::FlowControl flowControlFor(int handshaking);
+    static QSerialPort::StopBits stopBitsFor(int stopBits);
+
+private:
+    void onReadyRead();
+    void onTimerFired();
+    void traceBytes(char direction, const QByteArray& bytes);
+    void traceNote(const QString& note);
+
+    PortCatalog& catalog_;
+    QSerialPort port_;
+    QTimer answerTimer_;
+    QByteArray received_;
+    int expected_ = 1;
+    AnswerHandler onAnswer_;
+    TimeoutHandler onTimeout_;
+    QIODevice* trace_ = nullptr;
+    QElapsedTimer clock_;
+    QString lastError_;
+    qint64 bytesSent_ = 0;
+    qint64 bytesReceived_ = 0;
+};
+
+} // namespace zx::platform

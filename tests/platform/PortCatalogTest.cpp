@@ -1,0 +1,131 @@
+// Port numbering on Linux: stable numbers in mysetup.ini, recorded devices that the system
+// list misses, and what --port accepts.
+#include "platform/PortCatalog.h"
+
+#include "platform/ProfileFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zx::platform {
+namespace {
+
+using Entry = PortCatalog::Entry;
+
+class PortCatalogTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString settingsPath() const { return dir.filePath("mysetup.ini"); }
+    PortCatalog catalog() {
+        return PortCatalog(settingsPath(), [this] { return system; });
+    }
+    // A file that exists, standing for a device node.
+    QString makeDevice(const QString& name) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    QStringList system;
+};
+
+TEST_F(PortCatalogTest, NumbersNewDevicesFromOneAndKeepsThemAcrossRunsAndUnplugging) {
+    system = {"/dev/ttyUSB0", "/dev/ttyS0"};
+    {
+        PortCatalog first = catalog();
+        EXPECT_EQ(first.entries(), (QList<Entry>{{1, "/dev/ttyUSB0"}, {2, "/dev/ttyS0"}}));
+    }
+    ProfileFile file(settingsPath());
+    EXPECT_EQ(file.read("ports", "COM1"), "/dev/ttyUSB0");
+    EXPECT_EQ(file.read("ports", "COM2"), "/dev/ttyS0");
+
+    // The adapter is unplugged, another one comes: it must not inherit COM1.
+    system = {"/dev/ttyS0", "/dev/ttyACM0"};
+    PortCatalog later = catalog();
+    EXPECT_EQ(later.entries(), (QList<Entry>{{2, "/dev/ttyS0"}, {3, "/dev/ttyACM0"}}));
+    EXPECT_EQ(later.deviceFor(1), "/dev/ttyUSB0") << "an absent device keeps its number";
+
+    // Back again under its old number, and the list is in number order.
+    system = {"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyS0"};
+    EXPECT_EQ(later.numbers(), (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(PortCatalogTest, FillsTheLowestFreeNumberAndLeavesOtherSettingsAlone) {
+    ProfileFile file(settingsPath());
+    file.write("language", "comPort", "3");
+    file.write("language", "Handshaking", "2");
+    file.write("ports", "COM1", "/dev/ttyS0");
+    file.write("ports", "COM3", "/dev/ttyS2");
+    system = {"/dev/ttyS0", "/dev/ttyS2", "/dev/ttyUSB7"};
+    PortCatalog ports = catalog();
+    EXPECT_EQ(ports.numberFor("/dev/ttyUSB7"), 2);
+    EXPECT_EQ(ports.numberFor("/dev/ttyUSB7"), 2) << "asking twice gives no second number";
+    EXPECT_EQ(ports.entries().size(), 3);
+    EXPECT_EQ(file.read("language", "comPort"), "3");
+    EXPECT_EQ(file.read("language", "Handshaking"), "2");
+}
+
+TEST_F(PortCatalogTest, ListsRecordedDevicesThatExistEvenWhenTheSystemListMissesThem) {
+    const QString pty = makeDevice("pts-link");
+    ProfileFile file(settingsPath());
+    file.write("ports", "COM7", pty);
+    file.write("ports", "COM5", dir.filePath("vanished"));
+    file.write("ports", "junk", "/dev/ttyS9");
+    system = {"/dev/ttyS0"};
+    PortCatalog ports = catalog();
+    EXPECT_EQ(ports.entries(), (QList<Entry>{{1, "/dev/ttyS0"}, {7, pty}}));
+    // The garbage key takes no number: the next device still gets the lowest free one.
+    EXPECT_EQ(ports.numberFor(makeDevice("another")), 2);
+}
+
+TEST_F(PortCatalogTest, ResolvesNumbersNamesAndPaths) {
+    const QString pty = makeDevice("radio");
+    PortCatalog ports = catalog();
+    EXPECT_EQ(ports.resolve("3"), 3);
+    EXPECT_EQ(ports.resolve("COM12"), 12);
+    EXPECT_EQ(ports.resolve(" com4 "), 4);
+    EXPECT_EQ(ports.resolve("COM 10"), 10);
+    EXPECT_EQ(ports.resolve("0"), std::nullopt);
+    EXPECT_EQ(ports.resolve("-2"), std::nullopt);
+    EXPECT_EQ(ports.resolve("COM0"), std::nullopt);
+    EXPECT_EQ(ports.resolve(""), std::nullopt);
+    EXPECT_EQ(ports.resolve("COMX"), std::nullopt);
+    EXPECT_EQ(ports.resolve(dir.filePath("missing")), std::nullopt);
+
+    // A new path is numbered, recorded and found again by a later run.
+    const std::optional<int> number = ports.resolve(pty);
+    ASSERT_TRUE(number.has_value());
+    EXPECT_EQ(*number, 1);
+    EXPECT_EQ(catalog().deviceFor(1), pty);
+    EXPECT_EQ(catalog().resolve(pty), 1);
+    EXPECT_EQ(PortCatalog::portName(10), "COM10");
+    EXPECT_EQ(PortCatalog::parsePortName("COM10"), 10);
+    EXPECT_EQ(PortCatalog::parsePortName("COM1x"), 0);
+}
+
+TEST_F(PortCatalogTest, SymlinkAndTargetAreOnePort) {
+    const QString target = makeDevice("pts-9");
+    const QString alias = dir.filePath("radio-link");
+    ASSERT_TRUE(QFile::link(target, alias));
+    PortCatalog ports = catalog();
+    const int viaLink = ports.numberFor(alias);
+    EXPECT_EQ(ports.numberFor(target), viaLink);
+}
+
+TEST_F(PortCatalogTest, UnwritableSettingsStillNumberDevicesForTheRun) {
+    // A folder that is a plain file: no settings file can be made below it.
+    PortCatalog ports(makeDevice("plain-file") + "/mysetup.ini", [] {
+        return QStringList{"/dev/ttyS0", "/dev/ttyS1"};
+    });
+    EXPECT_EQ(ports.entries(), (QList<Entry>{{1, "/dev/ttyS0"}, {2, "/dev/ttyS1"}}));
+    EXPECT_EQ(ports.deviceFor(2), "/dev/ttyS1");
+    PortCatalog none(QString(), [] { return QStringList{"/dev/ttyS4"}; });
+    EXPECT_EQ(none.numbers(), std::vector<int>{1});
+}
+
+} // namespace
+} // namespace zx::platform
