@@ -2,11 +2,11 @@
 // and stored text forms, the 10 Hz raster, the range check and cell validation.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "model/RuntimeState.h"
 #include "text/Prompter.h"
+
+#include <string>
+#include <string_view>
 
 namespace zx::model {
 

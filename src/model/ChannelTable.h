@@ -2,10 +2,10 @@
 // every channel frequency, the emergency channel fix-up and the default test frequencies.
 #pragma once
 
-#include <string_view>
-
 #include "model/Workspace.h"
 #include "text/Prompter.h"
+
+#include <string_view>
 
 namespace zx::model {
 
@@ -13,6 +13,9 @@ namespace zx::model {
 // `frequencyText` and the defaults of a new channel. A full group (60 channels) is left
 // unchanged and false is returned.
 bool addChannel(Workspace& ws, int group, int number, std::string_view frequencyText);
+// The same on any record, with the band of `state` for the stored form.
+bool addChannel(ConfigRecord& record, const RuntimeState& state, int group, int number,
+                std::string_view frequencyText);
 
 // Removes entry `position` (1..count) of `group` and closes the gap. A position that does
 // not exist changes nothing and false is returned.

@@ -2,10 +2,10 @@
 // file order. The byte layout itself lives in RecordCodec; these structs hold values only.
 #pragma once
 
+#include "model/FixedText.h"
+
 #include <array>
 #include <cstdint>
-
-#include "model/FixedText.h"
 
 namespace zx::model {
 
@@ -32,8 +32,8 @@ enum ChannelColumn : int {
 };
 
 struct ChannelEntry {
-    Integer number = 0; // 1..60, the grid row that shows the channel
-    Integer inUse = 0;  // 1 for a channel that exists
+    Integer number = 0;  // 1..60, the grid row that shows the channel
+    Integer inUse = 0;   // 1 for a channel that exists
     FixedText<8> rxFreq; // stored frequency form; blank or eight "F" = none
     FixedText<8> txFreq;
     Integer scan = 0; // 0 "Del", 1 "Add"
@@ -93,8 +93,8 @@ struct AutodialEntry {
 };
 
 struct TestFrequency {
-    Integer index = 0;    // 1..16
-    FixedText<8> rxFreq;  // plain decimal text
+    Integer index = 0;   // 1..16
+    FixedText<8> rxFreq; // plain decimal text
     FixedText<8> txFreq;
     Integer rxState = 15;
     Integer txState = 15;
@@ -112,14 +112,14 @@ struct FleetListEntry {
 
 // Default values of the optional features, by position.
 inline constexpr std::array<Integer, kOptionFeatureCount> kDefaultOptionFeatures{
-    2, 105, 2, 105, 3, 1, 0, 4, 0, 60, 110, 160, // 0..11
-    1, 1, 1, 1, 1, 1,                            // 12..17
-    0, 0, 0,                                     // 18..20
-    9, 9, 9,                                     // 21..23
-    0, 0, 0, 0, 0, 0,                            // 24..29 emergency channels
-    31, 15,                                      // 30, 31
-    0, 0, 0, 0, 0, 0,                            // 32..37
-    1, 1, 100, 0, 0, 31, 31, 0, 0};              // 38..46
+    2,  105, 2,   105, 3, 1,  0,  4, 0, 60, 110, 160, // 0..11
+    1,  1,   1,   1,   1, 1,                          // 12..17
+    0,  0,   0,                                       // 18..20
+    9,  9,   9,                                       // 21..23
+    0,  0,   0,   0,   0, 0,                          // 24..29 emergency channels
+    31, 15,                                           // 30, 31
+    0,  0,   0,   0,   0, 0,                          // 32..37
+    1,  1,   100, 0,   0, 31, 31, 0, 0};              // 38..46
 
 // An empty embedded message line as stored: one NUL followed by 31 spaces.
 inline const FixedText<32> kEmptyMessageLine{std::string_view("\0", 1)};

@@ -2,10 +2,14 @@
 // document has unsaved changes.
 #pragma once
 
-#include <string>
-
+#include "model/RecordCodec.h"
 #include "model/Workspace.h"
 #include "text/Prompter.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace zx::model {
 
@@ -30,15 +34,30 @@ std::string compatibilityQuestion(std::string_view fileVersion, int language);
 
 struct OpenOutcome {
     enum Kind {
-        Opened,        // the document now holds the file
+        Opened, // the document now holds the file
         UnknownVersion,
-        Declined,      // incompatible version, the user answered No
+        Declined,          // incompatible version, the user answered No
         StartOtherVersion, // incompatible version, the user answered Yes: hand over
         WrongLength,
         ReadError,
     } kind = ReadError;
     std::string dataVersion; // the file's version text (for StartOtherVersion)
 };
+
+// The checks of Open on the bytes of a file (version, compatibility, length), with the
+// message or question of each failure through the prompter in `language`. Opened means the
+// bytes are an acceptable data file; nothing is loaded.
+OpenOutcome checkDataBytes(std::span<const std::uint8_t> bytes, const VersionList& versions,
+                           int language, text::Prompter& prompter);
+
+// Reads a file and runs checkDataBytes on it; a file that cannot be read gives ReadError
+// with "file error.". On Opened, `bytes` holds the whole record as the file has it.
+struct DataFileRead {
+    OpenOutcome outcome;
+    std::vector<std::uint8_t> bytes;
+};
+DataFileRead readDataFile(const std::string& path, const VersionList& versions, int language,
+                          text::Prompter& prompter);
 
 // Open: checks and loads the file, showing the messages of each failure through the
 // prompter. The document changes only when kind is Opened (then currentFileName = path and

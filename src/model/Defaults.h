@@ -2,9 +2,9 @@
 // and the run-time state.
 #pragma once
 
-#include <string>
-
 #include "model/Workspace.h"
+
+#include <string>
 
 namespace zx::model {
 

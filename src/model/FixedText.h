@@ -39,7 +39,8 @@ template <std::size_t N> struct FixedText {
         std::string_view v = view();
         v = v.substr(0, v.find('\0'));
         const std::size_t end = v.find_last_not_of(' ');
-        return std::string(end == std::string_view::npos ? std::string_view{} : v.substr(0, end + 1));
+        return std::string(end == std::string_view::npos ? std::string_view{}
+                                                         : v.substr(0, end + 1));
     }
 
     bool operator==(const FixedText&) const = default;

@@ -2,9 +2,9 @@
 // radio and shown; it is never saved in a data file.
 #pragma once
 
-#include <string>
-
 #include "model/ConfigRecord.h"
+
+#include <string>
 
 namespace zx::model {
 
@@ -15,8 +15,8 @@ struct RadioIdentity {
     FixedText<16> maintenanceDate;
     FixedText<96> maintenanceReason;
     std::string version = "V3.10"; // the program's own version text, not read from the radio
-    std::string modelText;          // model name, not read from the radio
-    std::string areaCode;           // sales area code, up to 4 characters
+    std::string modelText;         // model name, not read from the radio
+    std::string areaCode;          // sales area code, up to 4 characters
     FixedText<8> productionBatch;
     FixedText<4> customerCode;
     FixedText<16> dealerCode;

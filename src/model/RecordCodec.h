@@ -2,11 +2,11 @@
 // no padding between fields.
 #pragma once
 
+#include "model/ConfigRecord.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
-
-#include "model/ConfigRecord.h"
 
 namespace zx::model {
 

@@ -1,10 +1,10 @@
 // Values that live for one run of the program: language, file name, band, serial settings.
 #pragma once
 
+#include "text/Language.h"
+
 #include <array>
 #include <string>
-
-#include "text/Language.h"
 
 namespace zx::model {
 

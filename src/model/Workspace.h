@@ -3,13 +3,13 @@
 // passed by reference; tests make their own.
 #pragma once
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "model/ConfigRecord.h"
 #include "model/RadioIdentity.h"
 #include "model/RuntimeState.h"
+
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace zx::model {
 

@@ -1,0 +1,215 @@
+// Data files: template load, Open with its checks, atomic Save and the is-modified test.
+#include "model/DataFile.h"
+
+#include "model/AtomicFile.h"
+#include "model/Band.h"
+#include "model/Defaults.h"
+#include "text/Messages.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace zx::model {
+
+namespace {
+
+std::string templatePath(const Workspace& ws, const char* suffix) {
+    std::string folder = ws.programFolder;
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder += '/';
+    return folder + "Init/" + std::to_string(bandIndexFromText(ws.state.bandText)) + "_" + suffix;
+}
+
+// Reads at most `limit` bytes of a file (the whole of it when limit is 0). A read of an
+// oversized file stops at limit + 1 bytes, enough to know it is too long.
+bool readFile(const std::string& path, std::vector<std::uint8_t>& out, std::size_t limit) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    out.clear();
+    out.resize(limit);
+    in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(limit));
+    if (in.bad())
+        return false;
+    out.resize(static_cast<std::size_t>(in.gcount()));
+    return true;
+}
+
+bool sameChannel(const ChannelEntry& a, const ChannelEntry& b) {
+    return a.number == b.number && a.inUse == b.inUse && a.rxFreq == b.rxFreq &&
+           a.txFreq == b.txFreq && a.scan == b.scan && a.busy == b.busy && a.echo == b.echo &&
+           a.hiCut == b.hiCut && a.plus10k == b.plus10k && a.nbAnl == b.nbAnl && a.rb == b.rb;
+}
+
+int usedChannels(const ConfigRecord& record, int group) {
+    return std::clamp<int>(record.channelCount[static_cast<std::size_t>(group)], 0,
+                           kChannelsPerGroup);
+}
+
+bool channelsDiffer(const ConfigRecord& working, const ConfigRecord& saved, int group) {
+    const int count = usedChannels(saved, group);
+    for (int entry = 1; entry <= count; ++entry) {
+        const ChannelEntry& old = saved.channel(group, entry);
+        const ChannelEntry* partner = &working.channel(group, entry);
+        if (partner->number != old.number) {
+            partner = nullptr;
+            for (int other = 1; other <= usedChannels(working, group); ++other) {
+                if (working.channel(group, other).number == old.number) {
+                    partner = &working.channel(group, other);
+                    break;
+                }
+            }
+        }
+        if (partner == nullptr || !sameChannel(*partner, old))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string newTemplatePath(const Workspace& ws) {
+    return templatePath(ws, "ZX-908HF_New.dat");
+}
+
+std::string initialTemplatePath(const Workspace& ws) {
+    return templatePath(ws, "ZX-908HF.dat");
+}
+
+void loadTemplate(Workspace& ws, const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    // A template shorter than a record is as unusable as a missing one.
+    if (!readFile(path, bytes, kRecordSize) || bytes.size() < kRecordSize) {
+        runtimeToRecord(ws);
+        ws.fileBuffer = ws.record;
+        return;
+    }
+    ws.fileBuffer = decodeRecord(bytes);
+    ws.record = ws.fileBuffer;
+    recordToRuntime(ws);
+}
+
+bool isRecognisedVersion(std::string_view version) {
+    version = version.substr(0, version.find('\0'));
+    const std::size_t end = version.find_last_not_of(' ');
+    version = end == std::string_view::npos ? std::string_view{} : version.substr(0, end + 1);
+    return version.size() == 4 && version[0] == 'V' &&
+           std::all_of(version.begin() + 1, version.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isCompatibleVersion(const VersionList& versions, std::string_view dataVersion) {
+    return std::any_of(versions.begin(), versions.end(), [&](const VersionPair& p) {
+        return p.software == kProgramDataVersion && p.data == dataVersion;
+    });
+}
+
+std::string softwareVersionFor(const VersionList& versions, std::string_view dataVersion) {
+    const auto it = std::find_if(versions.begin(), versions.end(),
+                                 [&](const VersionPair& p) { return p.data == dataVersion; });
+    return it == versions.end() ? std::string() : it->software;
+}
+
+std::string compatibilityQuestion(std::string_view fileVersion, int language) {
+    using text::MessageKey;
+    std::string q(text::message(MessageKey::VerIncompatible, language));
+    q += text::kCrLf;
+    q += text::message(MessageKey::VerDataFileIs, language);
+    q += ' ';
+    q += text::versionForDisplay(fileVersion);
+    q += text::kCrLf;
+    q += text::message(MessageKey::VerSoftwareIs, language);
+    q += ' ';
+    q += kProgramVersionText;
+    return q;
+}
+
+OpenOutcome checkDataBytes(std::span<const std::uint8_t> bytes, const VersionList& versions,
+                           int language, text::Prompter& prompter) {
+    using text::MessageKey;
+    OpenOutcome outcome;
+    // Missing bytes of a file shorter than the version text read as NUL.
+    std::string raw(4, '\0');
+    std::copy_n(bytes.begin(), std::min<std::size_t>(4, bytes.size()), raw.begin());
+    outcome.dataVersion = FixedText<4>(raw).trimmed();
+
+    if (!isRecognisedVersion(raw)) {
+        prompter.inform(text::message(MessageKey::VerUnknown, language));
+        outcome.kind = OpenOutcome::UnknownVersion;
+        return outcome;
+    }
+    if (!isCompatibleVersion(versions, outcome.dataVersion)) {
+        const text::Answer answer =
+            prompter.ask(compatibilityQuestion(outcome.dataVersion, language), text::Buttons::YesNo,
+                         text::Icon::Question);
+        outcome.kind =
+            answer == text::Answer::Yes ? OpenOutcome::StartOtherVersion : OpenOutcome::Declined;
+        return outcome;
+    }
+    if (bytes.size() != kRecordSize) {
+        // The message table has no text of its own for this case; the program shows this one.
+        prompter.inform(text::message(MessageKey::VerStartFailed, language));
+        outcome.kind = OpenOutcome::WrongLength;
+        return outcome;
+    }
+    outcome.kind = OpenOutcome::Opened;
+    return outcome;
+}
+
+DataFileRead readDataFile(const std::string& path, const VersionList& versions, int language,
+                          text::Prompter& prompter) {
+    DataFileRead result;
+    if (!readFile(path, result.bytes, kRecordSize + 1)) {
+        prompter.inform(text::message(text::MessageKey::FileError, language));
+        result.outcome.kind = OpenOutcome::ReadError;
+        result.bytes.clear();
+        return result;
+    }
+    result.outcome = checkDataBytes(result.bytes, versions, language, prompter);
+    if (result.outcome.kind != OpenOutcome::Opened)
+        result.bytes.clear();
+    return result;
+}
+
+OpenOutcome openDataFile(Workspace& ws, const std::string& path, text::Prompter& prompter) {
+    const DataFileRead read = readDataFile(path, ws.versions, ws.state.language, prompter);
+    if (read.outcome.kind != OpenOutcome::Opened)
+        return read.outcome;
+    ws.fileBuffer = decodeRecord(read.bytes);
+    ws.fileBuffer.dataVersion = kProgramDataVersion;
+    ws.record = ws.fileBuffer;
+    recordToRuntime(ws);
+    ws.state.currentFileName = path;
+    ws.state.untitled = false;
+    return read.outcome;
+}
+
+bool saveDataFile(Workspace& ws, text::Prompter& prompter) {
+    runtimeToRecord(ws);
+    const RecordBytes bytes = encodeRecord(ws.record);
+    // The file buffer follows only a write that really happened, so a failed save still
+    // counts as unsaved.
+    if (!writeFileAtomically(ws.state.currentFileName, bytes)) {
+        prompter.inform(text::message(text::MessageKey::FileError, ws.state.language));
+        return false;
+    }
+    ws.fileBuffer = ws.record;
+    ws.state.untitled = false;
+    return true;
+}
+
+bool isModified(const Workspace& ws) {
+    const ConfigRecord& working = ws.record;
+    const ConfigRecord& saved = ws.fileBuffer;
+    if (working.channelCount != saved.channelCount)
+        return true;
+    for (int group = 0; group < kGroupCount; ++group)
+        if (channelsDiffer(working, saved, group))
+            return true;
+    return !(working.modelInfo == saved.modelInfo) ||
+           working.embeddedMessage != saved.embeddedMessage ||
+           working.optionFeatures != saved.optionFeatures || working.optionByte != saved.optionByte;
+}
+
+} // namespace zx::model
