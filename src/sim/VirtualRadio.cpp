@@ -1,0 +1,291 @@
+// Serving a RadioDevice on a pseudo-terminal: the poll loop, pacing and answer output.
+#include "sim/VirtualRadio.h"
+
+#include "sim/PseudoTerminal.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <stdexcept>
+#include <system_error>
+#include <unistd.h>
+
+namespace zx::sim {
+
+namespace {
+// How long a write to a full terminal buffer may wait for the program to read before the
+// rest of the answer is given up as lost on the line.
+constexpr int kWriteStallMs = 100;
+} // namespace
+
+Memory VirtualRadio::blankMemory() {
+    Memory memory;
+    memory.fill(0xFF);
+    return memory;
+}
+
+VirtualRadio::VirtualRadio(RadioOptions options, const Memory& memory)
+    : paced_(options.paced), partialTimeout_(options.partialTimeout),
+      splitGap_(options.faults.splitGap), device_(std::move(options), memory) {}
+
+VirtualRadio::~VirtualRadio() {
+    stop();
+}
+
+void VirtualRadio::start() {
+    if (running())
+        return;
+    terminal_ = std::make_unique<PseudoTerminal>();
+    int pipe[2];
+    if (::pipe2(pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        terminal_.reset();
+        throw std::system_error(errno, std::generic_category(), "pipe");
+    }
+    wakeRead_ = pipe[0];
+    wakeWrite_ = pipe[1];
+    devicePath_ = terminal_->slavePath();
+    stopping_ = false;
+    thread_ = std::thread([this] { serve(); });
+}
+
+void VirtualRadio::stop() {
+    if (!running())
+        return;
+    stopping_ = true;
+    const char byte = 0;
+    [[maybe_unused]] const auto written = ::write(wakeWrite_, &byte, 1);
+    thread_.join();
+    ::close(wakeRead_);
+    ::close(wakeWrite_);
+    wakeRead_ = wakeWrite_ = -1;
+    terminal_.reset();
+}
+
+void VirtualRadio::serve() {
+    std::uint8_t buffer[4096];
+    Clock::time_point lastByte = Clock::now();
+    while (!stopping_) {
+        bool partial;
+        {
+            std::lock_guard lock(mutex_);
+            partial = device_.hasPartial();
+        }
+        int timeout = -1;
+        if (partial) {
+            const auto left = lastByte + partialTimeout_ - Clock::now();
+            timeout = int(
+                std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(left).count()));
+        }
+        pollfd fds[2] = {{terminal_->master(), POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+        const int ready = ::poll(fds, 2, timeout);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (stopping_ || (fds[1].revents & POLLIN))
+            break;
+
+        if (fds[0].revents & POLLIN) {
+            const ssize_t n = ::read(terminal_->master(), buffer, sizeof buffer);
+            if (n > 0) {
+                const Clock::time_point now = Clock::now();
+                lastByte = now;
+                const Clock::time_point rxStart = paced_ ? std::max(rxFree_, now) : now;
+                rxFree_ = rxStart + wireTime(std::size_t(n));
+                std::vector<Reply> replies;
+                std::size_t before;
+                {
+                    std::lock_guard lock(mutex_);
+                    before = device_.logTotal();
+                    replies = device_.receive({buffer, std::size_t(n)});
+                }
+                handle(replies, before, rxStart, true);
+                continue;
+            }
+        } else if (fds[0].revents & (POLLHUP | POLLERR)) {
+            // Cannot happen while our own slave descriptor is open; do not spin if it does.
+            waitUntil(Clock::now() + std::chrono::milliseconds(10));
+        }
+
+        if (partial && Clock::now() >= lastByte + partialTimeout_) {
+            std::vector<Reply> replies;
+            std::size_t before;
+            {
+                std::lock_guard lock(mutex_);
+                before = device_.logTotal();
+                replies = device_.giveUpPartial();
+            }
+            lastByte = Clock::now();
+            handle(replies, before, Clock::now(), false);
+        }
+    }
+}
+
+void VirtualRadio::handle(const std::vector<Reply>& replies, std::size_t logBefore,
+                          Clock::time_point rxStart, bool timed) {
+    std::vector<LogEntry> entries;
+    {
+        std::lock_guard lock(mutex_);
+        const auto& log = device_.log();
+        const std::size_t added = std::min(device_.logTotal() - logBefore, log.size());
+        if (observer_)
+            entries.assign(log.end() - std::ptrdiff_t(added), log.end());
+    }
+    changed_.notify_all();
+    for (const LogEntry& entry : entries)
+        observer_(entry);
+    for (const Reply& reply : replies) {
+        if (stopping_)
+            return;
+        const Clock::time_point ready =
+            paced_ && timed ? rxStart + wireTime(reply.receivedBytes) : Clock::now();
+        transmit(reply, ready);
+    }
+}
+
+void VirtualRadio::transmit(const Reply& reply, Clock::time_point ready) {
+    const std::uint8_t surplus[] = {kSurplusByte};
+    if (!paced_) {
+        for (std::size_t i = 0; i < reply.pieces.size(); ++i) {
+            if (i > 0 && !waitUntil(Clock::now() + splitGap_))
+                return;
+            Bytes piece = reply.pieces[i];
+            if (reply.surplus && i + 1 == reply.pieces.size())
+                piece.push_back(surplus[0]);
+            writeAll(piece);
+        }
+        return;
+    }
+
+    // Each byte leaves once its own wire time is over; bytes that fell due while the thread
+    // slept go out together.
+    Clock::time_point start = std::max(txFree_, ready);
+    for (std::size_t i = 0; i < reply.pieces.size(); ++i) {
+        const Bytes& piece = reply.pieces[i];
+        if (i > 0)
+            start += splitGap_;
+        std::size_t sent = 0;
+        while (sent < piece.size()) {
+            if (!waitUntil(start + wireTime(sent + 1)))
+                return;
+            const long long elapsed =
+                std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count();
+            const std::size_t due = std::min<std::size_t>(
+                piece.size(), std::size_t(elapsed * kBaud / (kBitsPerByte * 1'000'000'000LL)));
+            const bool last = i + 1 == reply.pieces.size() && due == piece.size();
+            Bytes chunk(piece.begin() + std::ptrdiff_t(sent), piece.begin() + std::ptrdiff_t(due));
+            if (last && reply.surplus)
+                chunk.push_back(surplus[0]);
+            writeAll(chunk);
+            sent = due;
+        }
+        start += wireTime(piece.size());
+    }
+    txFree_ = start;
+}
+
+bool VirtualRadio::waitUntil(Clock::time_point deadline) {
+    using namespace std::chrono;
+    for (;;) {
+        if (stopping_)
+            return false;
+        const auto left = deadline - Clock::now();
+        if (left <= Clock::duration::zero())
+            return true;
+        if (left > milliseconds(2)) {
+            // Sleep most of the way on the wake-up pipe so that stop() is not held up, then
+            // finish with a precise sleep.
+            pollfd fd{wakeRead_, POLLIN, 0};
+            ::poll(&fd, 1, int(duration_cast<milliseconds>(left - milliseconds(1)).count()));
+            if (fd.revents & POLLIN)
+                return false;
+            continue;
+        }
+        std::this_thread::sleep_until(deadline);
+    }
+}
+
+void VirtualRadio::writeAll(std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(terminal_->master(), bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += std::size_t(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EAGAIN) {
+            pollfd fds[2] = {{terminal_->master(), POLLOUT, 0}, {wakeRead_, POLLIN, 0}};
+            if (::poll(fds, 2, kWriteStallMs) > 0 && (fds[0].revents & POLLOUT) &&
+                !(fds[1].revents & POLLIN))
+                continue;
+        }
+        break;
+    }
+    std::lock_guard lock(mutex_);
+    bytesSent_ += long(done);
+    bytesLost_ += long(bytes.size() - done);
+}
+
+Memory VirtualRadio::memory() const {
+    std::lock_guard lock(mutex_);
+    return device_.memory();
+}
+
+void VirtualRadio::setMemory(const Memory& memory) {
+    std::lock_guard lock(mutex_);
+    device_.memory() = memory;
+}
+
+Bytes VirtualRadio::readMemory(int address, int length) const {
+    std::lock_guard lock(mutex_);
+    const auto& memory = device_.memory();
+    const int from = std::clamp(address, 0, int(kMemorySize));
+    const int to = std::clamp(address + std::max(length, 0), from, int(kMemorySize));
+    return Bytes(memory.begin() + from, memory.begin() + to);
+}
+
+void VirtualRadio::dumpMemory(const std::string& path) const {
+    const Memory copy = memory();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(copy.data()), std::streamsize(copy.size()));
+    out.close();
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+bool VirtualRadio::programmingMode() const {
+    std::lock_guard lock(mutex_);
+    return device_.programmingMode();
+}
+
+RadioStats VirtualRadio::stats() const {
+    std::lock_guard lock(mutex_);
+    RadioStats stats = device_.stats();
+    stats.bytesSent = bytesSent_;
+    stats.bytesLost = bytesLost_;
+    return stats;
+}
+
+std::vector<LogEntry> VirtualRadio::log() const {
+    std::lock_guard lock(mutex_);
+    return device_.log();
+}
+
+void VirtualRadio::clearLog() {
+    std::lock_guard lock(mutex_);
+    device_.clearLog();
+}
+
+std::size_t VirtualRadio::commandsHandled() const {
+    std::lock_guard lock(mutex_);
+    return device_.logTotal();
+}
+
+bool VirtualRadio::waitForCommands(std::size_t count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, timeout, [&] { return device_.logTotal() >= count; });
+}
+
+} // namespace zx::sim
