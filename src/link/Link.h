@@ -4,14 +4,14 @@
 // expected count has arrived) and by onTimeout (the 300 ms answer timer fired).
 #pragma once
 
+#include "link/LinkIo.h"
+#include "model/Workspace.h"
+#include "text/Prompter.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
-
-#include "link/LinkIo.h"
-#include "model/Workspace.h"
-#include "text/Prompter.h"
 
 namespace zx::link {
 
@@ -90,6 +90,14 @@ public:
     bool busy() const { return kind() != OperationKind::None; }
     const RadioImage& image() const;
     int radioBandCode() const;
+
+    // Where the conversation stands: the step of the side the current kind uses (the
+    // write-side step for a write, the read-side step otherwise), the block address, and
+    // the model code and data version of the last identity answer.
+    int step() const;
+    int blockAddress() const;
+    const std::string& radioModelCode() const;
+    const std::string& radioDataVersion() const;
 
 private:
     struct State;

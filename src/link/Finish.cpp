@@ -1,0 +1,73 @@
+// The finish that closes every conversation: port closed, held-back messages shown, and on
+// success the conversation's effect on the document.
+#include "link/LinkState.h"
+#include "model/Band.h"
+#include "model/ChannelTable.h"
+
+namespace zx::link {
+
+using text::Answer;
+using text::Buttons;
+using text::Icon;
+using text::MessageKey;
+
+void Link::State::finish(bool success) {
+    const OperationKind finished = kind;
+    if (finished == OperationKind::Read || finished == OperationKind::Write)
+        events.progressHidden();
+    io.stopAnswerTimer();
+    if (io.isPortOpen())
+        io.closePort();
+    ++promptDepth;
+    prompter.showDeferred();
+    --promptDepth;
+
+    if (success) {
+        switch (finished) {
+        case OperationKind::Read:
+            events.readDecoding();
+            radioBandCode = image.decode(ws);
+            ws.state.currentFileName = model::kUntitledFileName;
+            ws.state.untitled = true;
+            events.readDecoded();
+            ask(msg(MessageKey::ReadCompleted), Buttons::Ok, Icon::None);
+            break;
+        case OperationKind::Write:
+            ask(msg(MessageKey::WriteCompleted), Buttons::Ok, Icon::None);
+            break;
+        case OperationKind::IdentityRead:
+            image.decodeIdentity(ws.identity);
+            events.identityDecoded();
+            break;
+        case OperationKind::BandCheck:
+            finishBandCheck();
+            break;
+        default:
+            break;
+        }
+    }
+
+    kind = OperationKind::None;
+    readStep = 0;
+    writeStep = 0;
+    events.finished(finished, success);
+}
+
+void Link::State::finishBandCheck() {
+    const std::string radioBand = model::bandTextFromIndex(radioBandCode);
+    if (radioBand == ws.state.bandText)
+        return;
+    if (ask(msg(MessageKey::BandDiffers), Buttons::YesNo, Icon::Question) != Answer::Yes)
+        return;
+    ws.state.bandText = radioBand;
+    model::parseBandEdges(ws.state);
+    bool corrected = false;
+    if (model::checkAllFrequencies(ws, prompter) &&
+        ask(msg(MessageKey::SomeFreqOutOfRange), Buttons::YesNo, Icon::Question) == Answer::Yes) {
+        model::correctAllFrequencies(ws, prompter);
+        corrected = true;
+    }
+    events.bandAdopted(corrected);
+}
+
+} // namespace zx::link

@@ -1,0 +1,268 @@
+// The link engine: the commands of the main window, opening the port, sending one command
+// at a time, and the answer handler that classifies each answer and drives the steps.
+#include "link/LinkState.h"
+
+#include <utility>
+
+namespace zx::link {
+
+using text::Answer;
+using text::Buttons;
+using text::Icon;
+using text::MessageKey;
+
+// ---------------------------------------------------------------- helpers
+
+std::string Link::State::msg(MessageKey key) const {
+    return std::string(text::message(key, ws.state.language));
+}
+
+Answer Link::State::ask(std::string_view text, Buttons buttons, Icon icon) {
+    ++promptDepth;
+    const Answer answer = prompter.ask(text, buttons, icon);
+    --promptDepth;
+    return answer;
+}
+
+int& Link::State::step() {
+    return kind == OperationKind::Write ? writeStep : readStep;
+}
+
+PortSettings Link::State::configuredSettings() const {
+    return {ws.state.comPort, ws.state.handshaking, ws.state.stopBits};
+}
+
+bool Link::State::openPort(const PortSettings& settings) {
+    handshakeSilences = 0;
+    identifySilences = 0;
+    lastPercent = 0;
+    return io.openPort(settings);
+}
+
+bool Link::State::openConfiguredPort() {
+    if (openPort(configuredSettings()))
+        return true;
+    ask(msg(MessageKey::CannotOpenPort), Buttons::Ok, Icon::Error);
+    return false;
+}
+
+void Link::State::setBlockSequence(OperationKind k) {
+    switch (k) {
+    case OperationKind::Read:
+        blockLength = 64, blockAddress = -64, endAddress = 0x1DE0;
+        break;
+    case OperationKind::Write:
+        // A first write starts at 0010: 0000-000F is sent only after a restart.
+        blockLength = 16, blockAddress = 0, endAddress = 0x1DE0;
+        break;
+    case OperationKind::IdentityRead:
+        blockLength = 16, blockAddress = 0x1EF0, endAddress = 0x2000;
+        break;
+    case OperationKind::BandCheck:
+        blockLength = 64, blockAddress = 0x1D40, endAddress = 0x1D80;
+        break;
+    default:
+        blockLength = 0, blockAddress = 0, endAddress = 0;
+        break;
+    }
+}
+
+void Link::State::send(Bytes command, int answerLength, AnswerKind answer) {
+    io.startAnswerTimer();
+    lastCommand = std::move(command);
+    lastAnswerLength = answerLength;
+    awaiting = answer;
+    io.send(lastCommand, answerLength);
+}
+
+void Link::State::sendHandshake() {
+    send(handshake(), kAckAnswerLength, AnswerKind::Acknowledge);
+}
+void Link::State::sendIdentify() {
+    send(identify(), kIdentityAnswerLength, AnswerKind::Identity);
+}
+void Link::State::sendAcknowledge() {
+    send(acknowledge(), kAckAnswerLength, AnswerKind::Acknowledge);
+}
+void Link::State::sendEnd() {
+    send(end(), kAckAnswerLength, AnswerKind::Acknowledge);
+}
+void Link::State::sendReadBlock(int address, int length) {
+    send(readBlock(address, length), blockAnswerLength(length), AnswerKind::Block);
+}
+void Link::State::sendWriteBlock(int address) {
+    send(writeBlock(address, image.block(address, blockLength)), kAckAnswerLength,
+         AnswerKind::Acknowledge);
+}
+
+void Link::State::startConversation() {
+    if (kind == OperationKind::Write) {
+        writeStep = 1;
+        readStep = 0;
+    } else if (kind == OperationKind::Read || kind == OperationKind::IdentityRead ||
+               kind == OperationKind::BandCheck) {
+        readStep = 1;
+        writeStep = 0;
+    } else {
+        readStep = 0;
+        writeStep = 0;
+    }
+    sendHandshake();
+}
+
+// ---------------------------------------------------------------- answers
+
+bool Link::State::atBandRead() const {
+    return (kind == OperationKind::BandCheck && readStep == 4) ||
+           (kind == OperationKind::Write && writeStep == 22);
+}
+
+BlockExpectation Link::State::blockExpectation() const {
+    // The band read asks for 1D80 while the block sequence stands elsewhere; only a block
+    // from 1D80 answers it.
+    if (atBandRead())
+        return {RadioImage::kBandBlock, 0, false};
+    return {blockAddress, blockLength, true};
+}
+
+void Link::State::handleAnswer(std::span<const std::uint8_t> answer) {
+    if (kind == OperationKind::None || promptDepth > 0)
+        return;
+    const AnswerKind got = classifyAnswer(answer, blockExpectation());
+    // An answer of another kind than the outstanding command asks for does not belong to
+    // it (a stray acknowledge must not stand in for a data block): it is dropped like any
+    // other mismatch, and the answer timer decides.
+    if (got == AnswerKind::Unrecognised || got != awaiting)
+        return;
+    if (got == AnswerKind::Block && atBandRead() && blockData(answer).size() <= 7)
+        return; // too short to carry the band code
+
+    if (got == AnswerKind::Identity &&
+        (kind == OperationKind::Read || kind == OperationKind::Write ||
+         kind == OperationKind::BandCheck || kind == OperationKind::PortSearch)) {
+        radio = parseIdentityAnswer(answer);
+        image.storeIdentityAnswer(answer);
+    }
+    io.stopAnswerTimer();
+    if (kind == OperationKind::PortSearch)
+        searchAnswer();
+    else
+        stepFunction(answer);
+}
+
+// ---------------------------------------------------------------- Link
+
+Link::Link(model::Workspace& workspace, LinkIo& io, LinkEvents& events, text::Prompter& prompter)
+    : state_(std::make_unique<State>(workspace, io, events, prompter)) {}
+
+Link::~Link() = default;
+
+bool Link::readFromRadio() {
+    State& s = *state_;
+    if (busy())
+        return false;
+    s.kind = OperationKind::Read;
+    s.readStep = 0;
+    if (!s.openConfiguredPort()) {
+        s.kind = OperationKind::None;
+        return false;
+    }
+    if (s.ask(s.msg(text::MessageKey::ReadConfirm), Buttons::OkCancel, Icon::Question) !=
+        Answer::Ok) {
+        s.io.closePort();
+        s.kind = OperationKind::None;
+        return false;
+    }
+    s.image.reset();
+    s.setBlockSequence(OperationKind::Read);
+    s.events.progressShown(OperationKind::Read);
+    s.startConversation();
+    return true;
+}
+
+bool Link::writeToRadio() {
+    State& s = *state_;
+    if (busy())
+        return false;
+    s.kind = OperationKind::Write;
+    s.writeStep = 0;
+    if (!s.openConfiguredPort()) {
+        s.kind = OperationKind::None;
+        return false;
+    }
+    if (s.ask(s.msg(text::MessageKey::WriteConfirm), Buttons::OkCancel, Icon::Question) !=
+        Answer::Ok) {
+        s.io.closePort();
+        s.kind = OperationKind::None;
+        return false;
+    }
+    s.image.reset();
+    s.image.encode(s.ws.record, s.radioBandCode);
+    s.setBlockSequence(OperationKind::Write);
+    s.events.progressShown(OperationKind::Write);
+    s.startConversation();
+    return true;
+}
+
+bool Link::readIdentity() {
+    State& s = *state_;
+    if (busy())
+        return false;
+    s.kind = OperationKind::IdentityRead;
+    s.readStep = 0;
+    if (!s.openConfiguredPort()) {
+        s.kind = OperationKind::None;
+        return false;
+    }
+    s.image.reset();
+    s.setBlockSequence(OperationKind::IdentityRead);
+    s.startConversation();
+    return true;
+}
+
+bool Link::checkRadioBand() {
+    State& s = *state_;
+    if (busy())
+        return false;
+    s.kind = OperationKind::BandCheck;
+    s.readStep = 0;
+    if (!s.openConfiguredPort()) {
+        s.kind = OperationKind::None;
+        return false;
+    }
+    s.setBlockSequence(OperationKind::BandCheck);
+    s.startConversation();
+    return true;
+}
+
+void Link::onAnswer(std::span<const std::uint8_t> answer) {
+    state_->handleAnswer(answer);
+}
+
+void Link::onTimeout() {
+    state_->handleTimeout();
+}
+
+OperationKind Link::kind() const {
+    return state_->kind;
+}
+const RadioImage& Link::image() const {
+    return state_->image;
+}
+int Link::radioBandCode() const {
+    return state_->radioBandCode;
+}
+int Link::step() const {
+    return state_->kind == OperationKind::Write ? state_->writeStep : state_->readStep;
+}
+int Link::blockAddress() const {
+    return state_->blockAddress;
+}
+const std::string& Link::radioModelCode() const {
+    return state_->radio.modelCode;
+}
+const std::string& Link::radioDataVersion() const {
+    return state_->radio.dataVersion;
+}
+
+} // namespace zx::link

@@ -1,1 +1,0 @@
-// Placeholder translation unit until the model sources land; removed with them.
