@@ -1,0 +1,52 @@
+// The panel on the left of the main window: a small toolbar whose one button hides the
+// panel, the tree of editor pages, and the narrow splitter button at its right edge that
+// is dragged to change the panel's width.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QAction;
+class QPushButton;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace zx::app {
+
+class SplitterButton;
+
+class TreePanel : public QWidget {
+    Q_OBJECT
+public:
+    // The narrowest the panel may be dragged, in twips.
+    static constexpr int kMinimumWidthTwips = 300;
+
+    explicit TreePanel(QWidget* parent = nullptr);
+
+    // Rebuilds the nodes: root "N0" with the model name, expanded, and the children
+    // N1, N2, N8, N9 with the given texts (menu captions, "&" kept).
+    void rebuild(const QString& modelName, const QString& channelInfo, const QString& optFeatures,
+                 const QString& localInfo, const QString& embeddedMsg);
+
+    // Moves the right edge by `dx` pixels when the new width stays between the minimum
+    // and `maxWidth`; returns whether it moved.
+    bool dragBy(int dx, int maxWidth);
+
+    QTreeWidget* tree() const { return tree_; }
+    QToolBar* toolbar() const { return toolbar_; }
+    QPushButton* splitter() const;
+
+signals:
+    // A node was clicked; the key of the node ("N1", ...). The root gives no signal.
+    void nodeClicked(const QString& key);
+    // The panel's own close button was pressed.
+    void closeRequested();
+
+private:
+    QToolBar* toolbar_;
+    QTreeWidget* tree_;
+    SplitterButton* splitter_;
+};
+
+} // namespace zx::app

@@ -1,0 +1,151 @@
+// The main window: a multiple-document frame with menus, toolbar, status bar and the tree
+// of editor pages. It owns the document commands (New, Open, Save, Save As, Initial
+// Setting, Exit), opens the editor windows, applies a language change, keeps its placement
+// in the per-user store and starts the radio commands.
+#pragma once
+
+#include "app/FrmAbout.h"
+#include "app/MainMenus.h"
+#include "model/Workspace.h"
+#include "platform/Installation.h"
+#include "text/Prompter.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace zx::platform {
+class DecimalSeparator;
+class ProcessStarter;
+} // namespace zx::platform
+
+namespace zx::app {
+
+class FileDialogs;
+class RadioController;
+class TreePanel;
+
+// What the main window needs from the outside world; tests put in their own.
+struct MainServices {
+    text::Prompter* prompter = nullptr;
+    FileDialogs* dialogs = nullptr;
+    platform::ProcessStarter* starter = nullptr;
+    platform::Installation installation{QString(), QString()};
+    QString settingsPath;  // mysetup.ini in use
+    QString userStorePath; // the per-user store of the window placement (INI file)
+    platform::DecimalSeparator* separator = nullptr; // restored at exit when set
+    // Ends the program at once with the given code (after handing over to another
+    // version). The program quits its event loop; tests record the call.
+    std::function<void(int)> endProgram;
+    SystemInfoLocator systemInfo = locateSystemInfoTool;
+};
+
+// The editor child windows the main window opens by name.
+enum class ChildWindow { ChannelInfo, OptFeatures, EmbMsg };
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Loads the window: restores its placement, labels itself and starts a new document
+    // with the channel window open.
+    frmMain(model::Workspace& ws, MainServices services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    model::Workspace& workspace() { return ws_; }
+    text::Prompter& prompter() { return *services_.prompter; }
+    const MainServices& services() const { return services_; }
+    RadioController& radio() { return *radio_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    MainMenus& menus() { return menus_; }
+    TreePanel* treePanel() const { return tree_; }
+
+    // Opening a child window: an open one gets the focus, otherwise it is loaded, shown and
+    // every child window is cascaded. Returns the editor widget.
+    QWidget* openChildWindow(ChildWindow which);
+    // The open editor of that kind, or nullptr.
+    QWidget* childWindow(ChildWindow which) const;
+    void closeChildWindow(ChildWindow which);
+    void closeAllChildWindows();
+    void cascade();
+
+    // Labels the window in the current language: file filter, status bar, caption, menus,
+    // toolbar tooltips and the tree (Change_Language).
+    void Change_Language();
+    // "ZX-908HF[band][File Name:name]".
+    void setCaption();
+    QString caption() const;
+    // Status bar panel 3: "COM" (or its Chinese text) and the port number.
+    void setPortPanel();
+    QLabel* statusPanel(int panel) const;
+
+    // The document commands.
+    void LoadNewDoc(); // New without the question
+    void fileNew();    // asks "All data will be cleared." first
+    void fileOpen();
+    // Open of a chosen file, with every rule of Open (used for a file named on the
+    // command line too). Returns whether the document now holds the file.
+    bool openFile(const QString& path);
+    bool fileSave();
+    bool fileSaveAs();
+    void initialSetting();
+    void checkAllChannelFrequency();
+    void showLanguageSetup();
+    void showAbout();
+    void showPrintList();
+
+    // Makes every open editor commit the edit in progress into the working record.
+    void commitOpenEditors();
+    // Shows the radio identity display modally (after an identity read).
+    void showIdentityWindow();
+
+    // Applies a language chosen in the language setup window: re-labels, closes all child
+    // windows, reopens the channel window. Nothing happens when the language is unchanged.
+    void applyLanguageChange();
+    int lastAppliedLanguage() const { return lastAppliedLanguage_; }
+
+    // Hands over to the installed version that handles `dataVersion`: starts it with `path`
+    // as argument (none when empty) and ends this program with exit code 0; shows "Fail to
+    // start the software. This version does not exist." when that version is not there.
+    void handOver(const std::string& dataVersion, const QString& path);
+    // True after this program handed a file to another version and asked to end.
+    bool handedOver() const { return handedOver_; }
+
+    // The file-dialog filter: "Data File (*.dat)" in the current language.
+    QString fileFilter() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void connectCommands();
+    void restorePlacement();
+    void storePlacement();
+    void setTreeVisible(bool visible);
+    void rebuildWindowList();
+    // Saves before Open or Exit after the user answered Yes: an untitled document goes
+    // through Save As. False when the save was cancelled or failed.
+    bool saveBeforeLeaving();
+    // Asks the unsaved-changes question; true when the command may go on.
+    bool confirmDiscardOrSave();
+    QMdiSubWindow* subWindow(ChildWindow which) const;
+
+    model::Workspace& ws_;
+    MainServices services_;
+    std::unique_ptr<RadioController> radio_;
+    MainMenus menus_;
+    QMdiArea* mdi_ = nullptr;
+    TreePanel* tree_ = nullptr;
+    QLabel* panels_[3] = {};
+    QList<QAction*> windowActions_; // the list of open windows in the Window menu
+    int lastAppliedLanguage_ = 0;
+    bool handedOver_ = false;
+};
+
+} // namespace zx::app

@@ -1,0 +1,88 @@
+// Paths of the installation and the per-user fallback for the settings file.
+#include "platform/Installation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace zx::platform {
+
+namespace {
+
+// A folder counts as writable when it exists and can be written, or when it does not
+// exist yet and its nearest existing ancestor can be written (so that it can be created).
+bool folderWritable(const QString& folder) {
+    QFileInfo info(folder);
+    while (!info.exists()) {
+        const QString up = info.absolutePath();
+        if (up == info.absoluteFilePath())
+            return false;
+        info = QFileInfo(up);
+    }
+    return info.isDir() && info.isWritable();
+}
+
+} // namespace
+
+Installation::Installation(QString programFolder, QString executableName, QString userConfigFolder)
+    : programFolder_(QDir::cleanPath(programFolder)), executableName_(std::move(executableName)),
+      userConfigFolder_(std::move(userConfigFolder)) {}
+
+Installation Installation::ofRunningProgram() {
+    return Installation(QCoreApplication::applicationDirPath(),
+                        QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+QString Installation::parentFolder() const {
+    // The path up to, not including, the last separator of the program folder.
+    const int cut = programFolder_.lastIndexOf(QLatin1Char('/'));
+    if (cut < 0)
+        return QStringLiteral(".");
+    return cut == 0 ? QStringLiteral("/") : programFolder_.left(cut);
+}
+
+QString Installation::initFolder() const {
+    return programFolder_ + QStringLiteral("/Init");
+}
+
+QString Installation::installedSettingsPath() const {
+    return parentFolder() + QStringLiteral("/language/mysetup.ini");
+}
+
+QString Installation::versionListPath() const {
+    return parentFolder() + QStringLiteral("/Version.ini");
+}
+
+QString Installation::settingsPath() const {
+    const QString installed = installedSettingsPath();
+    const QFileInfo installedInfo(installed);
+    const bool installedWritable = installedInfo.exists()
+                                       ? installedInfo.isWritable()
+                                       : folderWritable(installedInfo.absolutePath());
+    if (installedWritable)
+        return installed;
+
+    const QString userFolder =
+        userConfigFolder_.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+            : userConfigFolder_;
+    const QString userCopy = userFolder + QStringLiteral("/language/mysetup.ini");
+    if (!QFileInfo::exists(userCopy)) {
+        QDir().mkpath(QFileInfo(userCopy).absolutePath());
+        if (installedInfo.exists() && QFile::copy(installed, userCopy)) {
+            // The copy keeps the read-only permission of a system-wide file; the user's
+            // copy must be writable.
+            QFile::setPermissions(userCopy, QFile::permissions(userCopy) | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadOwner);
+        }
+    }
+    return userCopy;
+}
+
+QString Installation::otherVersionExecutable(const QString& softwareVersion) const {
+    return parentFolder() + QLatin1Char('/') + softwareVersion + QLatin1Char('/') + executableName_;
+}
+
+} // namespace zx::platform

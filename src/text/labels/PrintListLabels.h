@@ -1,0 +1,19 @@
+// Labels of the print-items window. The window has no function of its own: printing is not
+// part of this program, the window only shows its labels.
+#pragma once
+
+#include "text/TextTable.h"
+
+namespace zx::text::labels::print_list {
+
+inline constexpr TextTable caption{"ZX_908HF Radio Programming Information", "ZX_908HF 写频信息"};
+inline constexpr TextTable channelGroup{"Channel Information Group", "信道信息组"};
+inline constexpr TextTable optionFeatures{"Option Features", "可选功能"};
+inline constexpr TextTable localInformation{"Local Information", "本机信息"};
+inline constexpr TextTable embeddedMessage{"Embedded Message", "嵌入信息"};
+inline constexpr TextTable startEnd{"Start -- End", "开始 -- 结束"};
+inline constexpr TextTable selectAll{"Select &All", "全选(&A)"};
+inline constexpr TextTable clearAll{"&Clear All", "全部清除(&C)"};
+inline constexpr TextTable set{"&Set", "设置(&S)"};
+
+} // namespace zx::text::labels::print_list
