@@ -1,0 +1,276 @@
+// Setting up and serving one radio conversation for the command line.
+#include "cli/RadioSession.h"
+
+#include "cli/Verbs.h"
+#include "model/Band.h"
+#include "model/DataFile.h"
+#include "model/VersionList.h"
+#include "platform/ProfileFile.h"
+#include "platform/SystemLocale.h"
+#include "text/Messages.h"
+#include "text/labels/ProgressLabels.h"
+
+#include <QDate>
+#include <QEventLoop>
+#include <QLocale>
+#include <QTextStream>
+#include <unistd.h>
+
+namespace zx::cli {
+
+namespace {
+
+const QString kLanguageSection = QStringLiteral("language");
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+int readInt(const platform::ProfileFile& file, const QString& key, int fallback) {
+    bool ok = false;
+    const int value = file.read(kLanguageSection, key).trimmed().toInt(&ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+void printError(const QString& text) {
+    QTextStream(stderr) << "zx908hf-cli: " << text << '\n';
+}
+
+void addRadioOptions(QCommandLineParser& parser) {
+    parser.addOption({"port", "Serial port: a number, COM<n> or a device path.", "PORT"});
+    parser.addOption({"handshaking",
+                      "Handshaking for this run: 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both "
+                      "(runs as RTS/CTS).",
+                      "N"});
+    parser.addOption({"stop-bits", "Stop bits for this run: 1 or 2.", "N"});
+    parser.addOption({"yes", "Answer every question with OK, Yes or Retry."});
+    parser.addOption({"no", "Answer every question with Cancel or No."});
+    parser.addOption(
+        {"retries", "How often --yes answers the connection prompt with Retry (default 3).", "N"});
+    parser.addOption({"trace", "Write every byte sent and received, with times, to FILE.", "FILE"});
+}
+
+std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parser, QString& error) {
+    RadioCommandLine options;
+    options.port = parser.value("port");
+    options.tracePath = parser.value("trace");
+    if (parser.isSet("yes") && parser.isSet("no")) {
+        error = "--yes and --no cannot be given together";
+        return std::nullopt;
+    }
+    options.policy = parser.isSet("yes")  ? AnswerPolicy::Yes
+                     : parser.isSet("no") ? AnswerPolicy::No
+                                          : AnswerPolicy::Ask;
+    const auto number = [&](const char* name, int low, int high) -> std::optional<int> {
+        bool ok = false;
+        const int value = parser.value(name).toInt(&ok);
+        if (!ok || value < low || value > high) {
+            error = QStringLiteral("--%1 must be %2 to %3, not '%4'")
+                        .arg(name)
+                        .arg(low)
+                        .arg(high)
+                        .arg(parser.value(name));
+            return std::nullopt;
+        }
+        return value;
+    };
+    if (parser.isSet("handshaking")) {
+        options.handshaking = number("handshaking", 0, 3);
+        if (!options.handshaking)
+            return std::nullopt;
+    }
+    if (parser.isSet("stop-bits")) {
+        options.stopBits = number("stop-bits", 1, 2);
+        if (!options.stopBits)
+            return std::nullopt;
+    }
+    if (parser.isSet("retries")) {
+        const std::optional<int> retries = number("retries", 0, 1000);
+        if (!retries)
+            return std::nullopt;
+        options.retries = *retries;
+    }
+    return options;
+}
+
+model::Today cliToday() {
+    QDate date = QDate::currentDate();
+    const QByteArray fixed = qgetenv("ZX_TODAY");
+    if (!fixed.isEmpty()) {
+        const QDate given =
+            QDate::fromString(QString::fromLatin1(fixed), QStringLiteral("yyyyMMdd"));
+        if (given.isValid())
+            date = given;
+    }
+    model::Today today;
+    today.year = date.year();
+    today.month = date.month();
+    today.day = date.day();
+    today.shortDate = QLocale::system().toString(date, QLocale::ShortFormat).toStdString();
+    return today;
+}
+
+RadioSession::RadioSession(platform::Installation installation, RadioCommandLine options)
+    : installation_(std::move(installation)), options_(std::move(options)),
+      settingsPath_(installation_.settingsPath()), catalog_(settingsPath_), serial_(catalog_),
+      prompter_(options_.policy, isatty(STDIN_FILENO) && isatty(STDERR_FILENO)),
+      bar_(isatty(STDERR_FILENO) != 0) {
+    link_ = std::make_unique<link::Link>(ws_, serial_, *this, prompter_);
+    serial_.setReceiver([this](std::span<const std::uint8_t> answer) { link_->onAnswer(answer); },
+                        [this] { link_->onTimeout(); });
+    prompter_.setBeforeOutput([this] { bar_.breakLine(); });
+    prompter_.setRetryLimit(options_.retries);
+    prompter_.setConnectionPromptTexts(
+        {std::string(text::message(text::MessageKey::CheckConnection, text::English)),
+         std::string(text::message(text::MessageKey::CheckConnection, text::Chinese))});
+}
+
+RadioSession::~RadioSession() {
+    serial_.setTrace(nullptr);
+    serial_.closePort();
+}
+
+void RadioSession::readSettings() {
+    const platform::ProfileFile settings(settingsPath_);
+    ws_.state.comPort = readInt(settings, "comPort", 1);
+    ws_.state.handshaking = readInt(settings, "Handshaking", 0);
+    ws_.state.stopBits = readInt(settings, "StopBit", 1);
+    ws_.state.language =
+        text::languageFromIndex(readInt(settings, "CurrentLanguage", text::English));
+}
+
+void RadioSession::readVersionList() {
+    const platform::ProfileFile list(installation_.versionListPath());
+    const int count =
+        model::parseVersionCount(list.read("Version", "FirmVersionCount").toStdString());
+    std::vector<std::string> values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(list.read("Firm", QStringLiteral("Firm%1").arg(i)).toStdString());
+    ws_.versions = model::parseVersionList(values);
+}
+
+int RadioSession::prepare() {
+    ws_.programFolder = installation_.programFolder().toStdString();
+    ws_.state.systemLanguage =
+        text::languageFromLocaleId(platform::systemLocaleIdHex().toStdString());
+    readVersionList();
+    readSettings();
+    if (options_.handshaking)
+        ws_.state.handshaking = *options_.handshaking;
+    if (options_.stopBits)
+        ws_.state.stopBits = *options_.stopBits;
+    if (!options_.port.isEmpty()) {
+        const std::optional<int> number = catalog_.resolve(options_.port);
+        if (!number) {
+            printError(QStringLiteral("no serial port '%1'").arg(options_.port));
+            return ExitPortError;
+        }
+        ws_.state.comPort = *number;
+    }
+    // The document as the program has it after start-up: defaults with the New template of
+    // the band over them.
+    model::resetDocument(ws_, cliToday());
+
+    if (!options_.tracePath.isEmpty()) {
+        trace_.setFileName(options_.tracePath);
+        if (!trace_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            printError(QStringLiteral("cannot write the trace file %1: %2")
+                           .arg(options_.tracePath, trace_.errorString()));
+            return ExitFileError;
+        }
+        serial_.setTrace(&trace_);
+    }
+    return ExitOk;
+}
+
+int RadioSession::run(bool (link::Link::*command)()) {
+    finished_ = false;
+    success_ = false;
+    if (!((*link_).*command)()) {
+        // Not started: either the port did not open or the question was cancelled.
+        if (!serial_.lastError().isEmpty()) {
+            printError(QStringLiteral("%1 (%2)").arg(
+                platform::PortCatalog::portName(ws_.state.comPort), serial_.lastError()));
+            return ExitPortError;
+        }
+        return ExitRadioFailed;
+    }
+    if (!finished_) {
+        QEventLoop loop;
+        onFinished_ = [&loop] { loop.quit(); };
+        loop.exec();
+        onFinished_ = nullptr;
+    }
+    return success_ ? ExitOk : ExitRadioFailed;
+}
+
+void RadioSession::progressShown(link::OperationKind kind) {
+    const text::TextTable& caption = kind == link::OperationKind::Write
+                                         ? text::labels::progress::kCaptionWrite
+                                         : text::labels::progress::kCaptionRead;
+    bar_.show(std::string(caption[ws_.state.language]));
+}
+
+void RadioSession::progressChanged(int percent) {
+    bar_.set(percent);
+}
+
+void RadioSession::progressHidden() {
+    bar_.hide();
+}
+
+void RadioSession::searchStarted() {
+    bar_.breakLine();
+    QTextStream(stderr) << fromUtf8(text::labels::progress::kCaptionSearch[ws_.state.language])
+                        << '\n';
+}
+
+void RadioSession::searchEnded() {
+    bar_.breakLine();
+}
+
+void RadioSession::settingsFound(const link::PortSettings& settings) {
+    platform::ProfileFile file(settingsPath_);
+    const bool saved =
+        file.write(kLanguageSection, "comPort", QString::number(settings.port)) &&
+        file.write(kLanguageSection, "Handshaking", QString::number(settings.handshaking)) &&
+        file.write(kLanguageSection, "StopBit", QString::number(settings.stopBits));
+    bar_.breakLine();
+    QTextStream(stderr) << "zx908hf-cli: using " << platform::PortCatalog::portName(settings.port)
+                        << " (" << catalog_.deviceFor(settings.port) << "), handshaking "
+                        << settings.handshaking << ", stop bits " << settings.stopBits
+                        << (saved ? "" : "; the settings file could not be written") << '\n';
+}
+
+void RadioSession::startOtherVersion(const std::string& dataVersion) {
+    // The command line cannot hand a running conversation over; it names the program that
+    // handles the radio's data instead.
+    const std::string software = model::softwareVersionFor(ws_.versions, dataVersion);
+    bar_.breakLine();
+    if (software.empty()) {
+        printError(fromUtf8(text::message(text::MessageKey::VerStartFailed, ws_.state.language)));
+        return;
+    }
+    const platform::Installation cli(installation_.programFolder(), "zx908hf-cli");
+    printError(QStringLiteral("the radio's data version %1 is handled by %2")
+                   .arg(QString::fromStdString(dataVersion),
+                        cli.otherVersionExecutable(QString::fromStdString(software))));
+}
+
+void RadioSession::bandAdopted(bool channelsCorrected) {
+    bar_.breakLine();
+    QTextStream(stderr) << "zx908hf-cli: band set to " << QString::fromStdString(ws_.state.bandText)
+                        << (channelsCorrected ? "; channel frequencies corrected" : "") << '\n';
+}
+
+void RadioSession::finished(link::OperationKind /*kind*/, bool success) {
+    bar_.hide();
+    finished_ = true;
+    success_ = success;
+    if (onFinished_)
+        onFinished_();
+}
+
+} // namespace zx::cli

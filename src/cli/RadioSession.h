@@ -1,0 +1,95 @@
+// One radio conversation of zx908hf-cli: the installation's settings and version list, the
+// document as after start-up, the port, the engine and the serial adapter the desktop
+// program uses too, and an event loop that runs until the conversation has finished.
+#pragma once
+
+#include "cli/CliProgressBar.h"
+#include "cli/CliPrompter.h"
+#include "link/Link.h"
+#include "model/Defaults.h"
+#include "model/Workspace.h"
+#include "platform/Installation.h"
+#include "platform/PortCatalog.h"
+#include "platform/QtSerialLink.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace zx::cli {
+
+// The options every radio verb shares.
+struct RadioCommandLine {
+    QString port; // "3", "COM3" or a device path; empty: comPort of the settings
+    std::optional<int> handshaking;
+    std::optional<int> stopBits;
+    AnswerPolicy policy = AnswerPolicy::Ask;
+    int retries = 3;
+    QString tracePath;
+};
+
+void addRadioOptions(QCommandLineParser& parser);
+// The shared options as given; nullopt (with `error` set) for a value out of range.
+std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parser, QString& error);
+
+// The date the document's date fields take: ZX_TODAY=YYYYMMDD when set (reproducible runs),
+// else today.
+model::Today cliToday();
+
+// Prints "zx908hf-cli: <text>" on stderr.
+void printError(const QString& text);
+
+class RadioSession : public link::LinkEvents {
+public:
+    RadioSession(platform::Installation installation, RadioCommandLine options);
+    ~RadioSession() override;
+
+    // Settings, version list, the document reset as at start-up, the port, the trace file.
+    // Returns ExitOk, or the exit code to end with (the reason is printed).
+    int prepare();
+
+    // Starts a conversation (Link::readFromRadio, ...) and serves it until it has finished:
+    // ExitOk, ExitRadioFailed (failed or cancelled) or ExitPortError.
+    int run(bool (link::Link::*command)());
+
+    model::Workspace& workspace() { return ws_; }
+    CliPrompter& prompter() { return prompter_; }
+    link::Link& engine() { return *link_; }
+    platform::PortCatalog& catalog() { return catalog_; }
+    platform::QtSerialLink& serial() { return serial_; }
+    const platform::Installation& installation() const { return installation_; }
+    QString settingsPath() const { return settingsPath_; }
+
+    // link::LinkEvents
+    void progressShown(link::OperationKind kind) override;
+    void progressChanged(int percent) override;
+    void progressHidden() override;
+    void searchStarted() override;
+    void searchEnded() override;
+    void settingsFound(const link::PortSettings& settings) override;
+    void startOtherVersion(const std::string& dataVersion) override;
+    void bandAdopted(bool channelsCorrected) override;
+    void finished(link::OperationKind kind, bool success) override;
+
+private:
+    void readSettings();
+    void readVersionList();
+
+    platform::Installation installation_;
+    RadioCommandLine options_;
+    QString settingsPath_;
+    model::Workspace ws_;
+    platform::PortCatalog catalog_;
+    platform::QtSerialLink serial_;
+    CliPrompter prompter_;
+    CliProgressBar bar_;
+    std::unique_ptr<link::Link> link_;
+    QFile trace_;
+    bool finished_ = false;
+    bool success_ = false;
+    std::function<void()> onFinished_;
+};
+
+} // namespace zx::cli
