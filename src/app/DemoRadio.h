@@ -1,0 +1,44 @@
+// zx908hf --demo: a virtual radio inside the program, served on a pseudo-terminal that the
+// program uses as its serial port for this run. A new user can read, write, check the band
+// and read the identity record without a radio or a cable. The user's saved port settings
+// are left alone: the terminal is numbered in a scratch copy of the settings file, and
+// nothing the port setup or the port search finds is written back during the run.
+#pragma once
+
+#include "model/Workspace.h"
+#include "sim/VirtualRadio.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace zx::app {
+
+class RadioController;
+
+class DemoRadio {
+public:
+    // Starts a radio of the program's own model holding the Initial template of the
+    // document's band (the built-in blank memory when no template is installed) and a
+    // filled-in identity record. Returns nullptr with `error` set when no pseudo-terminal
+    // could be had.
+    static std::unique_ptr<DemoRadio> start(const model::Workspace& ws, QString* error = nullptr);
+    ~DemoRadio();
+
+    QString devicePath() const;
+    sim::VirtualRadio& radio() { return *radio_; }
+
+    // Points the controller at this radio for the run: the terminal gets a port number in
+    // the scratch settings copy and becomes comPort. Returns that number (0 on failure).
+    int attach(RadioController& controller, model::Workspace& ws, const QString& settingsPath);
+
+    // The identity the demonstration radio reports (also for tests).
+    static void fillIdentity(sim::Memory& memory);
+
+private:
+    DemoRadio() = default;
+    std::unique_ptr<sim::VirtualRadio> radio_;
+    QTemporaryDir scratch_;
+};
+
+} // namespace zx::app

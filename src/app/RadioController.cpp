@@ -1,0 +1,195 @@
+// The radio commands of the main window and what their conversations show.
+#include "app/RadioController.h"
+
+#include "app/FrmComSet.h"
+#include "app/FrmProgress.h"
+#include "app/SetupFile.h"
+#include "app/frmMain.h"
+#include "platform/PortCatalog.h"
+#include "platform/QtSerialLink.h"
+
+namespace zx::app {
+
+RadioController::RadioController(frmMain& window, model::Workspace& ws, text::Prompter& prompter)
+    : window_(window), ws_(ws), prompter_(prompter) {
+    timerWrite_ = new QTimer(this);
+    timerWrite_->setObjectName(QStringLiteral("TimerWrite"));
+    timerWrite_->setSingleShot(true);
+    timerWrite_->setInterval(kWriteDelayMs);
+    connect(timerWrite_, &QTimer::timeout, this, &RadioController::TimerWrite_Timer);
+
+    catalog_ = std::make_unique<platform::PortCatalog>(window_.services().settingsPath);
+    buildLink();
+}
+
+RadioController::~RadioController() {
+    // The engine refers to the adapter and the adapter to the catalog: tear down in order.
+    link_.reset();
+    serial_.reset();
+}
+
+void RadioController::buildLink() {
+    link_.reset();
+    serial_ = std::make_unique<platform::QtSerialLink>(*catalog_);
+    link_ = std::make_unique<link::Link>(ws_, *serial_, *this, prompter_);
+    link::Link* engine = link_.get();
+    serial_->setReceiver(
+        [engine](std::span<const std::uint8_t> answer) { engine->onAnswer(answer); },
+        [engine] { engine->onTimeout(); });
+}
+
+void RadioController::usePortsForThisRun(std::unique_ptr<platform::PortCatalog> catalog) {
+    if (busy() || !catalog)
+        return;
+    link_.reset();
+    serial_.reset();
+    catalog_ = std::move(catalog);
+    persistPorts_ = false;
+    buildLink();
+}
+
+bool RadioController::busy() const {
+    return link_->busy() || timerWrite_->isActive();
+}
+
+void RadioController::readFromRadio() {
+    if (busy())
+        return;
+    link_->readFromRadio();
+}
+
+void RadioController::writeToRadio() {
+    if (busy())
+        return;
+    // The editors' commits run first; the conversation follows from the timer event, so
+    // everything they queued on the way is through before the record is encoded.
+    timerWrite_->start();
+}
+
+void RadioController::TimerWrite_Timer() {
+    timerWrite_->stop();
+    if (link_->busy())
+        return;
+    link_->writeToRadio();
+}
+
+void RadioController::checkRadioBand() {
+    if (busy())
+        return;
+    link_->checkRadioBand();
+}
+
+void RadioController::readIdentity() {
+    if (busy())
+        return;
+    link_->readIdentity();
+}
+
+void RadioController::communicationPortSetup() {
+    platform::PortCatalog& catalog = *catalog_;
+    FrmComSet window(
+        ws_,
+        [&catalog] {
+            QList<ListedPort> ports;
+            for (const platform::PortCatalog::Entry& e : catalog.entries())
+                ports.push_back({e.number, e.device});
+            return ports;
+        },
+        [this](int port) {
+            if (persistPorts_)
+                SetupFile(window_.services().settingsPath).writeComPort(port);
+        },
+        &window_);
+    window.exec();
+}
+
+void RadioController::closePort() {
+    if (serial_->isPortOpen())
+        serial_->closePort();
+}
+
+void RadioController::storePortSettings(const link::PortSettings& settings) {
+    if (persistPorts_) {
+        SetupFile file(window_.services().settingsPath);
+        file.writeComPort(settings.port);
+        file.writeHandshaking(settings.handshaking);
+        file.writeStopBits(settings.stopBits);
+    }
+    window_.setPortPanel();
+}
+
+// ---- the engine's events -----------------------------------------------------------------
+
+void RadioController::progressShown(link::OperationKind kind) {
+    if (progress_)
+        progress_->unload();
+    progress_ = new FrmProgress(kind, ws_.state.language, prompter_, &window_);
+    progress_->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal for the user, but shown without a loop of its own: the conversation goes on
+    // from the port's and the answer timer's events while it is on screen.
+    progress_->show();
+}
+
+void RadioController::progressChanged(int percent) {
+    if (progress_)
+        progress_->SetProgressValue(percent);
+}
+
+void RadioController::progressHidden() {
+    if (progress_)
+        progress_->unload();
+    progress_ = nullptr;
+}
+
+void RadioController::searchStarted() {
+    if (progress_)
+        progress_->beginSearch();
+}
+
+void RadioController::searchEnded() {
+    if (progress_)
+        progress_->endSearch();
+}
+
+void RadioController::settingsFound(const link::PortSettings& settings) {
+    storePortSettings(settings);
+}
+
+void RadioController::startOtherVersion(const std::string& dataVersion) {
+    window_.handOver(dataVersion, QString());
+}
+
+void RadioController::readDecoding() {
+    window_.closeAllChildWindows();
+}
+
+void RadioController::readDecoded() {
+    // The data came from the radio, not from a file: a later Save asks for a name.
+    ws_.state.currentFileName = model::kUntitledFileName;
+    ws_.state.untitled = true;
+    window_.Change_Language();
+    window_.openChildWindow(ChildWindow::ChannelInfo);
+    window_.cascade();
+}
+
+void RadioController::identityDecoded() {
+    // Shown once the conversation has wound up, so that its modal loop does not run inside
+    // the port's receive handler.
+    QTimer::singleShot(0, &window_, [this] { window_.showIdentityWindow(); });
+}
+
+void RadioController::bandAdopted(bool channelsCorrected) {
+    // The band shows in the caption and in status bar panel 2.
+    window_.Change_Language();
+    if (channelsCorrected && window_.childWindow(ChildWindow::ChannelInfo)) {
+        window_.closeChildWindow(ChildWindow::ChannelInfo);
+        window_.openChildWindow(ChildWindow::ChannelInfo);
+    }
+}
+
+void RadioController::finished(link::OperationKind kind, bool success) {
+    progressHidden();
+    emit conversationFinished(static_cast<int>(kind), success);
+}
+
+} // namespace zx::app

@@ -1,0 +1,96 @@
+// The radio commands of the main window: Read from Radio, Write to Radio, Check Radio Band,
+// the identity read behind "Embedded Message" and the port setup window. They run the same
+// link engine over the same serial adapter as the command-line tool; this class turns the
+// engine's events into windows: the progress window, the child windows after a read, the
+// identity display, the settings file and the status bar after a port search.
+#pragma once
+
+#include "app/FrmProgress.h"
+#include "link/Link.h"
+#include "model/Workspace.h"
+#include "text/Prompter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <memory>
+
+namespace zx::platform {
+class PortCatalog;
+class QtSerialLink;
+} // namespace zx::platform
+
+namespace zx::app {
+
+class frmMain;
+
+class RadioController : public QObject, public link::LinkEvents {
+    Q_OBJECT
+public:
+    RadioController(frmMain& window, model::Workspace& ws, text::Prompter& prompter);
+    ~RadioController() override;
+
+    // The commands. Each does nothing while another conversation holds the port: the band
+    // check and the identity read show no window, so the menus stay usable meanwhile.
+    void readFromRadio();
+    // Called after the main window has made the open editors commit their pending edits;
+    // the conversation starts from TimerWrite, 20 ms later, once those commits are through.
+    void writeToRadio();
+    void checkRadioBand();
+    void readIdentity();
+    // The port setup window, modal.
+    void communicationPortSetup();
+    // Closes the serial port if it is open (before another program version takes over).
+    void closePort();
+
+    // For this run only, use `catalog` to find the devices of port numbers, and do not
+    // write port settings to the settings file (the --demo radio). Only while idle.
+    void usePortsForThisRun(std::unique_ptr<platform::PortCatalog> catalog);
+    bool persistsPortSettings() const { return persistPorts_; }
+
+    bool busy() const;
+    link::Link& link() { return *link_; }
+    platform::PortCatalog& catalog() { return *catalog_; }
+    platform::QtSerialLink& serial() { return *serial_; }
+    // The progress window while a read or write shows it.
+    FrmProgress* progressWindow() const { return progress_; }
+    QTimer* writeTimer() const { return timerWrite_; }
+
+    static constexpr int kWriteDelayMs = 20;
+
+signals:
+    // A conversation has ended: the port is closed, the messages are shown.
+    void conversationFinished(int kind, bool success);
+
+private:
+    void buildLink();
+    void TimerWrite_Timer();
+    void storePortSettings(const link::PortSettings& settings);
+
+    // link::LinkEvents
+    void progressShown(link::OperationKind kind) override;
+    void progressChanged(int percent) override;
+    void progressHidden() override;
+    void searchStarted() override;
+    void searchEnded() override;
+    void settingsFound(const link::PortSettings& settings) override;
+    void startOtherVersion(const std::string& dataVersion) override;
+    void readDecoding() override;
+    void readDecoded() override;
+    void identityDecoded() override;
+    void bandAdopted(bool channelsCorrected) override;
+    void finished(link::OperationKind kind, bool success) override;
+
+    frmMain& window_;
+    model::Workspace& ws_;
+    text::Prompter& prompter_;
+    std::unique_ptr<platform::PortCatalog> catalog_;
+    std::unique_ptr<platform::QtSerialLink> serial_;
+    std::unique_ptr<link::Link> link_;
+    bool persistPorts_ = true;
+    QPointer<FrmProgress> progress_;
+    QTimer* timerWrite_ = nullptr;
+};
+
+} // namespace zx::app
