@@ -20,11 +20,17 @@ bool blockFits(int address, int length) {
 CommandParser::Scan CommandParser::scan(bool programmingMode, ParsedCommand& command,
                                         std::size_t& used) const {
     const std::uint8_t lead = pending_.front();
+    used = 1;
     if (lead == static_cast<std::uint8_t>(kHandshake.front())) {
         const std::size_t have = std::min(pending_.size(), kHandshake.size());
-        for (std::size_t i = 1; i < have; ++i)
-            if (pending_[i] != static_cast<std::uint8_t>(kHandshake[i]))
+        for (std::size_t i = 1; i < have; ++i) {
+            // A broken hand-shake is skipped as a whole: its letters ("R" among them) are
+            // not commands, and no "P" can start inside it.
+            if (pending_[i] != static_cast<std::uint8_t>(kHandshake[i])) {
+                used = i;
                 return Scan::Invalid;
+            }
+        }
         if (have < kHandshake.size())
             return Scan::NeedMore;
         command.kind = CommandKind::Program;
@@ -87,7 +93,8 @@ std::optional<ParsedCommand> CommandParser::next(bool programmingMode) {
         case Scan::NeedMore:
             return std::nullopt;
         case Scan::Invalid:
-            skipLeadByte();
+            for (std::size_t i = 0; i < used; ++i)
+                skipLeadByte();
             continue;
         case Scan::Complete:
             pending_.erase(pending_.begin(), pending_.begin() + std::ptrdiff_t(used));

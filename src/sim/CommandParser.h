@@ -1,8 +1,8 @@
 // Splits the byte stream the program sends into the radio's commands. Bytes arrive in
 // arbitrary chunks, so the parser keeps an incomplete command until the rest arrives. A byte
 // that cannot start a command, or a header that makes no sense (a block outside the memory,
-// length 0), is skipped and parsing restarts at the next byte, so garbage between commands
-// never wedges it. Outside programming mode only "PROGRAM" is recognised, as on the radio.
+// length 0), is skipped and parsing restarts at the next byte; a broken hand-shake is skipped
+// up to the byte where it went wrong. So garbage between commands never wedges the parser. Outside programming mode only "PROGRAM" is recognised, as on the radio.
 #pragma once
 
 #include "sim/RadioCommand.h"
@@ -33,8 +33,8 @@ public:
 
     // An incomplete command is waiting for more bytes.
     bool hasPartial() const { return !pending_.empty(); }
-    // Gives up the incomplete command at the front: its first byte is skipped and the rest
-    // is parsed afresh by the following next() calls.
+    // Gives up the incomplete command at the front (the radio's receiver restarts after a
+    // pause): its first byte is skipped and the rest is parsed afresh by later next() calls.
     void skipLeadByte();
 
     int garbageBytes() const { return garbageBytes_; }
