@@ -1,18 +1,15 @@
 // Setting up and serving one radio conversation for the command line.
 #include "cli/RadioSession.h"
 
+#include "cli/FileContext.h"
 #include "cli/Verbs.h"
 #include "model/Band.h"
 #include "model/DataFile.h"
-#include "model/VersionList.h"
 #include "platform/ProfileFile.h"
-#include "platform/SystemLocale.h"
 #include "text/Messages.h"
 #include "text/labels/ProgressLabels.h"
 
-#include <QDate>
 #include <QEventLoop>
-#include <QLocale>
 #include <QTextStream>
 #include <unistd.h>
 
@@ -95,23 +92,6 @@ std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parse
     return options;
 }
 
-model::Today cliToday() {
-    QDate date = QDate::currentDate();
-    const QByteArray fixed = qgetenv("ZX_TODAY");
-    if (!fixed.isEmpty()) {
-        const QDate given =
-            QDate::fromString(QString::fromLatin1(fixed), QStringLiteral("yyyyMMdd"));
-        if (given.isValid())
-            date = given;
-    }
-    model::Today today;
-    today.year = date.year();
-    today.month = date.month();
-    today.day = date.day();
-    today.shortDate = QLocale::system().toString(date, QLocale::ShortFormat).toStdString();
-    return today;
-}
-
 RadioSession::RadioSession(platform::Installation installation, RadioCommandLine options)
     : installation_(std::move(installation)), options_(std::move(options)),
       settingsPath_(installation_.settingsPath()), catalog_(settingsPath_), serial_(catalog_),
@@ -141,21 +121,10 @@ void RadioSession::readSettings() {
         text::languageFromIndex(readInt(settings, "CurrentLanguage", text::English));
 }
 
-void RadioSession::readVersionList() {
-    const platform::ProfileFile list(installation_.versionListPath());
-    const int count =
-        model::parseVersionCount(list.read("Version", "FirmVersionCount").toStdString());
-    std::vector<std::string> values;
-    for (int i = 0; i < count; ++i)
-        values.push_back(list.read("Firm", QStringLiteral("Firm%1").arg(i)).toStdString());
-    ws_.versions = model::parseVersionList(values);
-}
-
 int RadioSession::prepare() {
     ws_.programFolder = installation_.programFolder().toStdString();
-    ws_.state.systemLanguage =
-        text::languageFromLocaleId(platform::systemLocaleIdHex().toStdString());
-    readVersionList();
+    ws_.state.systemLanguage = cliSystemLanguage();
+    ws_.versions = installedVersions();
     readSettings();
     if (options_.handshaking)
         ws_.state.handshaking = *options_.handshaking;
@@ -169,9 +138,14 @@ int RadioSession::prepare() {
         }
         ws_.state.comPort = *number;
     }
+    const std::optional<model::Today> today = cliToday();
+    if (!today) {
+        printError("ZX_TODAY is not a date of the form YYYYMMDD");
+        return ExitUsage;
+    }
     // The document as the program has it after start-up: defaults with the New template of
     // the band over them.
-    model::resetDocument(ws_, cliToday());
+    model::resetDocument(ws_, *today);
 
     if (!options_.tracePath.isEmpty()) {
         trace_.setFileName(options_.tracePath);

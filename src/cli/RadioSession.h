@@ -34,10 +34,6 @@ void addRadioOptions(QCommandLineParser& parser);
 // The shared options as given; nullopt (with `error` set) for a value out of range.
 std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parser, QString& error);
 
-// The date the document's date fields take: ZX_TODAY=YYYYMMDD when set (reproducible runs),
-// else today.
-model::Today cliToday();
-
 // Prints "zx908hf-cli: <text>" on stderr.
 void printError(const QString& text);
 
@@ -75,7 +71,6 @@ public:
 
 private:
     void readSettings();
-    void readVersionList();
 
     platform::Installation installation_;
     RadioCommandLine options_;

@@ -9,10 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-#if __has_include("cli/SimulateVerb.h")
 #include "cli/SimulateVerb.h"
-#define ZX_HAVE_SIMULATE 1
-#endif
 #include "model/Band.h"
 #include "model/DataFile.h"
 #include "platform/Installation.h"
@@ -238,9 +235,7 @@ std::vector<Verb> radioVerbs() {
         {"identity", "read and print the radio's identity record", runIdentity},
         {"ports", "list the serial ports as COM numbers", runPorts},
     };
-#ifdef ZX_HAVE_SIMULATE
     verbs.push_back({"simulate", "serve as a virtual radio on a pseudo-terminal", runSimulate});
-#endif
     return verbs;
 }
 
