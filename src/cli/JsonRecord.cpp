@@ -1,0 +1,349 @@
+// Record <-> JSON. The field list is written once, in visitRecord(); a writer visitor turns
+// it into JSON text and a reader visitor checks and reads a parsed document against it, so
+// the two directions cannot drift apart.
+#include "cli/JsonRecord.h"
+
+#include "cli/JsonText.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSet>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace zx::cli {
+
+namespace {
+
+using namespace zx::model;
+
+// A field is named inside an object and numbered inside an array.
+struct Key {
+    const char* name = nullptr;
+    int index = -1;
+};
+
+struct Range {
+    double min;
+    double max;
+};
+constexpr Range kInteger{-32768, 32767};
+constexpr Range kLong{std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()};
+constexpr Range kByte{0, 255};
+
+template <class V, class C> void visitChannel(V& v, C& c) {
+    v.integer({"number"}, c.number, kInteger);
+    v.integer({"inUse"}, c.inUse, kInteger);
+    v.text({"rxFreq"}, c.rxFreq);
+    v.text({"txFreq"}, c.txFreq);
+    v.integer({"scan"}, c.scan, kInteger);
+    v.integer({"busy"}, c.busy, kInteger);
+    v.integer({"echo"}, c.echo, kInteger);
+    v.integer({"hiCut"}, c.hiCut, kInteger);
+    v.integer({"plus10k"}, c.plus10k, kInteger);
+    v.integer({"nbAnl"}, c.nbAnl, kInteger);
+    v.integer({"rb"}, c.rb, kInteger);
+    v.integer({"rxFineOffset"}, c.rxFineOffset, kInteger);
+    v.integer({"txFineOffset"}, c.txFineOffset, kInteger);
+}
+
+template <class V, class A> void integers(V& v, Key key, A& values, Range range = kInteger) {
+    v.array(key, values.size(), [&](std::size_t i) {
+        v.integer({nullptr, int(i)}, values[i], range);
+    });
+}
+
+template <class V, class R> void visitRecord(V& v, R& r) {
+    v.text({"dataVersion"}, r.dataVersion);
+    v.integer({"currentGroup"}, r.currentGroup, Range{0, kGroupCount - 1});
+    integers(v, {"channelCount"}, r.channelCount, Range{0, kChannelsPerGroup});
+    v.array({"channels"}, kGroupCount, [&](std::size_t g) {
+        v.array({nullptr, int(g)}, kChannelsPerGroup, [&](std::size_t n) {
+            v.object({nullptr, int(n)},
+                     [&] { visitChannel(v, r.channels[g * kChannelsPerGroup + n]); });
+        });
+    });
+    v.object({"modelInfo"}, [&] {
+        auto& m = r.modelInfo;
+        v.text({"modelCode"}, m.modelCode);
+        v.integer({"modelType"}, m.modelType, kInteger);
+        v.integer({"bandIndex"}, m.bandIndex, kInteger);
+        v.text({"dateCode"}, m.dateCode);
+        v.text({"firmwareVersion"}, m.firmwareVersion);
+        v.text({"modelCode2"}, m.modelCode2);
+        v.integer({"bandIndex2"}, m.bandIndex2, kInteger);
+        v.integer({"typeLetter"}, m.typeLetter, kInteger);
+    });
+    integers(v, {"optionFeatures"}, r.optionFeatures);
+    integers(v, {"keyAssignment"}, r.keyAssignment);
+    integers(v, {"scanInfo"}, r.scanInfo);
+    v.object({"dtmf"}, [&] {
+        integers(v, {"options1"}, r.dtmf.options1);
+        v.text({"idCode"}, r.dtmf.idCode);
+        integers(v, {"options2"}, r.dtmf.options2);
+        v.text({"stunCode"}, r.dtmf.stunCode);
+        v.integer({"stunType"}, r.dtmf.stunType, kInteger);
+    });
+    v.object({"fleetSync"}, [&] {
+        auto& f = r.fleetSync;
+        v.integer({"ownFleet"}, f.ownFleet, kInteger);
+        v.integer({"ownId"}, f.ownId, kLong);
+        v.integer({"baudRateIndex"}, f.baudRateIndex, kInteger);
+        v.integer({"dataTxModulationDelay"}, f.dataTxModulationDelay, kLong);
+        v.integer({"messageModeTimer"}, f.messageModeTimer, kLong);
+        v.integer({"pttIdSideTone"}, f.pttIdSideTone, kInteger);
+    });
+    v.integer({"autodialCount"}, r.autodialCount, Range{0, double(r.autodial.size())});
+    v.array({"autodial"}, r.autodial.size(), [&](std::size_t i) {
+        v.object({nullptr, int(i)}, [&] {
+            v.integer({"number"}, r.autodial[i].number, kInteger);
+            v.text({"digits"}, r.autodial[i].digits);
+        });
+    });
+    v.integer({"testFreqCount"}, r.testFreqCount, Range{0, double(r.testFreqs.size())});
+    v.array({"testFreqs"}, r.testFreqs.size(), [&](std::size_t i) {
+        v.object({nullptr, int(i)}, [&] {
+            auto& t = r.testFreqs[i];
+            v.integer({"index"}, t.index, kInteger);
+            v.text({"rxFreq"}, t.rxFreq);
+            v.text({"txFreq"}, t.txFreq);
+            v.integer({"rxState"}, t.rxState, kInteger);
+            v.integer({"txState"}, t.txState, kInteger);
+        });
+    });
+    v.array({"embeddedMessage"}, r.embeddedMessage.size(), [&](std::size_t i) {
+        v.text({nullptr, int(i)}, r.embeddedMessage[i]);
+    });
+    v.integer({"fleetListCount"}, r.fleetListCount, Range{0, double(r.fleetList.size())});
+    v.array({"fleetList"}, r.fleetList.size(), [&](std::size_t i) {
+        v.object({nullptr, int(i)}, [&] {
+            auto& f = r.fleetList[i];
+            v.integer({"row"}, f.row, kInteger);
+            v.integer({"fleet"}, f.fleet, kInteger);
+            v.integer({"id"}, f.id, kLong);
+        });
+    });
+    v.integer({"optionByte"}, r.optionByte, kByte);
+}
+
+// ---- writing ----
+
+QByteArray jsonString(const QString& s) {
+    QByteArray out = "\"";
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t u = s.at(i).unicode();
+        if (u == '"' || u == '\\') {
+            out += '\\';
+            out += char(u);
+        } else if (u < 0x20 || u == 0x7F) {
+            out += QStringLiteral("\\u%1").arg(unsigned(u), 4, 16, QLatin1Char('0')).toLatin1();
+        } else if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+            out += s.mid(i, 2).toUtf8();
+            ++i;
+        } else {
+            out += QString(s.at(i)).toUtf8();
+        }
+    }
+    out += '"';
+    return out;
+}
+
+class Writer {
+public:
+    explicit Writer(int language) : language_(language) {}
+
+    template <class T> void integer(Key key, const T& value, Range) {
+        item(key, QByteArray::number(static_cast<long long>(value)));
+    }
+    template <std::size_t N> void text(Key key, const FixedText<N>& t) {
+        item(key, jsonString(fieldToText(t.view(), language_)));
+    }
+    template <class F> void object(Key key, F body) { nest(key, '{', '}', body); }
+    template <class F> void array(Key key, std::size_t n, F body) {
+        nest(key, '[', ']', [&] {
+            for (std::size_t i = 0; i < n; ++i)
+                body(i);
+        });
+    }
+    template <class F> void root(F body) { nest({}, '{', '}', body); }
+    QByteArray take() { return out_ + '\n'; }
+
+private:
+    void prefix(Key key) {
+        if (!first_.empty()) {
+            if (!first_.back())
+                out_ += ',';
+            first_.back() = false;
+            out_ += '\n';
+            out_ += QByteArray(int(first_.size()) * 2, ' ');
+        }
+        if (key.name) {
+            out_ += '"';
+            out_ += key.name;
+            out_ += "\": ";
+        }
+    }
+    void item(Key key, const QByteArray& value) {
+        prefix(key);
+        out_ += value;
+    }
+    template <class F> void nest(Key key, char open, char close, F body) {
+        prefix(key);
+        out_ += open;
+        first_.push_back(true);
+        body();
+        const bool empty = first_.back();
+        first_.pop_back();
+        if (!empty) {
+            out_ += '\n';
+            out_ += QByteArray(int(first_.size()) * 2, ' ');
+        }
+        out_ += close;
+    }
+
+    int language_;
+    QByteArray out_;
+    std::vector<bool> first_;
+};
+
+// ---- reading ----
+
+struct ReadError {
+    QString message;
+};
+
+class Reader {
+public:
+    Reader(const QJsonObject& root, int language) : language_(language) {
+        frames_.push_back({QJsonValue(root), {}, {}});
+    }
+
+    template <class T> void integer(Key key, T& value, Range range) {
+        const QJsonValue v = child(key);
+        if (!v.isDouble())
+            fail(key, QStringLiteral("must be a whole number"));
+        const double d = v.toDouble();
+        if (d != std::floor(d))
+            fail(key, QStringLiteral("must be a whole number"));
+        if (d < range.min || d > range.max)
+            fail(key, QStringLiteral("value %1 is out of range %2..%3")
+                          .arg(v.toVariant().toString())
+                          .arg(qint64(range.min))
+                          .arg(qint64(range.max)));
+        value = static_cast<T>(d);
+    }
+    template <std::size_t N> void text(Key key, FixedText<N>& t) {
+        const QJsonValue v = child(key);
+        if (!v.isString())
+            fail(key, QStringLiteral("must be a string"));
+        QString problem;
+        const std::optional<std::string> bytes = textToField(v.toString(), language_, N, problem);
+        if (!bytes)
+            fail(key, problem);
+        t.assign(*bytes);
+    }
+    template <class F> void object(Key key, F body) {
+        const QJsonValue v = child(key);
+        if (!v.isObject())
+            fail(key, QStringLiteral("must be an object"));
+        enter(key, v);
+        body();
+        const Frame& f = frames_.back();
+        for (const QString& name : f.value.toObject().keys())
+            if (!f.seen.contains(name))
+                throw ReadError{QStringLiteral("unknown key '%1'").arg(path(name))};
+        frames_.pop_back();
+    }
+    template <class F> void array(Key key, std::size_t n, F body) {
+        const QJsonValue v = child(key);
+        if (!v.isArray())
+            fail(key, QStringLiteral("must be an array"));
+        if (std::size_t(v.toArray().size()) != n)
+            fail(key, QStringLiteral("must have %1 elements").arg(n));
+        enter(key, v);
+        for (std::size_t i = 0; i < n; ++i)
+            body(i);
+        frames_.pop_back();
+    }
+    template <class F> void root(F body) {
+        body();
+        const Frame& f = frames_.back();
+        for (const QString& name : f.value.toObject().keys())
+            if (!f.seen.contains(name))
+                throw ReadError{QStringLiteral("unknown key '%1'").arg(name)};
+    }
+
+private:
+    struct Frame {
+        QJsonValue value;
+        QString path;
+        QSet<QString> seen;
+    };
+
+    QString path(Key key) const {
+        const QString& base = frames_.back().path;
+        if (key.name)
+            return base.isEmpty() ? QString::fromLatin1(key.name)
+                                  : base + '.' + QString::fromLatin1(key.name);
+        return base + QStringLiteral("[%1]").arg(key.index);
+    }
+    QString path(const QString& name) const {
+        const QString& base = frames_.back().path;
+        return base.isEmpty() ? name : base + '.' + name;
+    }
+    [[noreturn]] void fail(Key key, const QString& problem) const {
+        throw ReadError{QStringLiteral("key '%1': %2").arg(path(key), problem)};
+    }
+    QJsonValue child(Key key) {
+        Frame& f = frames_.back();
+        if (key.name) {
+            const QString name = QString::fromLatin1(key.name);
+            f.seen.insert(name);
+            const QJsonObject o = f.value.toObject();
+            if (!o.contains(name))
+                throw ReadError{QStringLiteral("missing key '%1'").arg(path(key))};
+            return o.value(name);
+        }
+        return f.value.toArray().at(key.index);
+    }
+    void enter(Key key, const QJsonValue& v) { frames_.push_back({v, path(key), {}}); }
+
+    int language_;
+    std::vector<Frame> frames_;
+};
+
+} // namespace
+
+QByteArray recordToJson(const ConfigRecord& record, int systemLanguage) {
+    Writer w(systemLanguage);
+    w.root([&] { visitRecord(w, record); });
+    return w.take();
+}
+
+bool recordFromJson(const QByteArray& json, int systemLanguage, ConfigRecord& out, QString& error) {
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        error = QStringLiteral("not valid JSON: %1 at offset %2")
+                    .arg(parseError.errorString())
+                    .arg(parseError.offset);
+        return false;
+    }
+    if (!doc.isObject()) {
+        error = QStringLiteral("not a JSON object");
+        return false;
+    }
+    try {
+        Reader r(doc.object(), systemLanguage);
+        r.root([&] { visitRecord(r, out); });
+    } catch (const ReadError& e) {
+        error = e.message;
+        return false;
+    }
+    return true;
+}
+
+} // namespace zx::cli

@@ -1,0 +1,296 @@
+// The file verbs of the real zx908hf-cli binary, run on temporary files.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <random>
+
+#include "model/RecordCodec.h"
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run cli(const QStringList& arguments) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ZX_TODAY", "20240309");
+    env.insert("LANG", "C");
+    env.insert("LC_ALL", "C");
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZX_PROGRAM_DIR "/zx908hf-cli"), arguments);
+    if (!p.waitForFinished(30000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+int integerAt(const QByteArray& b, int offset) {
+    return qint16(quint8(b[offset]) | (quint8(b[offset + 1]) << 8));
+}
+
+class FileVerbs : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString file(const QString& name) const { return dir.filePath(name); }
+
+    QByteArray newFile(const QString& name, int band = 0) {
+        const Run r = cli({"new", "--band", QString::number(band), "-o", file(name)});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return readAll(file(name));
+    }
+    // A valid data file with random bytes everywhere except the version and the counts.
+    QByteArray randomFile(unsigned seed) {
+        std::mt19937 random(seed);
+        QByteArray b(int(zx::model::kRecordSize), 0);
+        for (char& c : b)
+            c = char(random());
+        b.replace(0, 4, "V310");
+        b[4] = char(random() % 6);
+        b[5] = 0;
+        for (int g = 0; g < 6; ++g) {
+            b[6 + 2 * g] = char(random() % 61);
+            b[7 + 2 * g] = 0;
+        }
+        for (int offset : {13905, 14469}) {
+            b[offset] = char(random() % 9);
+            b[offset + 1] = 0;
+        }
+        b[14051] = char(random() % 17);
+        b[14052] = 0;
+        return b;
+    }
+    void expectFailure(const QStringList& args, int code, const QString& needle,
+                       const QString& unwritten) {
+        const Run r = cli(args);
+        EXPECT_EQ(r.exitCode, code) << args.join(' ').toStdString();
+        const QString err = QString::fromUtf8(r.err);
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+        EXPECT_TRUE(err.contains(needle)) << err.toStdString();
+        if (!unwritten.isEmpty())
+            EXPECT_FALSE(QFile::exists(unwritten)) << unwritten.toStdString();
+    }
+};
+
+} // namespace
+
+TEST_F(FileVerbs, NewWritesTheDefaultsOfEachBand) {
+    const QByteArray b0 = newFile("b0.dat", 0);
+    const QByteArray b1 = newFile("b1.dat", 1);
+    ASSERT_EQ(b0.size(), 14536);
+    ASSERT_EQ(b1.size(), 14536);
+    EXPECT_EQ(b0.left(4), "V310");
+    EXPECT_EQ(b0.mid(18 + 4, 8), "28015000");
+    EXPECT_EQ(b0.mid(18 + 60 * 38 + 4, 8), "28145000");
+    EXPECT_EQ(b0.mid(13698, 6), "8900  ");
+    EXPECT_EQ(integerAt(b0, 13704), 248);
+    EXPECT_EQ(b0.mid(13708, 8), "20240309");
+    EXPECT_EQ(integerAt(b0, 13706), 0);
+    EXPECT_EQ(integerAt(b1, 13706), 1);
+    EXPECT_EQ(b0.mid(14405, 32), QByteArray(1, '\0') + QByteArray(31, ' '));
+    EXPECT_EQ(quint8(b0[14535]), 1);
+    // Only the band differs between the two.
+    int differences = 0;
+    for (int i = 0; i < b0.size(); ++i)
+        differences += b0[i] != b1[i];
+    EXPECT_EQ(differences, 2); // bandIndex and bandIndex2, one byte each
+}
+
+TEST_F(FileVerbs, TemplatesAreStagedBesideTheProgram) {
+    for (const char* name : {"0_ZX-908HF_New.dat", "1_ZX-908HF_New.dat", "0_ZX-908HF.dat",
+                             "1_ZX-908HF.dat"}) {
+        const QByteArray b = readAll(QStringLiteral(ZX_PROGRAM_DIR "/Init/") + name);
+        ASSERT_EQ(b.size(), 14536) << name;
+        EXPECT_EQ(integerAt(b, 13706), name[0] - '0') << name;
+    }
+}
+
+TEST_F(FileVerbs, InfoSummarisesTheDocument) {
+    newFile("a.dat");
+    const Run r = cli({"info", file("a.dat")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString out = QString::fromUtf8(r.out);
+    EXPECT_TRUE(out.contains("Data version: V310")) << out.toStdString();
+    EXPECT_TRUE(out.contains("Band: 0 (28.000000 - 29.700000 MHz)"));
+    EXPECT_TRUE(out.contains("Channels: A=1 B=1 C=1 D=1 E=1 F=1"));
+    EXPECT_TRUE(out.contains("Emergency channels: A=1 B=1 C=1 D=1 E=1 F=1"));
+    EXPECT_TRUE(out.contains("Message line 1: \"\""));
+}
+
+TEST_F(FileVerbs, ExportReportsTheBytesAndImportGivesThemBack) {
+    const QByteArray original = newFile("a.dat");
+    ASSERT_EQ(cli({"export", file("a.dat"), "-o", file("a.json")}).exitCode, 0);
+    const QByteArray json = readAll(file("a.json"));
+    // Keys in record order.
+    EXPECT_LT(json.indexOf("\"dataVersion\""), json.indexOf("\"currentGroup\""));
+    EXPECT_LT(json.indexOf("\"fleetList\""), json.indexOf("\"optionByte\""));
+    const QJsonObject o = QJsonDocument::fromJson(json).object();
+    EXPECT_EQ(o.size(), 18);
+    EXPECT_EQ(o["embeddedMessage"].toArray()[0].toString(),
+              QString(QChar(0)) + QString(31, ' '));
+    EXPECT_EQ(o["channels"].toArray().size(), 6);
+    EXPECT_EQ(o["channels"].toArray()[1].toArray().size(), 60);
+    EXPECT_EQ(o["channels"].toArray()[1].toArray()[0].toObject()["rxFreq"].toString(),
+              "28145000");
+    EXPECT_EQ(o["modelInfo"].toObject()["modelType"].toInt(), 248);
+    EXPECT_EQ(o["fleetSync"].toObject()["dataTxModulationDelay"].toInt(), 400);
+    EXPECT_EQ(o["dtmf"].toObject()["idCode"].toString(), "000       ");
+
+    ASSERT_EQ(cli({"import", file("a.json"), "-o", file("b.dat")}).exitCode, 0);
+    EXPECT_EQ(readAll(file("b.dat")), original);
+}
+
+TEST_F(FileVerbs, RandomFilesRoundTripByteForByte) {
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        const QByteArray original = randomFile(seed);
+        writeAll(file("r.dat"), original);
+        const Run e = cli({"export", file("r.dat")});
+        ASSERT_EQ(e.exitCode, 0) << e.err.toStdString();
+        writeAll(file("r.json"), e.out);
+        const Run i = cli({"import", file("r.json"), "-o", file("back.dat")});
+        ASSERT_EQ(i.exitCode, 0) << i.err.toStdString();
+        EXPECT_EQ(readAll(file("back.dat")), original) << "seed " << seed;
+    }
+}
+
+TEST_F(FileVerbs, ImportRejectsBadJsonNamingTheKey) {
+    newFile("a.dat");
+    ASSERT_EQ(cli({"export", file("a.dat"), "-o", file("a.json")}).exitCode, 0);
+    const QJsonObject good = QJsonDocument::fromJson(readAll(file("a.json"))).object();
+    auto variant = [&](const char* name, const std::function<void(QJsonObject&)>& change) {
+        QJsonObject o = good;
+        change(o);
+        const QString path = file(QString(name) + ".json");
+        writeAll(path, QJsonDocument(o).toJson());
+        return path;
+    };
+    const QString out = file("never.dat");
+    expectFailure({"import",
+                   variant("missing", [](QJsonObject& o) { o.remove("scanInfo"); }), "-o",
+                   out},
+                  3, "missing key 'scanInfo'", out);
+    expectFailure({"import", variant("type", [](QJsonObject& o) { o["optionByte"] = "1"; }),
+                   "-o", out},
+                  3, "key 'optionByte': must be a whole number", out);
+    expectFailure({"import",
+                   variant("long",
+                           [](QJsonObject& o) {
+                               QJsonObject m = o["modelInfo"].toObject();
+                               m["modelCode"] = "8900000";
+                               o["modelInfo"] = m;
+                           }),
+                   "-o", out},
+                  3, "key 'modelInfo.modelCode': text is longer than 6 bytes", out);
+    expectFailure({"import",
+                   variant("count",
+                           [](QJsonObject& o) {
+                               QJsonArray counts = o["channelCount"].toArray();
+                               counts[2] = 61;
+                               o["channelCount"] = counts;
+                           }),
+                   "-o", out},
+                  3, "key 'channelCount[2]': value 61 is out of range 0..60", out);
+    expectFailure({"import",
+                   variant("short", [](QJsonObject& o) { o["keyAssignment"] = QJsonArray{1}; }),
+                   "-o", out},
+                  3, "key 'keyAssignment': must have 2 elements", out);
+    expectFailure({"import", variant("extra", [](QJsonObject& o) { o["colour"] = 1; }), "-o",
+                   out},
+                  3, "unknown key 'colour'", out);
+    expectFailure({"import",
+                   variant("unicode", [](QJsonObject& o) { o["dataVersion"] = "V3\u4e00"; }),
+                   "-o", out},
+                  3, "key 'dataVersion': text holds a character", out);
+    writeAll(file("broken.json"), "{\"dataVersion\": ");
+    expectFailure({"import", file("broken.json"), "-o", out}, 3, "not valid JSON", out);
+    writeAll(file("array.json"), "[]");
+    expectFailure({"import", file("array.json"), "-o", out}, 3, "not a JSON object", out);
+    // A short text is padded, as a field assignment pads it.
+    const QString padded = variant("pad", [](QJsonObject& o) { o["dataVersion"] = "V3"; });
+    ASSERT_EQ(cli({"import", padded, "-o", file("pad.dat")}).exitCode, 0);
+    EXPECT_EQ(readAll(file("pad.dat")).left(4), "V3  ");
+}
+
+TEST_F(FileVerbs, OpenRulesAreApplied) {
+    QByteArray b = newFile("a.dat");
+    const QString out = file("never.json");
+    QByteArray v = b;
+    v[3] = 'A';
+    writeAll(file("v31a.dat"), v);
+    expectFailure({"export", file("v31a.dat"), "-o", out}, 3, "Unknown version Of DataFile!", out);
+    v = b;
+    v[2] = '0';
+    writeAll(file("v300.dat"), v);
+    expectFailure({"info", file("v300.dat")}, 3, "DataFile version is V3.00", "");
+    writeAll(file("short.dat"), b.left(14535));
+    expectFailure({"export", file("short.dat"), "-o", out}, 3,
+                  "Fail to start the software. This version does not exist.", out);
+    writeAll(file("long.dat"), b + 'x');
+    expectFailure({"check", file("long.dat")}, 3, "long.dat", "");
+    writeAll(file("empty.dat"), {});
+    expectFailure({"info", file("empty.dat")}, 3, "Unknown version Of DataFile!", "");
+    expectFailure({"info", file("missing.dat")}, 3, "file error.", "");
+}
+
+TEST_F(FileVerbs, CheckAndFix) {
+    QByteArray b = newFile("a.dat");
+    Run r = cli({"check", file("a.dat")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains("All frequencys is in of range."));
+
+    b.replace(18 + 12, 8, "31000000"); // transmit frequency above band 0
+    b.replace(18 + 60 * 38 + 4, 8, "28123456"); // off the raster
+    writeAll(file("bad.dat"), b);
+    r = cli({"check", file("bad.dat")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.contains("Frequency is out of range.")) << r.out.toStdString();
+
+    r = cli({"check", file("bad.dat"), "--fix", "-o", file("fixed.dat")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QByteArray fixed = readAll(file("fixed.dat"));
+    ASSERT_EQ(fixed.size(), 14536);
+    EXPECT_EQ(fixed.mid(18 + 12, 8), "29700000");
+    EXPECT_EQ(fixed.mid(18 + 60 * 38 + 4, 8), "28123450");
+    EXPECT_EQ(cli({"check", file("fixed.dat")}).exitCode, 0);
+}
+
+TEST_F(FileVerbs, UsageAndWriteFailures) {
+    newFile("a.dat");
+    expectFailure({"new", "--band", "2", "-o", file("x.dat")}, 2, "--band", file("x.dat"));
+    expectFailure({"new"}, 2, "-o", "");
+    expectFailure({"import", file("a.json")}, 2, "-o", "");
+    expectFailure({"check", file("a.dat"), "--fix"}, 2, "--fix", "");
+    expectFailure({"info"}, 2, "expected 1", "");
+    expectFailure({"export", file("a.dat"), "--bogus"}, 2, "bogus", "");
+    // Writing into a folder that does not exist, or over a folder, fails cleanly.
+    expectFailure({"new", "-o", file("no/such/x.dat")}, 3, "file error.", "");
+    QDir(dir.path()).mkdir("sub");
+    expectFailure({"new", "-o", file("sub")}, 3, "file error.", "");
+    EXPECT_TRUE(QFileInfo(file("sub")).isDir());
+    // An existing output is replaced only by a complete file.
+    writeAll(file("keep.dat"), "old");
+    writeAll(file("bad.json"), "{}");
+    expectFailure({"import", file("bad.json"), "-o", file("keep.dat")}, 3, "missing key", "");
+    EXPECT_EQ(readAll(file("keep.dat")), "old");
+}
