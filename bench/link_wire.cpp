@@ -1,0 +1,126 @@
+// Wire-time benchmark of reading and writing the radio: the engine and the serial adapter
+// of the programs against a virtual radio on a pseudo-terminal that runs at the real line
+// rate. The figure printed is elapsed time divided by the time the exchanged bytes need on
+// the wire (10 bits a byte at 9600 baud), so everything above 1 is time the program or the
+// operating system adds.
+//
+//   bench_link_wire [--runs N]
+#include "link/Link.h"
+#include "model/Defaults.h"
+#include "platform/PortCatalog.h"
+#include "platform/QtSerialLink.h"
+#include "sim/VirtualRadio.h"
+#include "text/Prompter.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+using namespace zx;
+
+// Every question is answered OK/Yes; nothing is printed.
+class SilentPrompter : public text::Prompter {
+public:
+    text::Answer ask(std::string_view, text::Buttons buttons, text::Icon) override {
+        ++questions;
+        switch (buttons) {
+        case text::Buttons::YesNo:
+        case text::Buttons::YesNoCancel:
+            return text::Answer::Yes;
+        case text::Buttons::RetryCancel:
+            return text::Answer::Retry;
+        default:
+            return text::Answer::Ok;
+        }
+    }
+    int questions = 0;
+};
+
+class Events : public link::LinkEvents {
+public:
+    void finished(link::OperationKind, bool ok) override {
+        done = true;
+        success = ok;
+        if (loop)
+            loop->quit();
+    }
+    bool done = false;
+    bool success = false;
+    QEventLoop* loop = nullptr;
+};
+
+struct Figures {
+    bool ok = false;
+    double elapsed = 0; // seconds
+    double wire = 0;    // seconds
+    long long bytes = 0;
+};
+
+Figures runOnce(bool write, const std::string& device) {
+    QTemporaryDir dir;
+    platform::PortCatalog catalog(dir.filePath("mysetup.ini"), [] { return QStringList(); });
+    const int port = catalog.numberFor(QString::fromStdString(device));
+    platform::QtSerialLink serial(catalog);
+
+    model::Workspace ws;
+    ws.programFolder = dir.path().toStdString(); // no templates: the built-in defaults
+    ws.versions = {{"V310", "V310"}};
+    model::resetDocument(ws, model::Today{2026, 3, 15, "2026-03-15"});
+    ws.state.comPort = port;
+
+    SilentPrompter prompter;
+    Events events;
+    link::Link engine(ws, serial, events, prompter);
+    serial.setReceiver([&](std::span<const std::uint8_t> answer) { engine.onAnswer(answer); },
+                       [&] { engine.onTimeout(); });
+
+    QEventLoop loop;
+    events.loop = &loop;
+    QElapsedTimer clock;
+    clock.start();
+    const bool started = write ? engine.writeToRadio() : engine.readFromRadio();
+    if (started && !events.done)
+        loop.exec();
+    Figures f;
+    f.elapsed = double(clock.nsecsElapsed()) / 1e9;
+    f.bytes = serial.bytesSent() + serial.bytesReceived();
+    f.wire = double(f.bytes) * sim::VirtualRadio::kBitsPerByte / sim::VirtualRadio::kBaud;
+    f.ok = started && events.success;
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    int runs = 1;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--runs") == 0)
+            runs = std::max(1, std::atoi(argv[i + 1]));
+
+    sim::RadioOptions options;
+    options.paced = true;
+    options.bandCode = 0;
+    sim::VirtualRadio radio(options);
+    radio.start();
+
+    int failures = 0;
+    for (int run = 0; run < runs; ++run) {
+        for (const bool write : {false, true}) {
+            const Figures f = runOnce(write, radio.devicePath());
+            if (!f.ok)
+                ++failures;
+            std::printf("%-5s %s  bytes %6lld  wire %7.3f s  elapsed %7.3f s  ratio %.4f\n",
+                        write ? "write" : "read", f.ok ? "ok    " : "FAILED", f.bytes, f.wire,
+                        f.elapsed, f.wire > 0 ? f.elapsed / f.wire : 0.0);
+            std::fflush(stdout);
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
