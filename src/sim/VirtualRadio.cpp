@@ -102,6 +102,8 @@ void VirtualRadio::serve() {
                 handle(replies, before, rxStart, true);
                 continue;
             }
+            if (n < 0 && errno != EAGAIN && errno != EINTR)
+                waitUntil(Clock::now() + std::chrono::milliseconds(10)); // do not spin on EIO
         } else if (fds[0].revents & (POLLHUP | POLLERR)) {
             // Cannot happen while our own slave descriptor is open; do not spin if it does.
             waitUntil(Clock::now() + std::chrono::milliseconds(10));
