@@ -1,27 +1,29 @@
 // The file verbs of the real zx908hf-cli binary, run on temporary files.
-#include <gtest/gtest.h>
+#include "model/RecordCodec.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
-
+#include <functional>
+#include <gtest/gtest.h>
 #include <random>
-
-#include "model/RecordCodec.h"
 
 namespace {
 
-struct Run {
+struct CliRun {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
 };
 
-Run cli(const QStringList& arguments) {
+CliRun cli(const QStringList& arguments) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("ZX_TODAY", "20240309");
@@ -56,7 +58,7 @@ protected:
     QString file(const QString& name) const { return dir.filePath(name); }
 
     QByteArray newFile(const QString& name, int band = 0) {
-        const Run r = cli({"new", "--band", QString::number(band), "-o", file(name)});
+        const CliRun r = cli({"new", "--band", QString::number(band), "-o", file(name)});
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         return readAll(file(name));
     }
@@ -83,7 +85,7 @@ protected:
     }
     void expectFailure(const QStringList& args, int code, const QString& needle,
                        const QString& unwritten) {
-        const Run r = cli(args);
+        const CliRun r = cli(args);
         EXPECT_EQ(r.exitCode, code) << args.join(' ').toStdString();
         const QString err = QString::fromUtf8(r.err);
         EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
@@ -118,8 +120,8 @@ TEST_F(FileVerbs, NewWritesTheDefaultsOfEachBand) {
 }
 
 TEST_F(FileVerbs, TemplatesAreStagedBesideTheProgram) {
-    for (const char* name : {"0_ZX-908HF_New.dat", "1_ZX-908HF_New.dat", "0_ZX-908HF.dat",
-                             "1_ZX-908HF.dat"}) {
+    for (const char* name :
+         {"0_ZX-908HF_New.dat", "1_ZX-908HF_New.dat", "0_ZX-908HF.dat", "1_ZX-908HF.dat"}) {
         const QByteArray b = readAll(QStringLiteral(ZX_PROGRAM_DIR "/Init/") + name);
         ASSERT_EQ(b.size(), 14536) << name;
         EXPECT_EQ(integerAt(b, 13706), name[0] - '0') << name;
@@ -128,7 +130,7 @@ TEST_F(FileVerbs, TemplatesAreStagedBesideTheProgram) {
 
 TEST_F(FileVerbs, InfoSummarisesTheDocument) {
     newFile("a.dat");
-    const Run r = cli({"info", file("a.dat")});
+    const CliRun r = cli({"info", file("a.dat")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QString out = QString::fromUtf8(r.out);
     EXPECT_TRUE(out.contains("Data version: V310")) << out.toStdString();
@@ -147,12 +149,10 @@ TEST_F(FileVerbs, ExportReportsTheBytesAndImportGivesThemBack) {
     EXPECT_LT(json.indexOf("\"fleetList\""), json.indexOf("\"optionByte\""));
     const QJsonObject o = QJsonDocument::fromJson(json).object();
     EXPECT_EQ(o.size(), 18);
-    EXPECT_EQ(o["embeddedMessage"].toArray()[0].toString(),
-              QString(QChar(0)) + QString(31, ' '));
+    EXPECT_EQ(o["embeddedMessage"].toArray()[0].toString(), QString(QChar(0)) + QString(31, ' '));
     EXPECT_EQ(o["channels"].toArray().size(), 6);
     EXPECT_EQ(o["channels"].toArray()[1].toArray().size(), 60);
-    EXPECT_EQ(o["channels"].toArray()[1].toArray()[0].toObject()["rxFreq"].toString(),
-              "28145000");
+    EXPECT_EQ(o["channels"].toArray()[1].toArray()[0].toObject()["rxFreq"].toString(), "28145000");
     EXPECT_EQ(o["modelInfo"].toObject()["modelType"].toInt(), 248);
     EXPECT_EQ(o["fleetSync"].toObject()["dataTxModulationDelay"].toInt(), 400);
     EXPECT_EQ(o["dtmf"].toObject()["idCode"].toString(), "000       ");
@@ -165,10 +165,10 @@ TEST_F(FileVerbs, RandomFilesRoundTripByteForByte) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         const QByteArray original = randomFile(seed);
         writeAll(file("r.dat"), original);
-        const Run e = cli({"export", file("r.dat")});
+        const CliRun e = cli({"export", file("r.dat")});
         ASSERT_EQ(e.exitCode, 0) << e.err.toStdString();
         writeAll(file("r.json"), e.out);
-        const Run i = cli({"import", file("r.json"), "-o", file("back.dat")});
+        const CliRun i = cli({"import", file("r.json"), "-o", file("back.dat")});
         ASSERT_EQ(i.exitCode, 0) << i.err.toStdString();
         EXPECT_EQ(readAll(file("back.dat")), original) << "seed " << seed;
     }
@@ -186,13 +186,12 @@ TEST_F(FileVerbs, ImportRejectsBadJsonNamingTheKey) {
         return path;
     };
     const QString out = file("never.dat");
-    expectFailure({"import",
-                   variant("missing", [](QJsonObject& o) { o.remove("scanInfo"); }), "-o",
-                   out},
-                  3, "missing key 'scanInfo'", out);
-    expectFailure({"import", variant("type", [](QJsonObject& o) { o["optionByte"] = "1"; }),
-                   "-o", out},
-                  3, "key 'optionByte': must be a whole number", out);
+    expectFailure(
+        {"import", variant("missing", [](QJsonObject& o) { o.remove("scanInfo"); }), "-o", out}, 3,
+        "missing key 'scanInfo'", out);
+    expectFailure(
+        {"import", variant("type", [](QJsonObject& o) { o["optionByte"] = "1"; }), "-o", out}, 3,
+        "key 'optionByte': must be a whole number", out);
     expectFailure({"import",
                    variant("long",
                            [](QJsonObject& o) {
@@ -215,12 +214,11 @@ TEST_F(FileVerbs, ImportRejectsBadJsonNamingTheKey) {
                    variant("short", [](QJsonObject& o) { o["keyAssignment"] = QJsonArray{1}; }),
                    "-o", out},
                   3, "key 'keyAssignment': must have 2 elements", out);
-    expectFailure({"import", variant("extra", [](QJsonObject& o) { o["colour"] = 1; }), "-o",
-                   out},
+    expectFailure({"import", variant("extra", [](QJsonObject& o) { o["colour"] = 1; }), "-o", out},
                   3, "unknown key 'colour'", out);
     expectFailure({"import",
-                   variant("unicode", [](QJsonObject& o) { o["dataVersion"] = "V3\u4e00"; }),
-                   "-o", out},
+                   variant("unicode", [](QJsonObject& o) { o["dataVersion"] = "V3\u4e00"; }), "-o",
+                   out},
                   3, "key 'dataVersion': text holds a character", out);
     writeAll(file("broken.json"), "{\"dataVersion\": ");
     expectFailure({"import", file("broken.json"), "-o", out}, 3, "not valid JSON", out);
@@ -255,11 +253,11 @@ TEST_F(FileVerbs, OpenRulesAreApplied) {
 
 TEST_F(FileVerbs, CheckAndFix) {
     QByteArray b = newFile("a.dat");
-    Run r = cli({"check", file("a.dat")});
+    CliRun r = cli({"check", file("a.dat")});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.contains("All frequencys is in of range."));
 
-    b.replace(18 + 12, 8, "31000000"); // transmit frequency above band 0
+    b.replace(18 + 12, 8, "31000000");          // transmit frequency above band 0
     b.replace(18 + 60 * 38 + 4, 8, "28123456"); // off the raster
     writeAll(file("bad.dat"), b);
     r = cli({"check", file("bad.dat")});
