@@ -4,6 +4,8 @@
 #include "model/RuntimeState.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -172,6 +174,38 @@ TEST_F(ChannelInfoTest, SetGridData2ShowsAReplacedRecordAndDropsTheStaleText) {
     EXPECT_TRUE(emergencyList(window.get(), 2)->isVisible());
     window->validateControls();
     EXPECT_TRUE(ws.record == other.record) << "the old text was not stored into the new record";
+}
+
+TEST_F(ChannelInfoTest, InsideAnMdiAreaTheCloseButtonClosesTheFrameAndStoresThePendingEdit) {
+    QMdiArea area;
+    auto* chInfo = new editors::frmCommChInfo(ws, prompter);
+    QMdiSubWindow* frame = area.addSubWindow(chInfo);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    area.show();
+    QApplication::setActiveWindow(&area);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    settle();
+    EXPECT_EQ(frame->windowTitle(), "Channel Information[Channel - 1]---A");
+    auto* box = control<QLineEdit>(chInfo, "Text1");
+    ASSERT_TRUE(box->isVisible());
+    box->selectAll();
+    QTest::keyClicks(box, "28.25");
+
+    const QPointer<QMdiSubWindow> watch(frame);
+    QTest::mouseClick(control<QPushButton>(chInfo, "CommandClose"), Qt::LeftButton);
+    QTRY_VERIFY(watch.isNull());
+    EXPECT_EQ(ws.record.channel(0, 1).rxFreq.str(), "28250000");
+    EXPECT_TRUE(area.subWindowList().isEmpty());
+}
+
+TEST_F(ChannelInfoTest, DestroyingTheWindowStoresThePendingEdit) {
+    open();
+    clickCell(6, ColRxFreq);
+    QTest::keyClicks(text1, "28.6");
+    window.reset();
+    const model::ChannelEntry* stored = channel(0, 6);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->rxFreq.str(), "28600000");
 }
 
 } // namespace
