@@ -118,6 +118,20 @@ public:
     }
 };
 
+// A scripted prompter that also notes whether the port was open at each message.
+class PortWatchingPrompter : public ScriptedPrompter {
+public:
+    explicit PortWatchingPrompter(const FakeLinkIo& io) : io_(io) {}
+    std::vector<bool> portOpen;
+    text::Answer ask(std::string_view t, text::Buttons b, text::Icon i) override {
+        portOpen.push_back(io_.open);
+        return ScriptedPrompter::ask(t, b, i);
+    }
+
+private:
+    const FakeLinkIo& io_;
+};
+
 class Harness : public link::LinkEvents {
 public:
     Harness() {
@@ -129,7 +143,7 @@ public:
 
     model::Workspace ws;
     FakeLinkIo io;
-    ScriptedPrompter prompter;
+    PortWatchingPrompter prompter{io};
     link::Link link{ws, io, *this, prompter};
     std::map<int, TestRadio*> radios; // by port number
 
