@@ -91,7 +91,8 @@ int DemoRadio::attach(RadioController& controller, model::Workspace& ws,
     const int number = catalog->numberFor(devicePath());
     if (number <= 0)
         return 0;
-    controller.usePortsForThisRun(std::move(catalog));
+    if (!controller.usePortsForThisRun(std::move(catalog)))
+        return 0;
     ws.state.comPort = number;
     return number;
 }

@@ -38,14 +38,15 @@ void RadioController::buildLink() {
         [engine] { engine->onTimeout(); });
 }
 
-void RadioController::usePortsForThisRun(std::unique_ptr<platform::PortCatalog> catalog) {
+bool RadioController::setPortCatalog(std::unique_ptr<platform::PortCatalog> catalog, bool persist) {
     if (busy() || !catalog)
-        return;
+        return false;
     link_.reset();
     serial_.reset();
     catalog_ = std::move(catalog);
-    persistPorts_ = false;
+    persistPorts_ = persist;
     buildLink();
+    return true;
 }
 
 bool RadioController::busy() const {

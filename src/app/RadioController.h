@@ -8,6 +8,7 @@
 #include "app/FrmProgress.h"
 #include "link/Link.h"
 #include "model/Workspace.h"
+#include "platform/PortCatalog.h"
 #include "text/Prompter.h"
 
 #include <QObject>
@@ -17,7 +18,6 @@
 #include <memory>
 
 namespace zx::platform {
-class PortCatalog;
 class QtSerialLink;
 } // namespace zx::platform
 
@@ -44,9 +44,14 @@ public:
     // Closes the serial port if it is open (before another program version takes over).
     void closePort();
 
-    // For this run only, use `catalog` to find the devices of port numbers, and do not
-    // write port settings to the settings file (the --demo radio). Only while idle.
-    void usePortsForThisRun(std::unique_ptr<platform::PortCatalog> catalog);
+    // Finds the devices of port numbers through `catalog` from now on; with `persist`
+    // false, port settings are no longer written to the settings file. Only while idle;
+    // false otherwise.
+    bool setPortCatalog(std::unique_ptr<platform::PortCatalog> catalog, bool persist);
+    // For this run only (the --demo radio): the catalog, and nothing written back.
+    bool usePortsForThisRun(std::unique_ptr<platform::PortCatalog> catalog) {
+        return setPortCatalog(std::move(catalog), false);
+    }
     bool persistsPortSettings() const { return persistPorts_; }
 
     bool busy() const;
