@@ -59,6 +59,7 @@ struct Figures {
     bool ok = false;
     double elapsed = 0; // seconds
     double wire = 0;    // seconds
+    double engine = 0;  // seconds spent handling answers, sending the next command included
     long long bytes = 0;
 };
 
@@ -77,8 +78,15 @@ Figures runOnce(bool write, const std::string& device) {
     SilentPrompter prompter;
     Events events;
     link::Link engine(ws, serial, events, prompter);
-    serial.setReceiver([&](std::span<const std::uint8_t> answer) { engine.onAnswer(answer); },
-                       [&] { engine.onTimeout(); });
+    QElapsedTimer handling;
+    qint64 handlingNs = 0;
+    serial.setReceiver(
+        [&](std::span<const std::uint8_t> answer) {
+            handling.start();
+            engine.onAnswer(answer);
+            handlingNs += handling.nsecsElapsed();
+        },
+        [&] { engine.onTimeout(); });
 
     QEventLoop loop;
     events.loop = &loop;
@@ -91,6 +99,7 @@ Figures runOnce(bool write, const std::string& device) {
     f.elapsed = double(clock.nsecsElapsed()) / 1e9;
     f.bytes = serial.bytesSent() + serial.bytesReceived();
     f.wire = double(f.bytes) * sim::VirtualRadio::kBitsPerByte / sim::VirtualRadio::kBaud;
+    f.engine = double(handlingNs) / 1e9;
     f.ok = started && events.success;
     return f;
 }
@@ -116,9 +125,10 @@ int main(int argc, char* argv[]) {
             const Figures f = runOnce(write, radio.devicePath());
             if (!f.ok)
                 ++failures;
-            std::printf("%-5s %s  bytes %6lld  wire %7.3f s  elapsed %7.3f s  ratio %.4f\n",
+            std::printf("%-5s %s  bytes %6lld  wire %7.3f s  elapsed %7.3f s  ratio %.4f"
+                        "  (answer handling %.1f ms)\n",
                         write ? "write" : "read", f.ok ? "ok    " : "FAILED", f.bytes, f.wire,
-                        f.elapsed, f.wire > 0 ? f.elapsed / f.wire : 0.0);
+                        f.elapsed, f.wire > 0 ? f.elapsed / f.wire : 0.0, f.engine * 1e3);
             std::fflush(stdout);
         }
     }

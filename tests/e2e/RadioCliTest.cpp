@@ -143,6 +143,12 @@ TEST_F(RadioCliTest, ReadSavesTheRadiosWholeConfiguration) {
     EXPECT_EQ(got.optionFeatures[45], -300);
     EXPECT_EQ(got.optionByte, 5);
     EXPECT_EQ(got.embeddedMessage[0].view().substr(0, 12), std::string_view("HELLO RADIO\0", 12));
+    // What the radio does not carry comes from the New template, as after start-up.
+    const model::ConfigRecord fresh = readRecord(install->newTemplate(0));
+    EXPECT_EQ(got.dtmf, fresh.dtmf);
+    EXPECT_EQ(got.fleetSync, fresh.fleetSync);
+    EXPECT_EQ(got.testFreqCount, fresh.testFreqCount);
+    EXPECT_EQ(got.scanInfo, fresh.scanInfo);
 
     const QString trace =
         QString::fromLatin1(CliInstallation::readBytes(install->file("trace.txt")));
