@@ -3,7 +3,6 @@
 
 #include "app/FileDialogs.h"
 #include "app/FrmPrintList.h"
-#include "app/FrmProgress.h" // completes the progress window type the radio controller points to
 #include "app/FrmSetLanguage.h"
 #include "app/QtText.h"
 #include "app/RadioController.h"
@@ -431,6 +430,8 @@ void frmMain::initialSetting() {
 
 void frmMain::checkAllChannelFrequency() {
     const int lang = ws_.state.language;
+    // A frequency still being typed is part of what is checked and corrected.
+    commitOpenEditors();
     if (!model::checkAllFrequencies(ws_, prompter())) {
         prompter().inform(text::message(MessageKey::AllFreqInRange, lang));
         return;
@@ -439,6 +440,16 @@ void frmMain::checkAllChannelFrequency() {
                        text::Icon::Question) != text::Answer::Yes)
         return;
     model::correctAllFrequencies(ws_, prompter());
+    reopenChannelWindow();
+}
+
+void frmMain::reopenChannelWindow() {
+    // The channel window commits the text still open over its current cell when it
+    // unloads. That text was taken before the record changed underneath it; storing it now
+    // would undo the change. Let the window take the new content first.
+    if (auto* channels =
+            qobject_cast<editors::frmCommChInfo*>(childWindow(ChildWindow::ChannelInfo)))
+        channels->SetGridData2();
     closeChildWindow(ChildWindow::ChannelInfo);
     openChildWindow(ChildWindow::ChannelInfo);
 }

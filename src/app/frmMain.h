@@ -70,6 +70,10 @@ public:
     // The open editor of that kind, or nullptr.
     QWidget* childWindow(ChildWindow which) const;
     void closeChildWindow(ChildWindow which);
+    // Closes and reopens the channel window after the working record was changed while it
+    // was open (frequency correction, band adoption), without letting it store the stale
+    // text of its cell editor.
+    void reopenChannelWindow();
     void closeAllChildWindows();
     void cascade();
 
