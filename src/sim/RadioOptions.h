@@ -44,7 +44,9 @@ struct RadioOptions {
     // Pace both directions at the line rate: 10 bits per byte at 9600 baud.
     bool paced = false;
     // An incomplete command that sees no further byte for this long is given up and the
-    // parser resynchronises on its remaining bytes (the radio's receiver restarts).
+    // parser resynchronises on its remaining bytes (the radio's receiver restarts). Shorter
+    // than the program's 300 ms answer timer, so the command it repeats after a silence
+    // meets a clean receiver.
     std::chrono::milliseconds partialTimeout{250};
     FaultPlan faults;
 };

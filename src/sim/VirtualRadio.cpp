@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <fstream>
 #include <poll.h>
+#include <pthread.h>
+#include <sched.h>
 #include <stdexcept>
 #include <system_error>
 #include <unistd.h>
@@ -48,6 +50,15 @@ void VirtualRadio::start() {
     devicePath_ = terminal_->slavePath();
     stopping_ = false;
     thread_ = std::thread([this] { serve(); });
+    if (paced_) {
+        // Line timing should not suffer from the load of the machine: a paced radio asks for
+        // the lowest real-time priority where the system grants it, and runs without it
+        // otherwise. The thread only ever blocks in poll or sleeps, so it cannot starve
+        // anything.
+        sched_param priority{};
+        priority.sched_priority = 1;
+        ::pthread_setschedparam(thread_.native_handle(), SCHED_FIFO, &priority);
+    }
 }
 
 void VirtualRadio::stop() {
