@@ -183,8 +183,12 @@ TEST_F(MainWindowTest, ExitWithChangesAsksAndCancelKeepsTheProgramRunning) {
     app.prompter.script({Answer::No});
     EXPECT_TRUE(w.close());
     EXPECT_FALSE(w.isVisible());
-    // The placement went to the per-user store.
-    EXPECT_TRUE(QFileInfo::exists(inst.userStorePath()));
+    // The placement went to the per-user store, in twips.
+    const platform::WindowPlacement stored =
+        platform::UserStore::atFile(inst.userStorePath()).loadPlacement();
+    EXPECT_EQ(stored.width, app::toTwips(w.width(), &w));
+    EXPECT_EQ(stored.height, app::toTwips(w.height(), &w));
+    EXPECT_EQ(stored.width, 14505); // the default 14500 twips, to the nearest pixel
 }
 
 TEST_F(MainWindowTest, ExitWithoutChangesAsksNothing) {
