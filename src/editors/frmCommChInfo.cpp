@@ -250,7 +250,8 @@ void frmCommChInfo::initShowGrid() {
         header->setFixedHeight(px(510));
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setHighlightSections(false);
-        header->setDefaultAlignment(Qt::AlignCenter);
+        // The narrow columns of the radio's layout wrap their headers onto two lines.
+        header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
         grid_->setColumnWidth(0, px(500));
         grid_->setColumnWidth(model::ColRxFreq, px(1200));
         grid_->setColumnWidth(model::ColTxFreq, px(1200));

@@ -176,6 +176,19 @@ TEST_F(ChannelInfoTest, SetGridData2ShowsAReplacedRecordAndDropsTheStaleText) {
     EXPECT_TRUE(ws.record == other.record) << "the old text was not stored into the new record";
 }
 
+TEST_F(ChannelInfoTest, ADamagedRecordOpensOnGroupAWithoutErrors) {
+    ws.record.currentGroup = 9;
+    ws.record.channelCount[1] = -5;
+    ws.record.channel(0, 1).scan = 7; // not a list entry: shows the first entry
+    open();
+    EXPECT_TRUE(prompter.asked.empty()) << prompter.asked.front().text;
+    EXPECT_EQ(ws.record.currentGroup, 0);
+    EXPECT_EQ(cell(1, ColRxFreq)->text(), "28.015000");
+    EXPECT_EQ(cell(1, ColScan)->text(), "Del");
+    EXPECT_TRUE(window->windowTitle().endsWith("---A"));
+    EXPECT_EQ(emergencyList(window.get(), 1)->count(), 0);
+}
+
 TEST_F(ChannelInfoTest, InsideAnMdiAreaTheCloseButtonClosesTheFrameAndStoresThePendingEdit) {
     QMdiArea area;
     auto* chInfo = new editors::frmCommChInfo(ws, prompter);
