@@ -191,6 +191,21 @@ TEST_F(MainWindowTest, ExitWithChangesAsksAndCancelKeepsTheProgramRunning) {
     EXPECT_EQ(stored.width, 14505); // the default 14500 twips, to the nearest pixel
 }
 
+TEST_F(MainWindowTest, ASaveThatFailsOnExitKeepsTheProgramAndTheChanges) {
+    AppHarness app(inst);
+    app::frmMain& w = app.window();
+    const QString gone = inst.root() + "/no-such-folder/lost.dat";
+    app.ws.state.currentFileName = gone.toStdString();
+    app.ws.state.untitled = false;
+    modify(app.ws);
+    app.prompter.script({Answer::Yes});
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(app.prompter.texts(), (std::vector<std::string>{msg(MessageKey::FileModified),
+                                                              msg(MessageKey::FileError)}));
+    EXPECT_TRUE(model::isModified(app.ws));
+}
+
 TEST_F(MainWindowTest, ExitWithoutChangesAsksNothing) {
     AppHarness app(inst);
     EXPECT_TRUE(app.window().close());
