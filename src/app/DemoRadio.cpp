@@ -2,6 +2,7 @@
 #include "app/DemoRadio.h"
 
 #include "app/RadioController.h"
+#include "app/frmMain.h"
 #include "model/DataFile.h"
 #include "platform/PortCatalog.h"
 #include "sim/MemoryFiles.h"
@@ -66,6 +67,19 @@ std::unique_ptr<DemoRadio> DemoRadio::start(const model::Workspace& ws, QString*
             *error = QString::fromLocal8Bit(e.what());
         return nullptr;
     }
+    return demo;
+}
+
+std::unique_ptr<DemoRadio> DemoRadio::startFor(frmMain& window, QString* error) {
+    std::unique_ptr<DemoRadio> demo = start(window.workspace(), error);
+    if (!demo)
+        return nullptr;
+    if (demo->attach(window.radio(), window.workspace(), window.services().settingsPath) <= 0) {
+        if (error)
+            *error = QStringLiteral("the virtual radio's terminal got no port number");
+        return nullptr;
+    }
+    window.setPortPanel();
     return demo;
 }
 

@@ -15,6 +15,7 @@
 namespace zx::app {
 
 class RadioController;
+class frmMain;
 
 class DemoRadio {
 public:
@@ -23,6 +24,9 @@ public:
     // filled-in identity record. Returns nullptr with `error` set when no pseudo-terminal
     // could be had.
     static std::unique_ptr<DemoRadio> start(const model::Workspace& ws, QString* error = nullptr);
+    // start() and attach() for the main window's radio commands, with the status bar
+    // showing the radio's port.
+    static std::unique_ptr<DemoRadio> startFor(frmMain& window, QString* error = nullptr);
     ~DemoRadio();
 
     QString devicePath() const;

@@ -182,10 +182,9 @@ void RadioController::identityDecoded() {
 void RadioController::bandAdopted(bool channelsCorrected) {
     // The band shows in the caption and in status bar panel 2.
     window_.Change_Language();
-    if (channelsCorrected && window_.childWindow(ChildWindow::ChannelInfo)) {
-        window_.closeChildWindow(ChildWindow::ChannelInfo);
-        window_.openChildWindow(ChildWindow::ChannelInfo);
-    }
+    // Only an open channel window is reopened; its pending cell text predates the correction.
+    if (channelsCorrected && window_.childWindow(ChildWindow::ChannelInfo))
+        window_.reopenChannelWindow();
 }
 
 void RadioController::finished(link::OperationKind kind, bool success) {

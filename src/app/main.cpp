@@ -1,5 +1,7 @@
 // zx908hf: the desktop programming tool. Start-up, the main window, and a data file named on
 // the command line opened with the rules of Open.
+#include "app/DemoRadio.h"
+#include "app/DemoScreenshots.h"
 #include "app/FileDialogs.h"
 #include "app/QtPrompter.h"
 #include "app/Startup.h"
@@ -22,6 +24,15 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(QStringLiteral("ZX-908HF radio programming tool"));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption demoOption(
+        QStringLiteral("demo"),
+        QStringLiteral("Use a virtual radio inside the program as the serial port for this run."));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save pictures of the main window with each editor to <folder> and quit."),
+        QStringLiteral("folder"));
+    parser.addOption(demoOption);
+    parser.addOption(screenshotOption);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A data file (.dat) to open."));
     parser.process(application);
@@ -50,8 +61,21 @@ int main(int argc, char* argv[]) {
     services.separator = &separator;
     services.endProgram = [](int code) { QCoreApplication::exit(code); };
 
+    std::unique_ptr<app::DemoRadio> demo; // outlives the window that uses its port
     app::frmMain window(workspace, std::move(services));
+    if (parser.isSet(demoOption)) {
+        QString error;
+        demo = app::DemoRadio::startFor(window, &error);
+        if (!demo)
+            qWarning("zx908hf: no virtual radio for --demo: %s", qPrintable(error));
+    }
     window.show();
+    if (parser.isSet(screenshotOption)) {
+        auto* shots = new app::DemoScreenshots(window, parser.value(screenshotOption),
+                                               demo != nullptr,
+                                               [](int code) { QCoreApplication::exit(code); });
+        QTimer::singleShot(0, shots, &app::DemoScreenshots::start);
+    }
 
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {

@@ -1,0 +1,175 @@
+// Pictures of the main window for the documentation (--screenshot).
+#include "app/DemoScreenshots.h"
+
+#include "app/FrmProgress.h"
+#include "app/RadioController.h"
+#include "app/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+namespace zx::app {
+
+namespace {
+constexpr int kTitleBarHeight = 26;
+constexpr int kSettleMs = 150; // lets layouts and paints finish before a grab
+} // namespace
+
+DemoScreenshots::DemoScreenshots(frmMain& window, QString folder, bool withRadio,
+                                 std::function<void(int)> done)
+    : QObject(&window), window_(window), folder_(std::move(folder)), withRadio_(withRadio),
+      done_(std::move(done)) {
+    prefix_ = window_.workspace().state.language == text::Chinese ? QStringLiteral("zh")
+                                                                  : QStringLiteral("en");
+}
+
+QPixmap DemoScreenshots::framed(QWidget* window) {
+    const QPixmap content = window->grab();
+    QPixmap picture(content.width() + 2, content.height() + kTitleBarHeight + 1);
+    picture.fill(QColor(0x50, 0x60, 0x78));
+    QPainter painter(&picture);
+    painter.drawPixmap(1, kTitleBarHeight, content);
+    painter.setPen(Qt::white);
+    QFont font = window->font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(8, 0, picture.width() - 16, kTitleBarHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
+    return picture;
+}
+
+bool DemoScreenshots::save(const QPixmap& picture, const QString& name) {
+    const QString path = QDir(folder_).filePath(prefix_ + QLatin1Char('-') + name + ".png");
+    if (!picture.save(path)) {
+        failed_ = true;
+        return false;
+    }
+    written_ << path;
+    return true;
+}
+
+void DemoScreenshots::start() {
+    QDir().mkpath(folder_);
+    // A conversation that goes wrong must not leave the program running for ever.
+    QTimer::singleShot(120000, this, [this] {
+        failed_ = true;
+        finish();
+    });
+    window_.resize(1180, 780);
+    window_.showNormal();
+    QTimer::singleShot(kSettleMs, this, &DemoScreenshots::editors);
+}
+
+void DemoScreenshots::editors() {
+    const std::pair<ChildWindow, const char*> pictures[] = {
+        {ChildWindow::ChannelInfo, "channels"},
+        {ChildWindow::OptFeatures, "options"},
+        {ChildWindow::EmbMsg, "message"},
+    };
+    for (const auto& [which, name] : pictures) {
+        window_.closeAllChildWindows();
+        window_.openChildWindow(which);
+        QCoreApplication::processEvents();
+        // Deferred deletions and the cascade's layout need a moment of their own.
+        QTimer settle;
+        settle.setSingleShot(true);
+        QEventLoop loop;
+        connect(&settle, &QTimer::timeout, &loop, &QEventLoop::quit);
+        settle.start(kSettleMs);
+        loop.exec();
+        save(framed(&window_), QLatin1String(name));
+    }
+    window_.closeAllChildWindows();
+    window_.openChildWindow(ChildWindow::ChannelInfo);
+    if (withRadio_)
+        QTimer::singleShot(kSettleMs, this, &DemoScreenshots::readRadio);
+    else
+        finish();
+}
+
+void DemoScreenshots::answerMessageBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+        return;
+    if (QAbstractButton* button =
+            box->defaultButton() ? box->defaultButton() : box->buttons().value(0))
+        button->click();
+}
+
+void DemoScreenshots::readRadio() {
+    RadioController& radio = window_.radio();
+    // The read asks first and reports at the end; both boxes get their default answer.
+    auto* answerer = new QTimer(this);
+    answerer->setInterval(50);
+    connect(answerer, &QTimer::timeout, this, &DemoScreenshots::answerMessageBox);
+    answerer->start();
+
+    auto* watch = new QTimer(this);
+    watch->setInterval(50);
+    connect(watch, &QTimer::timeout, this, [this, watch] {
+        FrmProgress* progress = window_.radio().progressWindow();
+        if (!progress || progress->progressValue() < 40)
+            return;
+        watch->stop();
+        QPixmap picture = framed(&window_);
+        QPainter painter(&picture);
+        const QPixmap dialog = framed(progress);
+        painter.drawPixmap((picture.width() - dialog.width()) / 2,
+                           (picture.height() - dialog.height()) / 2, dialog);
+        painter.end();
+        save(picture, QStringLiteral("progress"));
+    });
+    watch->start();
+
+    connect(
+        &radio, &RadioController::conversationFinished, this,
+        [this, answerer, watch](int, bool) {
+            watch->stop();
+            // "Read Data Completed." is answered by the timer; then the identity.
+            QTimer::singleShot(500, this, [this, answerer] {
+                answerer->stop();
+                readIdentity();
+            });
+        },
+        Qt::SingleShotConnection);
+    radio.readFromRadio();
+}
+
+void DemoScreenshots::readIdentity() {
+    auto* watch = new QTimer(this);
+    watch->setInterval(50);
+    connect(watch, &QTimer::timeout, this, [this, watch] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != QLatin1String("FrmEMG"))
+            return;
+        watch->stop();
+        QTimer::singleShot(kSettleMs, this, [this, modal] {
+            QPixmap picture = framed(&window_);
+            QPainter painter(&picture);
+            const QPixmap dialog = framed(modal);
+            painter.drawPixmap((picture.width() - dialog.width()) / 2,
+                               qMax(0, (picture.height() - dialog.height()) / 2), dialog);
+            painter.end();
+            save(picture, QStringLiteral("identity"));
+            modal->close();
+            QTimer::singleShot(0, this, &DemoScreenshots::finish);
+        });
+    });
+    watch->start();
+    window_.radio().readIdentity();
+}
+
+void DemoScreenshots::finish() {
+    if (finished_)
+        return;
+    finished_ = true;
+    if (done_)
+        done_(failed_ ? 1 : 0);
+}
+
+} // namespace zx::app
