@@ -290,8 +290,9 @@ TEST_F(RadioCliTest, FailedReadsLeaveTheOutputFileAlone) {
             EXPECT_FALSE(result.err.contains(text)) << text.toStdString();
         EXPECT_FALSE(result.err.contains("Read Data Completed."));
         EXPECT_EQ(CliInstallation::readBytes(out), "previous contents");
-        if (!c.flags.contains("--yes"))
+        if (!c.flags.contains("--yes")) {
             EXPECT_EQ(radio->stats().bytesReceived, 0) << "nothing sent before the answer";
+        }
     }
 }
 
