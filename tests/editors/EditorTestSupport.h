@@ -6,9 +6,7 @@
 #include <QApplication>
 #include <QString>
 #include <QWidget>
-
 #include <gtest/gtest.h>
-
 #include <string_view>
 
 namespace zx::test {
