@@ -151,6 +151,8 @@ QByteArray jsonString(const QString& s) {
     return out;
 }
 
+// Containers of scalars go on one line ("[1, 1, 1]", one channel slot per line), containers
+// of containers one child per line, indented by depth.
 class Writer {
 public:
     explicit Writer(int language) : language_(language) {}
@@ -168,45 +170,46 @@ public:
                 body(i);
         });
     }
-    template <class F> void root(F body) { nest({}, '{', '}', body); }
-    QByteArray take() { return out_ + '\n'; }
+    template <class F> void root(F body) {
+        frames_.push_back({});
+        nest({}, '{', '}', body);
+    }
+    QByteArray take() { return frames_.back().items.front() + '\n'; }
 
 private:
-    void prefix(Key key) {
-        if (!first_.empty()) {
-            if (!first_.back())
-                out_ += ',';
-            first_.back() = false;
-            out_ += '\n';
-            out_ += QByteArray(int(first_.size()) * 2, ' ');
-        }
-        if (key.name) {
-            out_ += '"';
-            out_ += key.name;
-            out_ += "\": ";
-        }
+    struct Frame {
+        std::vector<QByteArray> items;
+        bool hasContainer = false;
+    };
+
+    static QByteArray named(Key key, const QByteArray& value) {
+        return key.name ? '"' + QByteArray(key.name) + "\": " + value : value;
     }
     void item(Key key, const QByteArray& value) {
-        prefix(key);
-        out_ += value;
+        frames_.back().items.push_back(named(key, value));
     }
     template <class F> void nest(Key key, char open, char close, F body) {
-        prefix(key);
-        out_ += open;
-        first_.push_back(true);
+        frames_.push_back({});
         body();
-        const bool empty = first_.back();
-        first_.pop_back();
-        if (!empty) {
-            out_ += '\n';
-            out_ += QByteArray(int(first_.size()) * 2, ' ');
+        const Frame frame = std::move(frames_.back());
+        frames_.pop_back();
+        QByteArray out(1, open);
+        if (!frame.hasContainer) {
+            for (std::size_t i = 0; i < frame.items.size(); ++i)
+                out += (i ? ", " : "") + frame.items[i];
+        } else {
+            const QByteArray inner(int(frames_.size()) * 2, ' ');
+            for (std::size_t i = 0; i < frame.items.size(); ++i)
+                out += (i ? ",\n" : "\n") + inner + frame.items[i];
+            out += '\n' + QByteArray(int(frames_.size() - 1) * 2, ' ');
         }
-        out_ += close;
+        out += close;
+        frames_.back().items.push_back(named(key, out));
+        frames_.back().hasContainer = true;
     }
 
     int language_;
-    QByteArray out_;
-    std::vector<bool> first_;
+    std::vector<Frame> frames_;
 };
 
 // ---- reading ----

@@ -32,9 +32,27 @@ bool decodesToOneChar(std::string_view bytes, int language, QString& out) {
     return true;
 }
 
+// ASCII is the same in both code pages; most fields are ASCII, and opening a codec for each
+// of the record's hundreds of fields costs more than the rest of an export.
+bool isAscii(std::string_view bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+bool isAscii(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
 } // namespace
 
 QString fieldToText(std::string_view bytes, int systemLanguage) {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
     const QString whole = platform::fromCodePage(bytes, systemLanguage);
     if (!containsRawByteChar(whole) && platform::toCodePage(whole, systemLanguage) == bytes)
         return whole;
@@ -66,6 +84,14 @@ QString fieldToText(std::string_view bytes, int systemLanguage) {
 std::optional<std::string> textToField(const QString& text, int systemLanguage,
                                        std::size_t maxBytes, QString& problem) {
     std::string bytes;
+    if (isAscii(text)) {
+        bytes = text.toStdString();
+        if (bytes.size() > maxBytes) {
+            problem = QStringLiteral("text is longer than %1 bytes").arg(maxBytes);
+            return std::nullopt;
+        }
+        return bytes;
+    }
     QString run;
     auto flush = [&]() {
         if (run.isEmpty())
