@@ -372,6 +372,35 @@ TEST_F(RadioCommands, SilentRadioEndsInTheRetryPrompt) {
     EXPECT_EQ(radio().progressWindow(), nullptr);
 }
 
+TEST_F(RadioCommands, RadioOfAnotherDataVersionHandsOverToThatVersion) {
+    // Version V300 is installed beside this one and handles data version V300.
+    const QString other = installation.root() + "/V300/zx908hf";
+    QDir().mkpath(installation.root() + "/V300");
+    {
+        QFile program(other);
+        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+        program.setPermissions(program.permissions() | QFileDevice::ExeOwner);
+    }
+    window();
+    ws().versions.push_back({"V300", "V300"});
+    sim::RadioOptions options;
+    options.dataVersion = "V300";
+    usePort(startRadio(options));
+    const model::ConfigRecord before = ws().record;
+    prompter().script({Answer::Ok, Answer::Yes});
+
+    window().menus().mnuReadFromRadio->trigger();
+    EXPECT_FALSE(waitFinished());
+    ASSERT_GE(prompter().asked.size(), 2u);
+    EXPECT_EQ(prompter().asked[1].buttons, text::Buttons::YesNo);
+    EXPECT_NE(prompter().asked[1].text.find("Firmware version is V3.00"), std::string::npos);
+    EXPECT_EQ(harness->starter.program, other);
+    EXPECT_TRUE(harness->starter.arguments.isEmpty());
+    EXPECT_EQ(harness->endedWith, 0);
+    EXPECT_TRUE(window().handedOver());
+    EXPECT_EQ(ws().record, before);
+}
+
 TEST_F(RadioCommands, PortThatCannotBeOpenedIsReported) {
     window();
     ws().state.comPort = 250; // no such device
