@@ -29,7 +29,7 @@ trap 'kill "${SIM_PID:-0}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
 if "$CLI" --help 2>/dev/null | grep -q '^  simulate'; then
     echo "== a virtual radio on a pseudo-terminal =="
-    "$CLI" simulate --link "$WORK/radio" >"$WORK/sim.out" 2>&1 &
+    "$CLI" simulate --link "$WORK/radio" --data "$PROGRAM_DIR/Init/0_ZX-908HF.dat" >"$WORK/sim.out" 2>&1 &
     SIM_PID=$!
     for _ in $(seq 50); do [ -e "$WORK/radio" ] && break; sleep 0.1; done
     cat "$WORK/sim.out"

@@ -182,6 +182,19 @@ TEST_F(RadioImageTest, OptionalFeaturesRoundTripAndOutOfRangeValuesAreMended) {
     EXPECT_EQ(back.record.optionFeatures[40], -2);
 }
 
+TEST_F(RadioImageTest, EmergencyChannelOfAnEmptyGroupRoundTrips) {
+    ws.record.channelCount[2] = 0;
+    ws.record.optionFeatures[model::kEmergencyChannelPosition + 2] = -1;
+    ws.record.optionFeatures[model::kEmergencyChannelPosition + 3] = 0;
+    image.encode(ws.record, 0);
+    EXPECT_EQ(image.bytes[0x1D77], 0xFF);
+
+    model::Workspace back;
+    image.decode(back);
+    EXPECT_EQ(back.record.optionFeatures[model::kEmergencyChannelPosition + 2], -1);
+    EXPECT_EQ(back.record.optionFeatures[model::kEmergencyChannelPosition + 3], 0);
+}
+
 TEST_F(RadioImageTest, DecodeSetsModelBandAndMessages) {
     image.bytes[0x1D87] = 1;
     image.bytes[0x1D96] = 0xF8;
