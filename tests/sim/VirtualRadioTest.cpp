@@ -139,7 +139,8 @@ TEST(VirtualRadio, PacedExchangeTakesItsWireTime) {
 
     const auto wire = VirtualRadio::wireTime(7 + 1 + 1 + 14 + 4 + 69 + 1 + 1); // 98 bytes
     EXPECT_GE(elapsed, wire);
-    EXPECT_LT(elapsed, wire * 12 / 10 + 10ms);
+    // Generous upper bound: a loaded test machine delays threads, but not by a whole wire time.
+    EXPECT_LT(elapsed, wire * 2);
 }
 
 TEST(VirtualRadio, PacedAnswerArrivesProgressively) {
@@ -150,12 +151,18 @@ TEST(VirtualRadio, PacedAnswerArrivesProgressively) {
     SerialClient port(radio.devicePath());
     ASSERT_EQ(port.exchange(bytesOf("PROGRAM"), 1), Bytes{0x06});
     port.send(readCommand(0x0000, 64));
-    // After about half the answer's wire time only part of it can be there.
-    std::this_thread::sleep_for(VirtualRadio::wireTime(4 + 35));
-    const Bytes early = port.drain(0ms);
-    EXPECT_GT(early.size(), 0u);
-    EXPECT_LT(early.size(), 69u);
-    EXPECT_EQ(early.size() + port.read(69 - early.size()).size(), 69u);
+    // A paced answer trickles in: reading as it comes must see part of it before the rest.
+    // (Watching counts rather than sleeping a fixed time keeps this sound on a loaded machine.)
+    std::size_t total = 0;
+    bool sawPart = false;
+    while (total < 69u) {
+        const Bytes piece = port.read(1);
+        ASSERT_EQ(piece.size(), 1u) << "answer stopped after " << total << " bytes";
+        total += 1 + port.drain(0ms).size();
+        sawPart = sawPart || (total > 0 && total < 69u);
+    }
+    EXPECT_EQ(total, 69u);
+    EXPECT_TRUE(sawPart);
 }
 
 TEST(VirtualRadio, MemoryDumpAndObserver) {
