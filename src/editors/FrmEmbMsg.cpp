@@ -47,6 +47,16 @@ FrmEmbMsg::FrmEmbMsg(model::Workspace& ws, text::Prompter& prompter, QWidget* pa
     ReShowData();
 }
 
+FrmEmbMsg::~FrmEmbMsg() {
+    // The boxes are destroyed after this object; a focus-out they report then must not
+    // reach a half-destroyed window.
+    for (int i = 0; i < 2; ++i) {
+        if (lines_[i]->isModified())
+            commitLine(i);
+        disconnect(lines_[i], nullptr, this, nullptr);
+    }
+}
+
 void FrmEmbMsg::ReShowData() {
     for (int i = 0; i < 2; ++i) {
         const std::string shown = shownMessageLine(ws_.record.embeddedMessage[std::size_t(i)]);

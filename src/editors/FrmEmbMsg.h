@@ -19,6 +19,8 @@ class FrmEmbMsg : public QWidget {
     Q_OBJECT
 public:
     FrmEmbMsg(model::Workspace& ws, text::Prompter& prompter, QWidget* parent = nullptr);
+    // Stores an edit still in a box, then lets the boxes go without calling back.
+    ~FrmEmbMsg() override;
 
     // Commits the line whose box has the focus, and any line edited since its last commit.
     void validateControls();
