@@ -10,6 +10,7 @@
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
 #include "sim/VirtualRadio.h"
+#include "support/ScriptedPrompter.h"
 #include "text/Prompter.h"
 
 #include <QCoreApplication>
@@ -27,24 +28,6 @@
 namespace {
 
 using namespace zx;
-
-// Every question is answered OK/Yes; nothing is printed.
-class SilentPrompter : public text::Prompter {
-public:
-    text::Answer ask(std::string_view, text::Buttons buttons, text::Icon) override {
-        ++questions;
-        switch (buttons) {
-        case text::Buttons::YesNo:
-        case text::Buttons::YesNoCancel:
-            return text::Answer::Yes;
-        case text::Buttons::RetryCancel:
-            return text::Answer::Retry;
-        default:
-            return text::Answer::Ok;
-        }
-    }
-    int questions = 0;
-};
 
 class Events : public link::LinkEvents {
 public:
@@ -83,7 +66,7 @@ Figures runOnce(bool write, const std::string& device) {
     model::resetDocument(ws, model::Today{2026, 3, 15, "2026-03-15"});
     ws.state.comPort = port;
 
-    SilentPrompter prompter;
+    test::ScriptedPrompter prompter; // answers OK/Yes to every question
     Events events;
     link::Link engine(ws, serial, events, prompter);
     QElapsedTimer handling;

@@ -13,19 +13,20 @@ namespace zx::app {
 
 namespace {
 
-struct ButtonSpec {
+struct MessageButton {
     text::Answer answer;
     QMessageBox::ButtonRole role;
     text::TextTable caption;
 };
 
-constexpr ButtonSpec kOk{text::Answer::Ok, QMessageBox::AcceptRole, {"OK", "确定"}};
-constexpr ButtonSpec kCancel{text::Answer::Cancel, QMessageBox::RejectRole, {"Cancel", "取消"}};
-constexpr ButtonSpec kYes{text::Answer::Yes, QMessageBox::YesRole, {"&Yes", "是(&Y)"}};
-constexpr ButtonSpec kNo{text::Answer::No, QMessageBox::NoRole, {"&No", "否(&N)"}};
-constexpr ButtonSpec kRetry{text::Answer::Retry, QMessageBox::AcceptRole, {"&Retry", "重试(&R)"}};
+constexpr MessageButton kOk{text::Answer::Ok, QMessageBox::AcceptRole, {"OK", "确定"}};
+constexpr MessageButton kCancel{text::Answer::Cancel, QMessageBox::RejectRole, {"Cancel", "取消"}};
+constexpr MessageButton kYes{text::Answer::Yes, QMessageBox::YesRole, {"&Yes", "是(&Y)"}};
+constexpr MessageButton kNo{text::Answer::No, QMessageBox::NoRole, {"&No", "否(&N)"}};
+constexpr MessageButton kRetry{
+    text::Answer::Retry, QMessageBox::AcceptRole, {"&Retry", "重试(&R)"}};
 
-std::vector<ButtonSpec> buttonsOf(text::Buttons buttons) {
+std::vector<MessageButton> buttonsOf(text::Buttons buttons) {
     switch (buttons) {
     case text::Buttons::Ok:
         return {kOk};
@@ -84,13 +85,13 @@ text::Answer QtPrompter::ask(std::string_view text, text::Buttons buttons, text:
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::NoButton, parent);
     std::vector<std::pair<QAbstractButton*, text::Answer>> answers;
-    const std::vector<ButtonSpec> specs = buttonsOf(buttons);
-    for (const ButtonSpec& spec : specs) {
-        QPushButton* button =
-            box.addButton(QString::fromUtf8(spec.caption[language_].data(),
-                                            static_cast<qsizetype>(spec.caption[language_].size())),
-                          spec.role);
-        answers.emplace_back(button, spec.answer);
+    const std::vector<MessageButton> choices = buttonsOf(buttons);
+    for (const MessageButton& choice : choices) {
+        QPushButton* button = box.addButton(
+            QString::fromUtf8(choice.caption[language_].data(),
+                              static_cast<qsizetype>(choice.caption[language_].size())),
+            choice.role);
+        answers.emplace_back(button, choice.answer);
     }
     box.setDefaultButton(static_cast<QPushButton*>(answers.front().first));
     box.exec();
