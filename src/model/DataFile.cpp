@@ -5,8 +5,10 @@
 #include "model/Band.h"
 #include "model/Defaults.h"
 #include "text/Messages.h"
+#include "text/labels/DataFileLabels.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -100,6 +102,10 @@ bool isRecognisedVersion(std::string_view version) {
 }
 
 bool isCompatibleVersion(const VersionList& versions, std::string_view dataVersion) {
+    // The program's own data version needs no list: a missing or damaged Version.ini must not
+    // turn away the very files this program writes.
+    if (dataVersion == kProgramDataVersion)
+        return true;
     return std::any_of(versions.begin(), versions.end(), [&](const VersionPair& p) {
         return p.software == kProgramDataVersion && p.data == dataVersion;
     });
@@ -126,7 +132,8 @@ std::string compatibilityQuestion(std::string_view fileVersion, int language) {
 }
 
 OpenOutcome checkDataBytes(std::span<const std::uint8_t> bytes, const VersionList& versions,
-                           int language, text::Prompter& prompter) {
+                           int language, text::Prompter& prompter, std::string_view fileName,
+                           std::optional<std::uintmax_t> fileLength) {
     using text::MessageKey;
     OpenOutcome outcome;
     // Missing bytes of a file shorter than the version text read as NUL.
@@ -148,8 +155,9 @@ OpenOutcome checkDataBytes(std::span<const std::uint8_t> bytes, const VersionLis
         return outcome;
     }
     if (bytes.size() != kRecordSize) {
-        // The message table has no text of its own for this case; the program shows this one.
-        prompter.inform(text::message(MessageKey::VerStartFailed, language));
+        // Say what is wrong with the file, not something about program versions.
+        prompter.inform(text::labels::data_file::wrongLengthMessage(
+            fileName, fileLength.value_or(bytes.size()), kRecordSize, language));
         outcome.kind = OpenOutcome::WrongLength;
         return outcome;
     }
@@ -166,7 +174,12 @@ DataFileRead readDataFile(const std::string& path, const VersionList& versions, 
         result.bytes.clear();
         return result;
     }
-    result.outcome = checkDataBytes(result.bytes, versions, language, prompter);
+    // The bytes read stop just past a record; the message gives the file's real length.
+    std::error_code error;
+    const std::uintmax_t length = std::filesystem::file_size(path, error);
+    result.outcome = checkDataBytes(
+        result.bytes, versions, language, prompter, std::filesystem::path(path).filename().string(),
+        error ? std::optional<std::uintmax_t>() : std::optional(length));
     if (result.outcome.kind != OpenOutcome::Opened)
         result.bytes.clear();
     return result;

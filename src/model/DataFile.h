@@ -7,6 +7,7 @@
 #include "text/Prompter.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -25,7 +26,8 @@ void loadTemplate(Workspace& ws, const std::string& path);
 // A version is recognised when, cut at the first NUL and stripped of trailing spaces, it
 // is "V" followed by three digits.
 bool isRecognisedVersion(std::string_view version);
-// Compatible when the version list pairs "V310" with the data version.
+// Compatible when the version list pairs "V310" with the data version; "V310" itself is
+// always compatible, whatever the list holds.
 bool isCompatibleVersion(const VersionList& versions, std::string_view dataVersion);
 // The first software version paired with a data version ("" when none).
 std::string softwareVersionFor(const VersionList& versions, std::string_view dataVersion);
@@ -46,9 +48,11 @@ struct OpenOutcome {
 
 // The checks of Open on the bytes of a file (version, compatibility, length), with the
 // message or question of each failure through the prompter in `language`. Opened means the
-// bytes are an acceptable data file; nothing is loaded.
+// bytes are an acceptable data file; nothing is loaded. The message for a wrong length names
+// `fileName` and `fileLength` (the length of `bytes` when not given).
 OpenOutcome checkDataBytes(std::span<const std::uint8_t> bytes, const VersionList& versions,
-                           int language, text::Prompter& prompter);
+                           int language, text::Prompter& prompter, std::string_view fileName = {},
+                           std::optional<std::uintmax_t> fileLength = std::nullopt);
 
 // Reads a file and runs checkDataBytes on it; a file that cannot be read gives ReadError
 // with "file error.". On Opened, `bytes` holds the whole record as the file has it.

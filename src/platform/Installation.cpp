@@ -64,10 +64,7 @@ QString Installation::settingsPath() const {
     if (installedWritable)
         return installed;
 
-    const QString userFolder =
-        userConfigFolder_.isEmpty()
-            ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-            : userConfigFolder_;
+    const QString userFolder = userConfigFolder_.isEmpty() ? userConfigFolder() : userConfigFolder_;
     const QString userCopy = userFolder + QStringLiteral("/language/mysetup.ini");
     if (!QFileInfo::exists(userCopy)) {
         QDir().mkpath(QFileInfo(userCopy).absolutePath());
@@ -79,6 +76,13 @@ QString Installation::settingsPath() const {
         }
     }
     return userCopy;
+}
+
+QString Installation::userConfigFolder() {
+    // One folder for both programs: a port chosen in the desktop program is the one the
+    // command-line tool uses, whatever each program calls itself.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zx908hf");
 }
 
 QString Installation::otherVersionExecutable(const QString& softwareVersion) const {

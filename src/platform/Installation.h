@@ -11,8 +11,7 @@ class Installation {
 public:
     // An installation whose program folder and executable file name are given.
     // userConfigFolder is where a per-user copy of the settings goes when the installation's
-    // language folder cannot be written; empty means the user's configuration folder
-    // (QStandardPaths::AppConfigLocation).
+    // language folder cannot be written; empty means userConfigFolder().
     Installation(QString programFolder, QString executableName,
                  QString userConfigFolder = QString());
     // The installation of the running executable.
@@ -31,6 +30,10 @@ public:
     // can be written, otherwise a per-user copy, seeded from the installed one the first
     // time it is needed.
     QString settingsPath() const;
+
+    // The user's own folder of the programming tool, shared by the desktop program and the
+    // command-line tool: <configuration folder>/zx908hf (~/.config/zx908hf).
+    static QString userConfigFolder();
 
     // The executable of another installed version: <parent>/<version>/<executable name>.
     QString otherVersionExecutable(const QString& softwareVersion) const;

@@ -243,7 +243,7 @@ TEST_F(FileVerbs, OpenRulesAreApplied) {
     expectFailure({"info", file("v300.dat")}, 3, "DataFile version is V3.00", "");
     writeAll(file("short.dat"), b.left(14535));
     expectFailure({"export", file("short.dat"), "-o", out}, 3,
-                  "Fail to start the software. This version does not exist.", out);
+                  "\"short.dat\" is 14535 bytes long; a data file is exactly 14536", out);
     writeAll(file("long.dat"), b + 'x');
     expectFailure({"check", file("long.dat")}, 3, "long.dat", "");
     writeAll(file("empty.dat"), {});

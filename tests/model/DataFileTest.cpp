@@ -16,7 +16,6 @@ using zx::text::Answer;
 namespace {
 
 const std::string kUnknown = "Unknown version Of DataFile!";
-const std::string kWrongLength = "Fail to start the software. This version does not exist.";
 const std::string kFileError = "file error.";
 
 class DataFile : public ::testing::Test {
@@ -91,15 +90,27 @@ TEST_F(DataFile, VersionRecognition) {
     expectRejected(fileWith(bytes, "v31nul.dat"), OpenOutcome::UnknownVersion, kUnknown);
 }
 
-TEST_F(DataFile, WrongLengthsAreRejected) {
+TEST_F(DataFile, WrongLengthsAreRejectedWithTheFileAndBothLengths) {
     std::vector<std::uint8_t> bytes = sampleFile();
     bytes.pop_back();
-    expectRejected(fileWith(bytes, "short.dat"), OpenOutcome::WrongLength, kWrongLength);
+    expectRejected(fileWith(bytes, "short.dat"), OpenOutcome::WrongLength,
+                   "The file \"short.dat\" is 14535 bytes long; a data file is exactly 14536 "
+                   "bytes long. It was not opened.");
     bytes.push_back(1);
     bytes.push_back(2);
-    expectRejected(fileWith(bytes, "long.dat"), OpenOutcome::WrongLength, kWrongLength);
+    expectRejected(fileWith(bytes, "long.dat"), OpenOutcome::WrongLength,
+                   "The file \"long.dat\" is 14537 bytes long; a data file is exactly 14536 "
+                   "bytes long. It was not opened.");
+    // Only a little more than a record is read; the message still has the real length.
     bytes.resize(1'000'000, 0x55);
-    expectRejected(fileWith(bytes, "huge.dat"), OpenOutcome::WrongLength, kWrongLength);
+    expectRejected(fileWith(bytes, "huge.dat"), OpenOutcome::WrongLength,
+                   "The file \"huge.dat\" is 1000000 bytes long; a data file is exactly 14536 "
+                   "bytes long. It was not opened.");
+
+    ws.state.language = zx::text::Chinese;
+    expectRejected(fileWith(bytes, "大.dat"), OpenOutcome::WrongLength,
+                   "文件“大.dat”的长度为 1000000 字节，数据文件的长度必须正好是 14536 字节。"
+                   "文件未打开。");
 }
 
 TEST_F(DataFile, BadFilesNeverChangeTheDocument) {
@@ -139,9 +150,19 @@ TEST_F(DataFile, IncompatibleVersionAsksAndHandsOver) {
     ws.versions = {{"V300", "V300"}, {"V310", "V310"}};
     EXPECT_EQ(softwareVersionFor(ws.versions, "V300"), "V300");
     EXPECT_EQ(softwareVersionFor(ws.versions, "V999"), "");
-    ws.versions.clear();
-    expectRejected(fileWith(sampleFile(), "v310.dat"), OpenOutcome::Declined,
-                   compatibilityQuestion("V310", zx::text::English));
+}
+
+TEST_F(DataFile, OwnVersionOpensWhateverTheVersionListHolds) {
+    // A missing Version.ini gives an empty list, a damaged one a list without this program.
+    for (const VersionList& list :
+         {VersionList{}, VersionList{{"V300", "V300"}}, VersionList{{"", ""}}}) {
+        ws.versions = list;
+        EXPECT_TRUE(isCompatibleVersion(ws.versions, "V310"));
+        EXPECT_EQ(openDataFile(ws, fileWith(sampleFile(), "v310.dat"), prompter).kind,
+                  OpenOutcome::Opened);
+        EXPECT_TRUE(prompter.asked.empty());
+        EXPECT_FALSE(isCompatibleVersion(ws.versions, "V309"));
+    }
 }
 
 TEST_F(DataFile, CompatibleOtherVersionIsSavedAsV310) {
