@@ -2,6 +2,7 @@
 #include "editors/FrmEMG.h"
 
 #include "editors/EditorSupport.h"
+#include "editors/ReadOnlyList.h"
 #include "platform/CodePage.h"
 #include "text/Messages.h"
 #include "text/labels/EmgLabels.h"
@@ -56,9 +57,8 @@ QLabel* rightAligned(const char* name, QWidget* parent) {
 }
 
 QComboBox* singleEntryList(const char* name, QWidget* parent) {
-    auto* list = new QComboBox(parent);
+    auto* list = new ReadOnlyList(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setEditable(false);
     return list;
 }
 

@@ -1,15 +1,17 @@
 // Embedded message window: two 7-bit lines of at most 32 characters.
 #include "editors/FrmEmbMsg.h"
 
-#include "editors/AsciiLineEdit.h"
 #include "editors/EditorSupport.h"
 #include "editors/MessageLine.h"
+#include "editors/MessageLineEdit.h"
 #include "platform/CodePage.h"
 #include "text/Messages.h"
 #include "text/labels/EmbMsgLabels.h"
+#include "text/labels/LocalInfoLabels.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,13 +27,23 @@ FrmEmbMsg::FrmEmbMsg(model::Workspace& ws, text::Prompter& prompter, QWidget* pa
 
     auto* top = new QVBoxLayout(this);
     for (int i = 0; i < 2; ++i) {
-        lines_[i] = new AsciiLineEdit(this);
+        lines_[i] = new MessageLineEdit(this);
         lines_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         lines_[i]->setMaxLength(kMessageLineLength);
         // Wide enough for 32 characters of the box's font.
         lines_[i]->setMinimumWidth(lines_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
         connect(lines_[i], &AsciiLineEdit::left, this, [this, i] { commitLine(i); });
-        top->addWidget(lines_[i]);
+        counts_[i] = new QLabel(this);
+        counts_[i]->setObjectName(QStringLiteral("LabelCount_%1").arg(i));
+        counts_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        counts_[i]->setMinimumWidth(counts_[i]->fontMetrics().horizontalAdvance(
+            QStringLiteral("%1/%1").arg(kMessageLineLength)));
+        counts_[i]->setToolTip(tableText(text::labels::local_info::kCounterTip, lang));
+        connect(lines_[i], &QLineEdit::textChanged, this, [this, i] { showCount(i); });
+        auto* row = new QHBoxLayout;
+        row->addWidget(lines_[i], 1);
+        row->addWidget(counts_[i]);
+        top->addLayout(row);
     }
 
     close_ = new QPushButton(tableText(text::kButtonClose, lang), this);
@@ -62,7 +74,15 @@ void FrmEmbMsg::ReShowData() {
         const std::string shown = shownMessageLine(ws_.record.embeddedMessage[std::size_t(i)]);
         lines_[i]->setText(platform::fromCodePage(shown, ws_.state.systemLanguage));
         lines_[i]->setModified(false);
+        showCount(i);
     }
+}
+
+void FrmEmbMsg::showCount(int line) {
+    const std::string bytes =
+        platform::toCodePage(lines_[std::size_t(line)]->text(), ws_.state.systemLanguage);
+    counts_[std::size_t(line)]->setText(
+        QStringLiteral("%1/%2").arg(bytes.size()).arg(kMessageLineLength));
 }
 
 void FrmEmbMsg::commitLine(int line) {

@@ -9,11 +9,12 @@
 #include <QWidget>
 #include <array>
 
+class QLabel;
 class QPushButton;
 
 namespace zx::editors {
 
-class AsciiLineEdit;
+class MessageLineEdit;
 
 class FrmEmbMsg : public QWidget {
     Q_OBJECT
@@ -32,10 +33,13 @@ protected:
 
 private:
     void commitLine(int line);
+    // "used/32" beside a line: the bytes its text takes in the record.
+    void showCount(int line);
 
     model::Workspace& ws_;
     text::Prompter& prompter_; // the window has no messages; kept for the common interface
-    std::array<AsciiLineEdit*, 2> lines_{};
+    std::array<MessageLineEdit*, 2> lines_{};
+    std::array<QLabel*, 2> counts_{};
     QPushButton* close_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "editors/EditorTestSupport.h"
 #include "editors/FrmEmbMsg.h"
 #include "editors/MessageLine.h"
+#include "editors/MessageLineEdit.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -175,6 +177,54 @@ TEST_F(EmbMsgWindow, ShownFormEndsAtTheFirstNul) {
     open();
     EXPECT_EQ(line(0)->text(), "HI");
     EXPECT_EQ(line(1)->text(), QStringLiteral("ABC") + QString(29, ' '));
+}
+
+TEST_F(EmbMsgWindow, CounterShowsTheCharactersUsedOfEachLine) {
+    ws.record.embeddedMessage[1] = "ABC"; // 29 blanks and no NUL: the line is full
+    open();
+    const auto count = [this](int i) {
+        return control<QLabel>(window.get(), i == 0 ? "LabelCount_0" : "LabelCount_1")->text();
+    };
+    EXPECT_EQ(count(0), "0/32");
+    EXPECT_EQ(count(1), "32/32");
+    QTest::keyClicks(line(0), "HELLO");
+    EXPECT_EQ(count(0), "5/32");
+    line(1)->setFocus();
+    line(1)->end(false);
+    QTest::keyClick(line(1), Qt::Key_Backspace);
+    EXPECT_EQ(count(1), "31/32");
+
+    // The counter counts what the record takes: two bytes for each Chinese character.
+    ws.state.systemLanguage = text::Chinese;
+    ws.record.embeddedMessage[0] = std::string_view("\xD6\xD0\xCE\xC4\0", 5); // "中文"
+    window->ReShowData();
+    EXPECT_EQ(line(0)->text(), qs("中文"));
+    EXPECT_EQ(count(0), "4/32");
+}
+
+TEST_F(EmbMsgWindow, TrailingBlanksShowAsDotsAndAreStoredAsBefore) {
+    const std::string full = stored("ABC");
+    ws.record.embeddedMessage[1] = full;
+    ws.record.embeddedMessage[0] = std::string_view("ABC\0", 4); // the letters, no blanks
+    open();
+    auto* blanks = control<MessageLineEdit>(window.get(), "Text1_1");
+    auto* plain = control<MessageLineEdit>(window.get(), "Text1_0");
+    EXPECT_EQ(blanks->trailingBlanks(), 29);
+    EXPECT_EQ(plain->trailingBlanks(), 0);
+
+    const QImage withDots = blanks->grab().toImage();
+    const QImage without = plain->grab().toImage();
+    const QColor base = blanks->palette().color(QPalette::Base);
+    for (int i : {3, 17, 31}) {
+        const QPoint at = blanks->dotCentre(i);
+        EXPECT_NE(withDots.pixelColor(at), base) << "no dot over blank " << i;
+        EXPECT_EQ(without.pixelColor(at), base) << "a dot where there is no blank " << i;
+    }
+
+    // Leaving the line without a change stores exactly what it held.
+    line(1)->setFocus();
+    QTest::keyClick(line(1), Qt::Key_Tab);
+    EXPECT_EQ(record(1), full);
 }
 
 TEST_F(EmbMsgWindow, ValidateCommitsTheLineBeingEdited) {

@@ -4,6 +4,7 @@
 #include "editors/FrmEMG.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -101,18 +102,43 @@ TEST_F(EmgWindow, FrequencyListShowsTheBandOfTheOpenDocument) {
 
 TEST_F(EmgWindow, NothingCanBeChanged) {
     open();
-    for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
-        // A combo box's own line edit does not exist: the lists are not editable.
+    // The lists' own text fields included.
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>())
         EXPECT_TRUE(edit->isReadOnly()) << edit->objectName().toStdString();
-    }
     EXPECT_TRUE(control<QPlainTextEdit>(window.get(), "TextMaintained")->isReadOnly());
-    EXPECT_FALSE(control<QComboBox>(window.get(), "ComboFrequency")->isEditable());
 
     auto* serial = control<QLineEdit>(window.get(), "TextSerialNumber");
     serial->setFocus();
     QTest::keyClicks(serial, "999");
     QTest::keyClick(serial, Qt::Key_Backspace);
     EXPECT_EQ(serial->text(), "2024010200000001");
+}
+
+TEST_F(EmgWindow, ListsLookAndActLikeTheReadOnlyBoxes) {
+    ws.identity.modelText = "ZX-908HF";
+    open();
+    const QImage box = control<QLineEdit>(window.get(), "TextSerialNumber")->grab().toImage();
+    const QColor boxBackground = box.pixelColor(box.width() - 6, box.height() / 2);
+    for (const char* name : {"ComboRadioType", "ComboFrequency"}) {
+        auto* list = control<QComboBox>(window.get(), name);
+        const QString shown = list->currentText();
+        ASSERT_NE(list->lineEdit(), nullptr) << name;
+        EXPECT_TRUE(list->lineEdit()->isReadOnly()) << name;
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_F4);
+        QTest::keyClicks(list->lineEdit(), "x");
+        list->showPopup();
+        EXPECT_FALSE(list->view()->isVisible()) << name;
+        EXPECT_EQ(list->currentText(), shown) << name;
+        EXPECT_EQ(list->count(), 1) << name;
+
+        // Where a drop-down button would be, the list shows the text boxes' background.
+        const QImage image = list->grab().toImage();
+        for (int x = image.width() - 14; x < image.width() - 4; ++x)
+            EXPECT_EQ(image.pixelColor(x, image.height() / 2), boxBackground) << name << " x=" << x;
+    }
 }
 
 TEST_F(EmgWindow, AreaCodeBoxTakesFourCharacters) {
