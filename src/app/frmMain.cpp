@@ -4,8 +4,11 @@
 #include "app/FileDialogs.h"
 #include "app/FrmPrintList.h"
 #include "app/FrmSetLanguage.h"
+#include "app/ProgramIcon.h"
 #include "app/QtText.h"
+#include "app/QtTranslations.h"
 #include "app/RadioController.h"
+#include "app/ScreenFit.h"
 #include "app/TreePanel.h"
 #include "app/Twips.h"
 #include "app/VersionHandover.h"
@@ -24,12 +27,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace zx::app {
@@ -55,6 +61,7 @@ QString fileNamePart(const std::string& path) {
 frmMain::frmMain(model::Workspace& ws, MainServices services, QWidget* parent)
     : QMainWindow(parent), ws_(ws), services_(std::move(services)) {
     setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(programIcon());
     radio_ = std::make_unique<RadioController>(*this, ws_, prompter());
     buildWindow();
     connectCommands();
@@ -114,7 +121,11 @@ void frmMain::connectCommands() {
         commitOpenEditors();
         radio_->writeToRadio();
     });
-    on(m.mnuComm, [this] { radio_->communicationPortSetup(); });
+    // The status bar shows the port chosen in the port setup window at once.
+    on(m.mnuComm, [this] {
+        radio_->communicationPortSetup();
+        setPortPanel();
+    });
     on(m.mnuLanguage, [this] { showLanguageSetup(); });
     on(m.MnuInitial, [this] { initialSetting(); });
     on(m.mnuWindowCascade, [this] { cascade(); });
@@ -132,7 +143,7 @@ void frmMain::connectCommands() {
     on(m.tbSave, [this] { fileSave(); });
     on(m.tbPrint, [this] { showPrintList(); });
     on(m.tbReadRadio, [this] { radio_->readFromRadio(); });
-    on(m.tbCommSet, [this] { radio_->communicationPortSetup(); });
+    on(m.tbCommSet, [this] { menus_.mnuComm->trigger(); });
     on(m.tbWriteRadio, [this] { menus_.mnuWriteToRadio->trigger(); });
     on(m.tbAbout, [this] { showAbout(); });
 
@@ -191,6 +202,7 @@ QWidget* frmMain::openChildWindow(ChildWindow which) {
     }
     QMdiSubWindow* sub = mdi_->addSubWindow(editor);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(programIcon());
     sub->setProperty(kChildProperty, int(which) + 1);
     sub->show();
     cascade();
@@ -275,6 +287,8 @@ QLabel* frmMain::statusPanel(int panel) const {
 void frmMain::Change_Language() {
     const int lang = ws_.state.language;
     lastAppliedLanguage_ = lang;
+    // Qt's own dialogs and buttons speak the same language as the program.
+    useQtTranslations(lang);
     panels_[1]->setText(QString::fromStdString(ws_.state.modelName) + QLatin1Char('[') +
                         QString::fromStdString(ws_.state.bandText) + QLatin1Char(']'));
     setPortPanel();
@@ -479,6 +493,35 @@ void frmMain::restorePlacement() {
         platform::UserStore::atFile(services_.userStorePath).loadPlacement();
     move(toPixels(p.left, this), toPixels(p.top, this));
     resize(toPixels(p.width, this), toPixels(p.height, this));
+    keepOnScreen();
+}
+
+void frmMain::keepOnScreen() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    const int primary = int(QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen()));
+    const platform::WindowPlacement defaults;
+    // The frame is known only once the window is shown; before that it counts as none.
+    const QRect frame = isVisible() ? frameGeometry() : QRect(pos(), size());
+    const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                           frame.right() - geometry().right(),
+                           frame.bottom() - geometry().bottom());
+    const QRect fitted = fitToScreens(
+        frame, areas, primary, QPoint(toPixels(defaults.left, this), toPixels(defaults.top, this)));
+    if (fitted == frame)
+        return;
+    move(fitted.topLeft());
+    resize(fitted.size().shrunkBy(margins));
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // Now the frame the window system adds is known: the whole frame must fit too.
+        QTimer::singleShot(0, this, &frmMain::keepOnScreen);
+    }
 }
 
 void frmMain::storePlacement() {

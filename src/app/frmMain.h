@@ -125,11 +125,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildWindow();
     void connectCommands();
     void restorePlacement();
+    // Moves and shrinks the window so that all of it lies on a screen.
+    void keepOnScreen();
     void storePlacement();
     void setTreeVisible(bool visible);
     void rebuildWindowList();
@@ -150,6 +153,7 @@ private:
     QList<QAction*> windowActions_; // the list of open windows in the Window menu
     int lastAppliedLanguage_ = 0;
     bool handedOver_ = false;
+    bool shownOnce_ = false;
 };
 
 } // namespace zx::app

@@ -3,6 +3,7 @@
 #include "app/DemoRadio.h"
 #include "app/DemoScreenshots.h"
 #include "app/FileDialogs.h"
+#include "app/ProgramIcon.h"
 #include "app/QtPrompter.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
@@ -15,27 +16,71 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zx908hf"));
-    QApplication::setApplicationVersion(QStringLiteral(ZX_VERSION));
+namespace {
 
-    QCommandLineParser parser;
+struct Options {
+    QCommandLineOption demo{
+        QStringLiteral("demo"),
+        QStringLiteral("Use a virtual radio inside the program as the serial port for this run.")};
+    QCommandLineOption screenshot{
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save pictures of the main window with each editor to <folder> and quit."),
+        QStringLiteral("folder")};
+};
+
+void describe(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription(QStringLiteral("ZX-908HF radio programming tool"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption demoOption(
-        QStringLiteral("demo"),
-        QStringLiteral("Use a virtual radio inside the program as the serial port for this run."));
-    const QCommandLineOption screenshotOption(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Save pictures of the main window with each editor to <folder> and quit."),
-        QStringLiteral("folder"));
-    parser.addOption(demoOption);
-    parser.addOption(screenshotOption);
+    parser.addOption(options.demo);
+    parser.addOption(options.screenshot);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A data file (.dat) to open."));
+}
+
+// --help and --version need no display: they are answered before the window system is
+// started, so that they work on a terminal without one.
+bool asksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--") // what follows is a file name
+            return false;
+        if (argument == "-h" || argument == "--help" || argument == "-?" ||
+            argument == "--help-all" || argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("zx908hf"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZX_VERSION));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const Options options;
+    if (asksForHelpOrVersion(argc, argv)) {
+        QCoreApplication terminal(argc, argv);
+        nameApplication();
+        QCommandLineParser parser;
+        describe(parser, options);
+        parser.process(terminal); // prints and ends the program
+        return 0;
+    }
+
+    QApplication application(argc, argv);
+    nameApplication();
+    // The desktop entry and icon the window system shows for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zx908hf"));
+    QApplication::setWindowIcon(zx::app::programIcon());
+
+    QCommandLineParser parser;
+    describe(parser, options);
     parser.process(application);
+    const QCommandLineOption& demoOption = options.demo;
+    const QCommandLineOption& screenshotOption = options.screenshot;
 
     using namespace zx;
     model::Workspace workspace;
@@ -71,9 +116,9 @@ int main(int argc, char* argv[]) {
     }
     window.show();
     if (parser.isSet(screenshotOption)) {
-        auto* shots = new app::DemoScreenshots(window, parser.value(screenshotOption),
-                                               demo != nullptr,
-                                               [](int code) { QCoreApplication::exit(code); });
+        auto* shots =
+            new app::DemoScreenshots(window, parser.value(screenshotOption), demo != nullptr,
+                                     [](int code) { QCoreApplication::exit(code); });
         QTimer::singleShot(0, shots, &app::DemoScreenshots::start);
     }
 
