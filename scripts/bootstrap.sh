@@ -9,6 +9,8 @@ PACKAGES=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth fonts-wqy-microhei
+    qt6-translations-l10n
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

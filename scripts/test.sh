@@ -2,6 +2,8 @@
 # The one test command: installs what is needed, builds, and runs every test under ctest,
 # first in the normal build, then in a second build under AddressSanitizer and
 # UndefinedBehaviorSanitizer (with clang, where the fuzz targets are real libFuzzer binaries).
+# The normal build's tests include the Debian package: CPack packs that build, lintian and
+# the desktop validators check it, and the unpacked package runs both programs.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
