@@ -2,9 +2,11 @@
 #include "app/DemoScreenshots.h"
 
 #include "app/FrmProgress.h"
+#include "app/MainMenus.h"
 #include "app/RadioController.h"
 #include "app/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -86,10 +88,55 @@ void DemoScreenshots::editors() {
     }
     window_.closeAllChildWindows();
     window_.openChildWindow(ChildWindow::ChannelInfo);
-    if (withRadio_)
-        QTimer::singleShot(kSettleMs, this, &DemoScreenshots::readRadio);
-    else
-        finish();
+    QTimer::singleShot(kSettleMs, this, &DemoScreenshots::portSetup);
+}
+
+QPixmap DemoScreenshots::withDialog(QWidget* dialog) {
+    QPixmap picture = framed(&window_);
+    QPainter painter(&picture);
+    const QPixmap drawn = framed(dialog);
+    painter.drawPixmap((picture.width() - drawn.width()) / 2,
+                       qMax(0, (picture.height() - drawn.height()) / 2), drawn);
+    painter.end();
+    return picture;
+}
+
+void DemoScreenshots::modalPicture(const QString& objectName, const QString& picture,
+                                   std::function<void()> open, std::function<void()> next) {
+    auto* watch = new QTimer(this);
+    watch->setInterval(50);
+    connect(watch, &QTimer::timeout, this, [this, watch, objectName, picture, next] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != objectName)
+            return;
+        watch->stop();
+        watch->deleteLater();
+        QTimer::singleShot(kSettleMs, this, [this, modal, picture, next] {
+            save(withDialog(modal), picture);
+            modal->close();
+            QTimer::singleShot(0, this, next);
+        });
+    });
+    watch->start();
+    QTimer::singleShot(0, this, std::move(open));
+}
+
+void DemoScreenshots::portSetup() {
+    modalPicture(
+        QStringLiteral("FrmComSet"), QStringLiteral("comset"),
+        [this] { window_.menus().mnuComm->trigger(); }, [this] { printList(); });
+}
+
+void DemoScreenshots::printList() {
+    modalPicture(
+        QStringLiteral("FrmPrintList"), QStringLiteral("print"),
+        [this] { window_.showPrintList(); },
+        [this] {
+            if (withRadio_)
+                QTimer::singleShot(kSettleMs, this, &DemoScreenshots::readRadio);
+            else
+                finish();
+        });
 }
 
 void DemoScreenshots::answerMessageBox() {
@@ -149,13 +196,7 @@ void DemoScreenshots::readIdentity() {
             return;
         watch->stop();
         QTimer::singleShot(kSettleMs, this, [this, modal] {
-            QPixmap picture = framed(&window_);
-            QPainter painter(&picture);
-            const QPixmap dialog = framed(modal);
-            painter.drawPixmap((picture.width() - dialog.width()) / 2,
-                               qMax(0, (picture.height() - dialog.height()) / 2), dialog);
-            painter.end();
-            save(picture, QStringLiteral("identity"));
+            save(withDialog(modal), QStringLiteral("identity"));
             modal->close();
             QTimer::singleShot(0, this, &DemoScreenshots::finish);
         });

@@ -1,5 +1,6 @@
 // zx908hf --screenshot FOLDER: pictures of the main window for the documentation. The
-// program opens each editor in turn and saves the window as a PNG; with --demo it also reads
+// program opens each editor in turn and saves the window as a PNG, then the port setup window
+// and the print window over the main window; with --demo it also reads
 // the demonstration radio (the progress window over the main window) and reads its identity
 // record (the identity display). Message boxes are answered with their default button. The
 // files are named <language>-<picture>.png ("en-channels.png", "zh-identity.png").
@@ -34,6 +35,14 @@ public:
 
 private:
     void editors();
+    void portSetup();
+    void printList();
+    // Opens a modal window with `open`, saves it over the main window as `picture` once it is
+    // up (found by its object name), closes it and goes on with `next`.
+    void modalPicture(const QString& objectName, const QString& picture, std::function<void()> open,
+                      std::function<void()> next);
+    // The main window with `dialog` drawn over its middle.
+    QPixmap withDialog(QWidget* dialog);
     void readRadio();
     void readIdentity();
     bool save(const QPixmap& picture, const QString& name);

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -203,6 +204,22 @@ TEST_F(DesktopTest, OwnDataOpensWithoutAVersionListAndWithItsNamesInCapitals) {
     TempInstallation::writeRecord(older, v309);
     EXPECT_TRUE(app.window().openFile(older));
     EXPECT_TRUE(app.prompter.asked.empty());
+}
+
+TEST_F(DesktopTest, ASettingsFileEditedByHandIsReadAndKeepsItsLook) {
+    QDir().mkpath(inst.root() + "/language");
+    QFile file(inst.settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("; written on Windows\r\n[LANGUAGE]\r\nISFIRSTRUN=0\r\nCOMPORT=3\r\n"
+               "CurrentLanguage=2\r\n");
+    file.close();
+    AppHarness app(inst, QStringLiteral("804"));
+    EXPECT_FALSE(app.started.firstRun);
+    EXPECT_EQ(app.ws.state.comPort, 3);
+    EXPECT_EQ(app.ws.state.language, text::Chinese);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "; written on Windows\r\n[LANGUAGE]\r\nISFIRSTRUN=0\r\nCOMPORT=3\r\n"
+                              "CurrentLanguage=2\r\nHandshaking=0\r\nStopBit=1\r\n");
 }
 
 TEST_F(DesktopTest, AFileOfTheWrongLengthIsNamedWithBothLengths) {
