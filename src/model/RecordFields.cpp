@@ -133,14 +133,14 @@ std::string shownText(const Field& field, std::string_view bytes) {
     return std::string(end == std::string_view::npos ? std::string_view{} : v.substr(0, end + 1));
 }
 
-std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
+std::string fillIn(std::string_view pattern, const std::vector<std::string>& arguments) {
     std::string out;
     out.reserve(pattern.size() + 16);
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
         if (pattern[i] == '%' && next >= '1' && next <= '9' &&
             std::size_t(next - '1') < arguments.size()) {
-            out += *(arguments.begin() + (next - '1'));
+            out += arguments[std::size_t(next - '1')];
             ++i;
         } else {
             out += pattern[i];

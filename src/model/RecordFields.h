@@ -366,6 +366,6 @@ std::string shownNumber(FieldRef ref, long long value, int language);
 std::string shownText(const Field& field, std::string_view bytes);
 
 // Fills %1, %2, ... of a text with the arguments.
-std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+std::string fillIn(std::string_view pattern, const std::vector<std::string>& arguments);
 
 } // namespace zx::model
