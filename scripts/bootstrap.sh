@@ -8,7 +8,8 @@ PACKAGES=(
     clang libclang-rt-dev
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth fonts-wqy-microhei
+    xvfb xauth fonts-wqy-microhei fonts-dejavu-core
+    poppler-utils
 )
 
 missing=()

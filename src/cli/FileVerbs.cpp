@@ -4,6 +4,7 @@
 #include "cli/ChannelFiles.h"
 #include "cli/FileContext.h"
 #include "cli/JsonRecord.h"
+#include "cli/PrintVerb.h"
 #include "cli/VerbSupport.h"
 #include "cli/Verbs.h"
 #include "model/Band.h"
@@ -254,6 +255,8 @@ std::vector<Verb> fileVerbs() {
          runImport},
         {"check", "check channel frequencies: check FILE [--fix -o OUT.dat]", runCheck},
         {"diff", "differences of two data files: diff A.dat B.dat [--json]", runDiff},
+        {"print", "programming information as PDF: print FILE -o OUT.pdf [--groups A-F]",
+         runPrint},
     };
 }
 

@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -140,11 +142,63 @@ TEST_F(ExchangeVerbs, DiffNamesTheDifferencesAndAnswersWithItsExitCode) {
     EXPECT_TRUE(r.out.isEmpty());
 }
 
+// The text of a PDF as pdftotext reads it.
+QString pdfText(const QString& pdf) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    EXPECT_FALSE(tool.isEmpty()) << "pdftotext (poppler-utils) is needed";
+    QProcess p;
+    p.start(tool, {pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST_F(ExchangeVerbs, PrintRendersTheChosenGroupsIntoAPdfWithoutADisplay) {
+    const zx::model::RuntimeState state = zx::test::bandState(0);
+    zx::model::ConfigRecord r = zx::test::defaultDocument(state);
+    const char* frequencies[] = {"28.111110", "28.222220", "28.333330", "29.444440"};
+    zx::model::addChannel(r, state, 0, 12, frequencies[0]);
+    zx::model::addChannel(r, state, 1, 34, frequencies[1]);
+    zx::model::addChannel(r, state, 2, 56, frequencies[2]);
+    zx::model::addChannel(r, state, 3, 60, frequencies[3]);
+    r.embeddedMessage[1] = std::string("SEE YOU") + '\0';
+    writeDocument("plan.dat", r);
+
+    QStringList arguments{"print", file("plan.dat"), "-o", file("bc.pdf"), "--groups", "B-C"};
+    CliRun run = cli(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(zx::test::readAll(file("bc.pdf")).startsWith("%PDF"));
+    QString text = pdfText(file("bc.pdf"));
+    EXPECT_TRUE(text.contains(frequencies[1])) << text.toStdString();
+    EXPECT_TRUE(text.contains(frequencies[2]));
+    EXPECT_TRUE(text.contains("28.145000")) << "channel B-01 of the template";
+    EXPECT_FALSE(text.contains(frequencies[0])) << "group A was not chosen";
+    EXPECT_FALSE(text.contains(frequencies[3])) << "group D was not chosen";
+    EXPECT_TRUE(text.contains("File Name: plan.dat"));
+    EXPECT_TRUE(text.contains("Date: 2024-03-09"));
+    EXPECT_TRUE(text.contains("28.000000 - 29.700000 MHz"));
+    EXPECT_TRUE(text.contains("TOT[s]")) << "all sections by default";
+    EXPECT_TRUE(text.contains("SEE YOU"));
+
+    run = cli({"print", file("plan.dat"), "-o", file("all.pdf"), "--sections", "channels"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    text = pdfText(file("all.pdf"));
+    for (const char* frequency : frequencies)
+        EXPECT_TRUE(text.contains(frequency)) << frequency;
+    EXPECT_FALSE(text.contains("TOT[s]"));
+    EXPECT_FALSE(text.contains("SEE YOU"));
+
+    EXPECT_EQ(cli({"print", file("plan.dat"), "-o", file("x.pdf"), "--groups", "D-B"}).exitCode, 2);
+    EXPECT_EQ(cli({"print", file("plan.dat"), "-o", file("x.pdf"), "--sections", "keys"}).exitCode,
+              2);
+    EXPECT_FALSE(QFile::exists(file("x.pdf")));
+}
+
 TEST(VerbHelp, ListsEveryOption) {
     const std::pair<const char*, QStringList> verbs[] = {
         {"export", {"--format", "--output", "-o", "--help"}},
         {"import", {"--format", "--into", "--band", "--skip-bad", "--output", "-o", "--help"}},
         {"diff", {"--json", "--help"}},
+        {"print", {"--output", "-o", "--groups", "--sections", "--help"}},
     };
     for (const auto& [verb, options] : verbs) {
         const CliRun r = cli({verb, "--help"});
