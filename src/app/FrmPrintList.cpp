@@ -166,7 +166,10 @@ PrintSource FrmPrintList::source() const {
     s.record = &ws_.record;
     s.modelName = QString::fromStdString(ws_.state.modelName);
     s.bandText = QString::fromStdString(ws_.state.bandText);
-    s.fileName = QFileInfo(QString::fromLocal8Bit(ws_.state.currentFileName)).fileName();
+    // The file-name part, as the caption shows it (names from other versions may carry "\").
+    s.fileName = QFileInfo(QString::fromStdString(ws_.state.currentFileName))
+                     .fileName()
+                     .section(QLatin1Char('\\'), -1);
     s.date = QDate::currentDate();
     s.language = ws_.state.language;
     s.systemLanguage = ws_.state.systemLanguage;
