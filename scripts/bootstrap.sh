@@ -8,8 +8,8 @@ PACKAGES=(
     clang libclang-rt-dev
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth fonts-wqy-microhei
-    qt6-translations-l10n
+    xvfb xauth fonts-wqy-microhei fonts-dejavu-core
+    qt6-translations-l10n poppler-utils
     dpkg-dev file lintian desktop-file-utils appstream
 )
 

@@ -2,45 +2,109 @@
 #include "app/FrmPrintList.h"
 
 #include "app/QtText.h"
+#include "editors/FrmEMG.h"
+#include "platform/CodePage.h"
+#include "text/labels/ChannelInfoLabels.h"
+#include "text/labels/EmgLabels.h"
 #include "text/labels/PrintListLabels.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace zx::app {
 
+namespace {
+
 namespace labels = text::labels::print_list;
 
-FrmPrintList::FrmPrintList(int language, QWidget* parent) : QDialog(parent) {
+// The identity rows as the radio identity window shows them, in its order.
+QList<QPair<QString, QString>> identityRows(const model::Workspace& ws, int language) {
+    namespace emg = text::labels::emg;
+    const model::RadioIdentity& id = ws.identity;
+    const auto shown = [&](std::string_view bytes) {
+        return platform::fromCodePage(editors::identityDisplayForm(bytes), ws.state.systemLanguage);
+    };
+    const auto row = [&](const text::TextTable& label, const QString& value) {
+        return QPair<QString, QString>(qs(label, language), value);
+    };
+    return {
+        row(emg::kAreaCode, shown(id.areaCode)),
+        row(emg::kManufactureCode, shown(id.productionBatch.view())),
+        row(emg::kUserCode, shown(id.customerCode.view())),
+        row(emg::kRadioType, shown(id.modelText)),
+        row(emg::kFrequency, QString::fromStdString(ws.state.bandText)),
+        row(emg::kSerialNumber, shown(id.serialNumber.view())),
+        row(emg::kProductedDate, shown(id.productionDate.view())),
+        row(emg::kMaintainedDate, shown(id.maintenanceDate.view())),
+        row(emg::kVersion, shown(id.version)),
+        row(emg::kMaintained, shown(id.maintenanceReason.view())),
+        row(emg::kDealerCode, shown(id.dealerCode.view())),
+        row(emg::kStockDate, shown(id.stockDate.view())),
+        row(emg::kSellDate, shown(id.saleDate.view())),
+        row(emg::kSeller, shown(id.seller.view())),
+    };
+}
+
+QComboBox* groupList(const char* name, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    for (std::string_view letter : text::labels::channel_info::kGroupLetters)
+        list->addItem(qs(letter));
+    return list;
+}
+
+} // namespace
+
+FrmPrintList::FrmPrintList(const model::Workspace& ws, QWidget* parent) : QDialog(parent), ws_(ws) {
     setObjectName(QStringLiteral("FrmPrintList"));
+    const int language = ws.state.language;
     setWindowTitle(qs(labels::caption, language));
 
     auto* grid = new QGridLayout;
     const text::TextTable* items[] = {&labels::channelGroup, &labels::optionFeatures,
                                       &labels::localInformation, &labels::embeddedMessage};
-    int row = 0;
-    for (const text::TextTable* item : items) {
-        auto* check = new QCheckBox(qs(*item, language), this);
-        check->setObjectName(QStringLiteral("Check%1").arg(row + 1));
-        grid->addWidget(check, row++, 0);
+    QCheckBox* checks[4] = {};
+    for (int row = 0; row < 4; ++row) {
+        checks[row] = new QCheckBox(qs(*items[row], language), this);
+        checks[row]->setObjectName(QStringLiteral("Check%1").arg(row + 1));
+        grid->addWidget(checks[row], row, 0);
+        connect(checks[row], &QCheckBox::toggled, this, [this] { itemsChanged(); });
     }
-    // The channel groups to print, A..F.
+    channels_ = checks[0];
+    options_ = checks[1];
+    localInformation_ = checks[2];
+    embeddedMessage_ = checks[3];
+    // The identity record describes a radio only once one was read.
+    embeddedMessage_->setEnabled(ws.identityRead);
+
+    // The channel groups to print, Start to End.
     auto* lblRange = new QLabel(qs(labels::startEnd, language), this);
     lblRange->setObjectName(QStringLiteral("LabelRange"));
+    start_ = groupList("TextStart", this);
+    end_ = groupList("TextEnd", this);
+    end_->setCurrentIndex(end_->count() - 1);
     auto* range = new QHBoxLayout;
     range->addWidget(lblRange);
-    for (const char* name : {"TextStart", "TextEnd"}) {
-        auto* box = new QSpinBox(this);
-        box->setObjectName(QLatin1String(name));
-        box->setRange(1, 6);
-        range->addWidget(box);
-    }
+    range->addWidget(start_);
+    range->addWidget(end_);
     grid->addLayout(range, 0, 1);
+    // The range runs forwards: moving one end past the other moves the other along.
+    connect(start_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (end_->currentIndex() < index)
+            end_->setCurrentIndex(index);
+    });
+    connect(end_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (start_->currentIndex() > index)
+            start_->setCurrentIndex(index);
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -48,16 +112,84 @@ FrmPrintList::FrmPrintList(int language, QWidget* parent) : QDialog(parent) {
         {"CommandSelectAll", &labels::selectAll},
         {"CommandClearAll", &labels::clearAll},
         {"CommandSet", &labels::set}};
-    for (const auto& [name, caption] : commands) {
-        auto* button = new QPushButton(qs(*caption, language), this);
-        button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
+    QPushButton* pressed[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        pressed[i] = new QPushButton(qs(*commands[i].second, language), this);
+        pressed[i]->setObjectName(QLatin1String(commands[i].first));
+        pressed[i]->setAutoDefault(false);
+        buttons->addWidget(pressed[i]);
     }
+    set_ = pressed[2];
+    connect(pressed[0], &QPushButton::clicked, this, [this] { selectAll(); });
+    connect(pressed[1], &QPushButton::clicked, this, [this] { clearAll(); });
+    connect(set_, &QPushButton::clicked, this, [this] { showPreview(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+
+    selectAll();
+}
+
+void FrmPrintList::selectAll() {
+    for (QCheckBox* check : {channels_, options_, localInformation_, embeddedMessage_})
+        check->setChecked(check->isEnabled());
+    start_->setCurrentIndex(0);
+    end_->setCurrentIndex(end_->count() - 1);
+}
+
+void FrmPrintList::clearAll() {
+    for (QCheckBox* check : {channels_, options_, localInformation_, embeddedMessage_})
+        check->setChecked(false);
+}
+
+void FrmPrintList::itemsChanged() {
+    start_->setEnabled(channels_->isChecked());
+    end_->setEnabled(channels_->isChecked());
+    set_->setEnabled(channels_->isChecked() || options_->isChecked() ||
+                     localInformation_->isChecked() || embeddedMessage_->isChecked());
+}
+
+PrintSelection FrmPrintList::selection() const {
+    PrintSelection s;
+    s.channels = channels_->isChecked();
+    s.firstGroup = start_->currentIndex();
+    s.lastGroup = end_->currentIndex();
+    s.options = options_->isChecked();
+    s.localInformation = localInformation_->isChecked();
+    s.embeddedMessage = embeddedMessage_->isChecked();
+    return s;
+}
+
+PrintSource FrmPrintList::source() const {
+    PrintSource s;
+    s.record = &ws_.record;
+    s.modelName = QString::fromStdString(ws_.state.modelName);
+    s.bandText = QString::fromStdString(ws_.state.bandText);
+    // The file-name part, as the caption shows it (names from other versions may carry "\").
+    s.fileName = QFileInfo(QString::fromStdString(ws_.state.currentFileName))
+                     .fileName()
+                     .section(QLatin1Char('\\'), -1);
+    s.date = QDate::currentDate();
+    s.language = ws_.state.language;
+    s.systemLanguage = ws_.state.systemLanguage;
+    if (ws_.identityRead)
+        s.identity = identityRows(ws_, ws_.state.language);
+    return s;
+}
+
+void FrmPrintList::showPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(paperFor(QLocale::system())));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(windowTitle());
+    const PrintSource printed = source();
+    const PrintSelection chosen = selection();
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&](QPrinter* target) { printPages(*target, printed, chosen); });
+    preview.exec();
 }
 
 } // namespace zx::app

@@ -1,16 +1,46 @@
-// The print-items window: its labels in the current language and nothing more. Printing is
-// not part of this program; the window is kept so that the toolbar's Print button shows
-// what the radio's printed programming information would consist of.
+// The print-items window: choose what the printed programming information holds (the channel
+// groups from Start to End, the optional features, the local information, and the radio's
+// identity record when one was read), then "&Set" opens a print preview from which the user
+// prints or saves a PDF.
 #pragma once
 
+#include "app/print/PrintPages.h"
+#include "model/Workspace.h"
+
 #include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
 
 namespace zx::app {
 
 class FrmPrintList : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmPrintList(int language, QWidget* parent = nullptr);
+    explicit FrmPrintList(const model::Workspace& ws, QWidget* parent = nullptr);
+
+    // What the items choose, and the document they are printed from.
+    PrintSelection selection() const;
+    PrintSource source() const;
+
+    // "Select &All" and "&Clear All".
+    void selectAll();
+    void clearAll();
+    // "&Set": the print preview of the chosen items.
+    void showPreview();
+
+private:
+    void itemsChanged();
+
+    const model::Workspace& ws_;
+    QCheckBox* channels_ = nullptr;
+    QCheckBox* options_ = nullptr;
+    QCheckBox* localInformation_ = nullptr;
+    QCheckBox* embeddedMessage_ = nullptr;
+    QComboBox* start_ = nullptr;
+    QComboBox* end_ = nullptr;
+    QPushButton* set_ = nullptr;
 };
 
 } // namespace zx::app

@@ -68,7 +68,7 @@ void MainMenus::build(QMainWindow* window) {
     mnuFileSave = addEntry(mnuFile, "mnuFileSave");
     mnuFileSaveAs = addEntry(mnuFile, "mnuFileSaveAs");
     mnuFile->addSeparator();
-    mnuFilePrint = addUnavailable(mnuFile, "mnuFilePrint");
+    mnuFilePrint = addEntry(mnuFile, "mnuFilePrint");
     mnuFile->addSeparator();
     mnuFileExit = addEntry(mnuFile, "mnuFileExit");
 

@@ -109,6 +109,7 @@ void frmMain::connectCommands() {
     on(m.mnuFileOpen, [this] { fileOpen(); });
     on(m.mnuFileSave, [this] { fileSave(); });
     on(m.mnuFileSaveAs, [this] { fileSaveAs(); });
+    on(m.mnuFilePrint, [this] { showPrintList(); });
     on(m.mnuFileExit, [this] { close(); });
     on(m.MnuCheckRadioBand, [this] { radio_->checkRadioBand(); });
     on(m.MnuFrequencyCheck, [this] { checkAllChannelFrequency(); });
@@ -482,7 +483,7 @@ void frmMain::showAbout() {
 }
 
 void frmMain::showPrintList() {
-    FrmPrintList window(ws_.state.language, this);
+    FrmPrintList window(ws_, this);
     window.exec();
 }
 

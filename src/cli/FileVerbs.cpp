@@ -1,10 +1,12 @@
-// Verbs that work on data files: new, info, export, import, check. Every failure prints one
-// line on stderr naming the file and the problem, and nothing is written then; every file
-// that is written is written whole or not at all.
+// Verbs that work on data files: new, info, export, import, check, diff, print. Every failure
+// prints one line on stderr naming the file and the problem, and nothing is written then;
+// every file that is written is written whole or not at all.
+#include "cli/ChannelFiles.h"
 #include "cli/FileContext.h"
 #include "cli/JsonRecord.h"
+#include "cli/PrintVerb.h"
+#include "cli/VerbSupport.h"
 #include "cli/Verbs.h"
-#include "model/AtomicFile.h"
 #include "model/Band.h"
 #include "model/ChannelTable.h"
 #include "model/DataFile.h"
@@ -15,6 +17,7 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <functional>
 
@@ -22,64 +25,17 @@ namespace zx::cli {
 
 namespace {
 
-const QString kProgram = QStringLiteral("zx908hf-cli");
-
-QString tr(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-QString messageText(text::MessageKey key) {
-    return tr(text::message(key, cliSystemLanguage()));
-}
-
-// Parses the arguments of a verb; on --help prints the help and gives ExitOk, on a usage
-// fault prints it and gives ExitUsage; otherwise nullopt and the verb goes on.
-std::optional<int> parse(QCommandLineParser& parser, const QStringList& arguments,
-                         int positionalCount) {
-    const QCommandLineOption help({"h", "help"}, "Show this help.");
-    parser.addOption(help);
-    if (!parser.parse(arguments)) {
-        QTextStream(stderr) << kProgram << ": " << parser.errorText() << '\n';
-        return ExitUsage;
-    }
-    if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
-        return ExitOk;
-    }
-    if (parser.positionalArguments().size() != positionalCount) {
-        QTextStream(stderr) << kProgram << ": expected " << positionalCount
-                            << " file argument(s); see --help\n";
-        return ExitUsage;
-    }
-    return std::nullopt;
-}
-
-int usage(const QString& problem) {
-    QTextStream(stderr) << kProgram << ": " << problem << "; see --help\n";
-    return ExitUsage;
-}
-
-bool writeOutput(const QString& path, std::span<const std::uint8_t> bytes) {
-    if (model::writeFileAtomically(QFile::encodeName(path).toStdString(), bytes))
-        return true;
-    reportError(path, messageText(text::MessageKey::FileError));
-    return false;
-}
-
-std::span<const std::uint8_t> asBytes(const QByteArray& data) {
-    return {reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size())};
-}
-
-// Reads a data file by the rules of Open; nullopt (and the error printed) when it is refused.
-std::optional<model::ConfigRecord> readRecord(const QString& path) {
-    CollectingPrompter prompter;
-    const model::DataFileRead read = model::readDataFile(
-        QFile::encodeName(path).toStdString(), installedVersions(), cliSystemLanguage(), prompter);
-    if (read.outcome.kind != model::OpenOutcome::Opened) {
-        reportError(path, prompter);
-        return std::nullopt;
-    }
-    return model::decodeRecord(read.bytes);
+// The format of an exchange file: --format when given, else the extension of `path`.
+enum class Format { Json, Csv, Unknown };
+Format formatOf(const QCommandLineParser& parser, const QCommandLineOption& option,
+                const QString& path) {
+    const QString name =
+        parser.isSet(option) ? parser.value(option).toLower() : QFileInfo(path).suffix().toLower();
+    if (name == "csv")
+        return Format::Csv;
+    if (name == "json" || !parser.isSet(option))
+        return Format::Json;
+    return Format::Unknown;
 }
 
 int runNew(const QStringList& arguments) {
@@ -89,7 +45,7 @@ int runNew(const QStringList& arguments) {
                                   "N", "0");
     const QCommandLineOption output({"o", "output"}, "Data file to write.", "FILE");
     parser.addOptions({band, output});
-    if (const auto done = parse(parser, arguments, 0))
+    if (const auto done = parseVerb(parser, arguments, 0))
         return *done;
     if (!parser.isSet(output))
         return usage("new needs -o FILE");
@@ -120,7 +76,7 @@ int runInfo(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Summarise a data file.");
     parser.addPositionalArgument("FILE", "Data file.");
-    if (const auto done = parse(parser, arguments, 1))
+    if (const auto done = parseVerb(parser, arguments, 1))
         return *done;
     const QString path = parser.positionalArguments().at(0);
     const std::optional<model::ConfigRecord> record = readRecord(path);
@@ -132,7 +88,7 @@ int runInfo(const QStringList& arguments) {
     out << "File: " << path << '\n';
     out << "Data version: " << shownText(r.dataVersion.view()) << '\n';
     out << "Band: " << r.modelInfo.bandIndex << " ("
-        << tr(model::bandTextFromIndex(r.modelInfo.bandIndex)) << ")\n";
+        << utf8(model::bandTextFromIndex(r.modelInfo.bandIndex)) << ")\n";
     out << "Model code: " << shownText(r.modelInfo.modelCode.view())
         << ", date code: " << shownText(r.modelInfo.dateCode.view()) << '\n';
     out << "Channels:";
@@ -156,57 +112,86 @@ int runInfo(const QStringList& arguments) {
 
 int runExport(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Write the whole record of a data file as JSON.");
+    parser.setApplicationDescription(
+        "Write a data file as JSON (the whole record, byte-exact) or as a CHIRP-compatible CSV\n"
+        "channel table. The format follows --format, else the extension of OUT, else JSON.");
     parser.addPositionalArgument("FILE", "Data file.");
-    const QCommandLineOption output({"o", "output"}, "JSON file to write (default: stdout).",
-                                    "OUT.json");
-    parser.addOption(output);
-    if (const auto done = parse(parser, arguments, 1))
+    const QCommandLineOption format("format", "json or csv.", "FORMAT");
+    const QCommandLineOption output({"o", "output"}, "File to write (default: stdout).", "OUT");
+    parser.addOptions({format, output});
+    if (const auto done = parseVerb(parser, arguments, 1))
         return *done;
-    const std::optional<model::ConfigRecord> record =
-        readRecord(parser.positionalArguments().at(0));
+    const Format chosen = formatOf(parser, format, parser.value(output));
+    if (chosen == Format::Unknown)
+        return usage("--format must be json or csv");
+    const QString path = parser.positionalArguments().at(0);
+    const std::optional<model::ConfigRecord> record = readRecord(path);
     if (!record)
         return ExitFileError;
-    const QByteArray json = recordToJson(*record, cliSystemLanguage());
-    if (!parser.isSet(output)) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(json) != json.size())
-            return ExitFileError;
-        return ExitOk;
+    const QByteArray text = chosen == Format::Csv ? channelsCsv(*record, path)
+                                                  : recordToJson(*record, cliSystemLanguage());
+    if (!parser.isSet(output))
+        return writeStdout(text) ? ExitOk : ExitFileError;
+    return writeOutput(parser.value(output), asBytes(text)) ? ExitOk : ExitFileError;
+}
+
+int importJson(const QString& inPath, const QString& outPath) {
+    // A record's JSON is a few hundred kilobytes; anything far larger is not one.
+    constexpr qint64 kMaxJson = 64 * 1024 * 1024;
+    const std::optional<QByteArray> json =
+        readInput(inPath, kMaxJson, QStringLiteral("too large to be the JSON of a record"));
+    if (!json)
+        return ExitFileError;
+    model::ConfigRecord record;
+    QString error;
+    if (!recordFromJson(*json, cliSystemLanguage(), record, error)) {
+        reportError(inPath, error);
+        return ExitFileError;
     }
-    return writeOutput(parser.value(output), asBytes(json)) ? ExitOk : ExitFileError;
+    return writeOutput(outPath, model::encodeRecord(record)) ? ExitOk : ExitFileError;
 }
 
 int runImport(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Make a data file from the JSON that export writes.");
-    parser.addPositionalArgument("IN.json", "JSON file.");
+    parser.setApplicationDescription(
+        "Make a data file from the JSON that export writes, or from a CHIRP-compatible CSV\n"
+        "channel table. The format follows --format, else the extension of IN, else JSON.\n"
+        "A CSV file replaces the channels of the groups it names; everything else comes from\n"
+        "BASE.dat, or from the New template of the band. A file with an invalid row imports\n"
+        "nothing unless --skip-bad is given; every invalid row is listed.");
+    parser.addPositionalArgument("IN", "JSON or CSV file.");
+    const QCommandLineOption format("format", "json or csv.", "FORMAT");
+    const QCommandLineOption into("into", "CSV: the document the channels go into.", "BASE.dat");
+    const QCommandLineOption band(
+        "band", "CSV without --into: band of the new document, 0 (28-29.7 MHz) or 1.", "N", "0");
+    const QCommandLineOption skipBad("skip-bad", "CSV: import the valid rows, leave out the rest.");
     const QCommandLineOption output({"o", "output"}, "Data file to write.", "OUT.dat");
-    parser.addOption(output);
-    if (const auto done = parse(parser, arguments, 1))
+    parser.addOptions({format, into, band, skipBad, output});
+    if (const auto done = parseVerb(parser, arguments, 1))
         return *done;
     if (!parser.isSet(output))
         return usage("import needs -o OUT.dat");
     const QString inPath = parser.positionalArguments().at(0);
-    QFile in(inPath);
-    // A record's JSON is a few hundred kilobytes; anything far larger is not one.
-    constexpr qint64 kMaxJson = 64 * 1024 * 1024;
-    if (!in.open(QIODevice::ReadOnly)) {
-        reportError(inPath, messageText(text::MessageKey::FileError));
-        return ExitFileError;
+    const Format chosen = formatOf(parser, format, inPath);
+    if (chosen == Format::Unknown)
+        return usage("--format must be json or csv");
+    if (chosen == Format::Json) {
+        if (parser.isSet(into) || parser.isSet(band) || parser.isSet(skipBad))
+            return usage("--into, --band and --skip-bad apply to CSV files only");
+        return importJson(inPath, parser.value(output));
     }
-    if (in.size() > kMaxJson) {
-        reportError(inPath, "too large to be the JSON of a record");
-        return ExitFileError;
-    }
-    const QByteArray json = in.readAll();
-    model::ConfigRecord record;
-    QString error;
-    if (!recordFromJson(json, cliSystemLanguage(), record, error)) {
-        reportError(inPath, error);
-        return ExitFileError;
-    }
-    return writeOutput(parser.value(output), model::encodeRecord(record)) ? ExitOk : ExitFileError;
+    if (parser.isSet(into) && parser.isSet(band))
+        return usage("--band applies only without --into (the base document has its band)");
+    const QString bandValue = parser.value(band);
+    if (bandValue != "0" && bandValue != "1")
+        return usage("--band must be 0 or 1");
+    ChannelImportRequest request;
+    request.csvPath = inPath;
+    request.basePath = parser.value(into);
+    request.band = bandValue.toInt();
+    request.skipBad = parser.isSet(skipBad);
+    request.outPath = parser.value(output);
+    return importChannelsCsv(request);
 }
 
 int runCheck(const QStringList& arguments) {
@@ -218,7 +203,7 @@ int runCheck(const QStringList& arguments) {
     const QCommandLineOption fix("fix", "Correct the frequencies and write the document.");
     const QCommandLineOption output({"o", "output"}, "Corrected data file to write.", "OUT.dat");
     parser.addOptions({fix, output});
-    if (const auto done = parse(parser, arguments, 1))
+    if (const auto done = parseVerb(parser, arguments, 1))
         return *done;
     if (parser.isSet(fix) != parser.isSet(output))
         return usage("--fix and -o OUT.dat go together");
@@ -242,7 +227,7 @@ int runCheck(const QStringList& arguments) {
         out << path << ": " << messageText(text::MessageKey::FreqOutOfRange) << '\n';
     // Anything the check had to say about unreadable values goes beside the result.
     for (const std::string& note : prompter.messages())
-        QTextStream(stderr) << kProgram << ": " << path << ": " << tr(note) << '\n';
+        QTextStream(stderr) << kProgram << ": " << path << ": " << utf8(note) << '\n';
     if (!parser.isSet(fix))
         return outOfRange ? ExitRadioFailed : ExitOk;
 
@@ -263,9 +248,15 @@ std::vector<Verb> fileVerbs() {
     return {
         {"new", "write the default document of a band: new [--band 0|1] -o FILE", runNew},
         {"info", "summarise a data file: info FILE", runInfo},
-        {"export", "data file to JSON: export FILE [-o OUT.json]", runExport},
-        {"import", "JSON to data file: import IN.json -o OUT.dat", runImport},
+        {"export", "data file to JSON or CSV: export FILE [--format json|csv] [-o OUT]", runExport},
+        {"import",
+         "JSON or CSV to data file: import IN [--into BASE.dat] [--band 0|1] [--skip-bad] -o "
+         "OUT.dat",
+         runImport},
         {"check", "check channel frequencies: check FILE [--fix -o OUT.dat]", runCheck},
+        {"diff", "differences of two data files: diff A.dat B.dat [--json]", runDiff},
+        {"print", "programming information as PDF: print FILE -o OUT.pdf [--groups A-F]",
+         runPrint},
     };
 }
 

@@ -1,9 +1,11 @@
-// Record <-> JSON. The field list is written once, in visitRecord(); a writer visitor turns
-// it into JSON text and a reader visitor checks and reads a parsed document against it, so
-// the two directions cannot drift apart.
+// Record <-> JSON. The fields come from the record's one walk (model/RecordFields.h): a writer
+// turns it into JSON text and a reader checks and reads a parsed document against it, with
+// the key names and accepted ranges of the field description, so the two directions and the
+// data file cannot drift apart.
 #include "cli/JsonRecord.h"
 
 #include "cli/JsonText.h"
+#include "model/RecordFields.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,111 +24,17 @@ using namespace zx::model;
 
 // A field is named inside an object and numbered inside an array.
 struct Key {
-    const char* name = nullptr;
+    std::string_view name;
     int index = -1;
+
+    Key() = default;
+    Key(FieldRef ref) // NOLINT: every field the walk meets is a key
+        : name(ref.index >= 0 ? std::string_view() : ref.field->key), index(ref.index) {}
+    bool named() const { return !name.empty(); }
 };
 
-struct Range {
-    double min;
-    double max;
-};
-constexpr Range kInteger{-32768, 32767};
-constexpr Range kLong{std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()};
-constexpr Range kByte{0, 255};
-
-template <class V, class C> void visitChannel(V& v, C& c) {
-    v.integer({"number"}, c.number, kInteger);
-    v.integer({"inUse"}, c.inUse, kInteger);
-    v.text({"rxFreq"}, c.rxFreq);
-    v.text({"txFreq"}, c.txFreq);
-    v.integer({"scan"}, c.scan, kInteger);
-    v.integer({"busy"}, c.busy, kInteger);
-    v.integer({"echo"}, c.echo, kInteger);
-    v.integer({"hiCut"}, c.hiCut, kInteger);
-    v.integer({"plus10k"}, c.plus10k, kInteger);
-    v.integer({"nbAnl"}, c.nbAnl, kInteger);
-    v.integer({"rb"}, c.rb, kInteger);
-    v.integer({"rxFineOffset"}, c.rxFineOffset, kInteger);
-    v.integer({"txFineOffset"}, c.txFineOffset, kInteger);
-}
-
-template <class V, class A> void integers(V& v, Key key, A& values, Range range = kInteger) {
-    v.array(key, values.size(), [&](std::size_t i) {
-        v.integer({nullptr, int(i)}, values[i], range);
-    });
-}
-
-template <class V, class R> void visitRecord(V& v, R& r) {
-    v.text({"dataVersion"}, r.dataVersion);
-    v.integer({"currentGroup"}, r.currentGroup, Range{0, kGroupCount - 1});
-    integers(v, {"channelCount"}, r.channelCount, Range{0, kChannelsPerGroup});
-    v.array({"channels"}, kGroupCount, [&](std::size_t g) {
-        v.array({nullptr, int(g)}, kChannelsPerGroup, [&](std::size_t n) {
-            v.object({nullptr, int(n)},
-                     [&] { visitChannel(v, r.channels[g * kChannelsPerGroup + n]); });
-        });
-    });
-    v.object({"modelInfo"}, [&] {
-        auto& m = r.modelInfo;
-        v.text({"modelCode"}, m.modelCode);
-        v.integer({"modelType"}, m.modelType, kInteger);
-        v.integer({"bandIndex"}, m.bandIndex, kInteger);
-        v.text({"dateCode"}, m.dateCode);
-        v.text({"firmwareVersion"}, m.firmwareVersion);
-        v.text({"modelCode2"}, m.modelCode2);
-        v.integer({"bandIndex2"}, m.bandIndex2, kInteger);
-        v.integer({"typeLetter"}, m.typeLetter, kInteger);
-    });
-    integers(v, {"optionFeatures"}, r.optionFeatures);
-    integers(v, {"keyAssignment"}, r.keyAssignment);
-    integers(v, {"scanInfo"}, r.scanInfo);
-    v.object({"dtmf"}, [&] {
-        integers(v, {"options1"}, r.dtmf.options1);
-        v.text({"idCode"}, r.dtmf.idCode);
-        integers(v, {"options2"}, r.dtmf.options2);
-        v.text({"stunCode"}, r.dtmf.stunCode);
-        v.integer({"stunType"}, r.dtmf.stunType, kInteger);
-    });
-    v.object({"fleetSync"}, [&] {
-        auto& f = r.fleetSync;
-        v.integer({"ownFleet"}, f.ownFleet, kInteger);
-        v.integer({"ownId"}, f.ownId, kLong);
-        v.integer({"baudRateIndex"}, f.baudRateIndex, kInteger);
-        v.integer({"dataTxModulationDelay"}, f.dataTxModulationDelay, kLong);
-        v.integer({"messageModeTimer"}, f.messageModeTimer, kLong);
-        v.integer({"pttIdSideTone"}, f.pttIdSideTone, kInteger);
-    });
-    v.integer({"autodialCount"}, r.autodialCount, Range{0, double(r.autodial.size())});
-    v.array({"autodial"}, r.autodial.size(), [&](std::size_t i) {
-        v.object({nullptr, int(i)}, [&] {
-            v.integer({"number"}, r.autodial[i].number, kInteger);
-            v.text({"digits"}, r.autodial[i].digits);
-        });
-    });
-    v.integer({"testFreqCount"}, r.testFreqCount, Range{0, double(r.testFreqs.size())});
-    v.array({"testFreqs"}, r.testFreqs.size(), [&](std::size_t i) {
-        v.object({nullptr, int(i)}, [&] {
-            auto& t = r.testFreqs[i];
-            v.integer({"index"}, t.index, kInteger);
-            v.text({"rxFreq"}, t.rxFreq);
-            v.text({"txFreq"}, t.txFreq);
-            v.integer({"rxState"}, t.rxState, kInteger);
-            v.integer({"txState"}, t.txState, kInteger);
-        });
-    });
-    v.array({"embeddedMessage"}, r.embeddedMessage.size(), [&](std::size_t i) {
-        v.text({nullptr, int(i)}, r.embeddedMessage[i]);
-    });
-    v.integer({"fleetListCount"}, r.fleetListCount, Range{0, double(r.fleetList.size())});
-    v.array({"fleetList"}, r.fleetList.size(), [&](std::size_t i) {
-        v.object({nullptr, int(i)}, [&] {
-            auto& f = r.fleetList[i];
-            v.integer({"row"}, f.row, kInteger);
-            v.integer({"fleet"}, f.fleet, kInteger);
-            v.integer({"id"}, f.id, kLong);
-        });
-    });
-    v.integer({"optionByte"}, r.optionByte, kByte);
+QLatin1StringView latin1(std::string_view s) {
+    return QLatin1StringView(s.data(), qsizetype(s.size()));
 }
 
 // ---- writing ----
@@ -157,7 +65,7 @@ class Writer {
 public:
     explicit Writer(int language) : language_(language) {}
 
-    template <class T> void integer(Key key, const T& value, Range) {
+    template <class T> void number(Key key, const T& value) {
         item(key, QByteArray::number(static_cast<long long>(value)));
     }
     template <std::size_t N> void text(Key key, const FixedText<N>& t) {
@@ -183,7 +91,9 @@ private:
     };
 
     static QByteArray named(Key key, const QByteArray& value) {
-        return key.name ? '"' + QByteArray(key.name) + "\": " + value : value;
+        return key.named()
+                   ? '"' + QByteArray(key.name.data(), qsizetype(key.name.size())) + "\": " + value
+                   : value;
     }
     void item(Key key, const QByteArray& value) {
         frames_.back().items.push_back(named(key, value));
@@ -224,7 +134,9 @@ public:
         frames_.push_back({QJsonValue(root), {}, {}});
     }
 
-    template <class T> void integer(Key key, T& value, Range range) {
+    template <class T> void number(FieldRef ref, T& value) {
+        const Key key(ref);
+        const ValueRange range = ref.field->range;
         const QJsonValue v = child(key);
         if (!v.isDouble())
             fail(key, QStringLiteral("must be a whole number"));
@@ -288,9 +200,8 @@ private:
 
     QString path(Key key) const {
         const QString& base = frames_.back().path;
-        if (key.name)
-            return base.isEmpty() ? QString::fromLatin1(key.name)
-                                  : base + '.' + QString::fromLatin1(key.name);
+        if (key.named())
+            return base.isEmpty() ? QString(latin1(key.name)) : base + '.' + latin1(key.name);
         return base + QStringLiteral("[%1]").arg(key.index);
     }
     QString path(const QString& name) const {
@@ -302,8 +213,8 @@ private:
     }
     QJsonValue child(Key key) {
         Frame& f = frames_.back();
-        if (key.name) {
-            const QString name = QString::fromLatin1(key.name);
+        if (key.named()) {
+            const QString name(latin1(key.name));
             f.seen.insert(name);
             const QJsonObject o = f.value.toObject();
             if (!o.contains(name))

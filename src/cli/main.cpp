@@ -1,9 +1,12 @@
 // zx908hf-cli: the command-line face of the programming tool.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
+#include <string_view>
 
 #include "cli/Verbs.h"
 
@@ -28,7 +31,14 @@ void printUsage(FILE* to) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Printing lays out text, which needs fonts and so a GUI application; it draws into a PDF,
+    // never onto a screen, so it runs on the offscreen platform and needs no display.
+    const bool printing = argc > 1 && std::string_view(argv[1]) == "print";
+    if (printing)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        printing ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName("zx908hf-cli");
     QCoreApplication::setApplicationVersion(QStringLiteral(ZX_VERSION));
 

@@ -136,7 +136,7 @@ void FrmOptFeatures::fillLists() {
 void FrmOptFeatures::showValues() {
     const model::ConfigRecord& rec = ws_.record;
     for (int k = 0; k < kListCount; ++k) {
-        const ListField field = kListFields[k];
+        const ListField field = listField(k);
         const int stored = field.position == kOptionBytePosition
                                ? int(rec.optionByte)
                                : int(rec.optionFeatures[std::size_t(field.position)]);
@@ -170,7 +170,7 @@ void FrmOptFeatures::SaveOptFeat(int id) {
         const int index = lists_[id]->currentIndex();
         if (index < 0)
             return;
-        const ListField field = kListFields[id];
+        const ListField field = listField(id);
         const int value = index + field.offset;
         if (field.position == kOptionBytePosition)
             rec.optionByte = model::Byte(value);

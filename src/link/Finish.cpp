@@ -37,6 +37,7 @@ void Link::State::finish(bool success) {
             break;
         case OperationKind::IdentityRead:
             image.decodeIdentity(ws.identity);
+            ws.identityRead = true;
             events.identityDecoded();
             break;
         case OperationKind::BandCheck:

@@ -5,6 +5,7 @@
 
 #include "text/Messages.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -159,10 +160,9 @@ std::string storedFromDisplay(std::string_view display, const RuntimeState& stat
     return padded.substr(0, 2) + input.substr(point + 1);
 }
 
-std::string displayFromStored(std::string_view stored, const RuntimeState& state,
-                              text::Prompter& prompter) {
+std::optional<std::string> frequencyDisplayForm(std::string_view stored) {
     if (stripBlanks(stored).empty() || stored == kNoFrequency)
-        return {};
+        return std::string();
     if (isNumeric(stored)) {
         const std::string withPoint =
             std::string(stored.substr(0, 2)) + "." +
@@ -171,6 +171,13 @@ std::string displayFromStored(std::string_view stored, const RuntimeState& state
         if (parseNumber(withPoint, value))
             return formatMHz(value);
     }
+    return std::nullopt;
+}
+
+std::string displayFromStored(std::string_view stored, const RuntimeState& state,
+                              text::Prompter& prompter) {
+    if (std::optional<std::string> shown = frequencyDisplayForm(stored))
+        return *shown;
     prompter.inform(text::kNotIsNumeric);
     return formatGeneral(state.bandLow);
 }

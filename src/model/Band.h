@@ -5,6 +5,7 @@
 #include "model/RuntimeState.h"
 #include "text/Prompter.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,9 @@ std::string formatGeneral(double value);
 
 // Stored form (eight digits, no point) from display form.
 std::string storedFromDisplay(std::string_view display, const RuntimeState& state);
+// Display form from stored form without asking anyone: "" for blank or "FFFFFFFF", nullopt
+// for a text that is not a number.
+std::optional<std::string> frequencyDisplayForm(std::string_view stored);
 // Display form from stored form; blank or "FFFFFFFF" give "". A non-numeric text shows
 // "Not IsNumeric" and gives the text of bandLow.
 std::string displayFromStored(std::string_view stored, const RuntimeState& state,

@@ -109,17 +109,21 @@ bool deleteChannel(ConfigRecord& record, int group, int position) {
     return true;
 }
 
+void fixEmergencyChannel(ConfigRecord& record, int group) {
+    if (!validGroup(group))
+        return;
+    Integer& slot =
+        record.optionFeatures[static_cast<std::size_t>(kEmergencyChannelPosition + group)];
+    const int wanted = slot + 1;
+    int result = 0;
+    if (usedChannels(record, group) > 0)
+        result = findChannel(record, group, wanted) != 0 ? wanted : record.channel(group, 1).number;
+    slot = static_cast<Integer>(result - 1);
+}
+
 void fixEmergencyChannels(ConfigRecord& record) {
-    for (int group = 0; group < kGroupCount; ++group) {
-        Integer& slot =
-            record.optionFeatures[static_cast<std::size_t>(kEmergencyChannelPosition + group)];
-        const int wanted = slot + 1;
-        int result = 0;
-        if (usedChannels(record, group) > 0)
-            result =
-                findChannel(record, group, wanted) != 0 ? wanted : record.channel(group, 1).number;
-        slot = static_cast<Integer>(result - 1);
-    }
+    for (int group = 0; group < kGroupCount; ++group)
+        fixEmergencyChannel(record, group);
 }
 
 CellUpdate updateChannelCell(Workspace& ws, int number, int column, std::string_view value,

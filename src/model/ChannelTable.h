@@ -24,6 +24,8 @@ bool deleteChannel(ConfigRecord& record, int group, int position);
 // Recomputes the six emergency channels so that each designates a channel of its group
 // (-1 for an empty group).
 void fixEmergencyChannels(ConfigRecord& record);
+// The same for one group only.
+void fixEmergencyChannel(ConfigRecord& record, int group);
 
 // What one cell update changed, so that a channel window can redraw.
 struct CellUpdate {

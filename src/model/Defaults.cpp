@@ -87,6 +87,7 @@ void resetDocument(Workspace& ws, const Today& today) {
         buildTestFrequencyDefaults(ws.state);
     ws.record = defaultRecord(ws.state, today);
     ws.identity = defaultIdentity(ws.state, today);
+    ws.identityRead = false;
     loadTemplate(ws, newTemplatePath(ws));
     ws.fileBuffer = ws.record;
 }

@@ -1,37 +1,44 @@
 // Byte-exact conversion between the configuration record and the 14536 bytes of a data file.
-// One function per sub-record, each visited in file order by a writer or a reader, so the
-// layout is spelled out once per direction and checked against the fixed offsets at the end.
+// The field order is that of visitRecord(); a writer and a reader walk it, each number by the
+// width of its type, little-endian, texts byte for byte, nothing between fields.
 #include "model/RecordCodec.h"
+
+#include "model/RecordFields.h"
 
 #include <algorithm>
 #include <cassert>
+#include <type_traits>
 
 namespace zx::model {
 
 namespace {
 
-class Writer {
+// Walks of the record that only go through its structure.
+class Structure {
+public:
+    template <class F> void object(FieldRef, F body) { body(); }
+    template <class F> void array(FieldRef, std::size_t n, F body) {
+        for (std::size_t i = 0; i < n; ++i)
+            body(i);
+    }
+};
+
+class Writer : public Structure {
 public:
     explicit Writer(RecordBytes& out) : out_(out) {}
 
-    void integer(Integer v) {
-        const auto u = static_cast<std::uint16_t>(v);
-        put(static_cast<std::uint8_t>(u & 0xFF));
-        put(static_cast<std::uint8_t>(u >> 8));
+    template <class T> void number(FieldRef, T value) {
+        static_assert(std::is_integral_v<T>);
+        auto u = static_cast<std::make_unsigned_t<T>>(value);
+        for (std::size_t i = 0; i < sizeof(T); ++i) {
+            put(static_cast<std::uint8_t>(u & 0xFF));
+            if constexpr (sizeof(T) > 1)
+                u = static_cast<std::make_unsigned_t<T>>(u >> 8);
+        }
     }
-    void longValue(Long v) {
-        const auto u = static_cast<std::uint32_t>(v);
-        for (int shift = 0; shift < 32; shift += 8)
-            put(static_cast<std::uint8_t>((u >> shift) & 0xFF));
-    }
-    void byte(Byte v) { put(v); }
-    template <std::size_t N> void text(const FixedText<N>& t) {
+    template <std::size_t N> void text(FieldRef, const FixedText<N>& t) {
         for (char c : t.bytes)
             put(static_cast<std::uint8_t>(c));
-    }
-    template <std::size_t N> void integers(const std::array<Integer, N>& values) {
-        for (Integer v : values)
-            integer(v);
     }
     std::size_t offset() const { return pos_; }
 
@@ -41,29 +48,20 @@ private:
     std::size_t pos_ = 0;
 };
 
-class Reader {
+class Reader : public Structure {
 public:
     explicit Reader(std::span<const std::uint8_t> in) : in_(in) {}
 
-    Integer integer() {
-        const unsigned lo = get();
-        const unsigned hi = get();
-        return static_cast<Integer>(static_cast<std::uint16_t>(lo | (hi << 8)));
+    template <class T> void number(FieldRef, T& value) {
+        static_assert(std::is_integral_v<T>);
+        std::make_unsigned_t<T> u = 0;
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            u = static_cast<std::make_unsigned_t<T>>(u | (unsigned(get()) << (8 * i)));
+        value = static_cast<T>(u);
     }
-    Long longValue() {
-        std::uint32_t u = 0;
-        for (int shift = 0; shift < 32; shift += 8)
-            u |= static_cast<std::uint32_t>(get()) << shift;
-        return static_cast<Long>(u);
-    }
-    Byte byte() { return get(); }
-    template <std::size_t N> void text(FixedText<N>& t) {
+    template <std::size_t N> void text(FieldRef, FixedText<N>& t) {
         for (char& c : t.bytes)
             c = static_cast<char>(get());
-    }
-    template <std::size_t N> void integers(std::array<Integer, N>& values) {
-        for (Integer& v : values)
-            v = integer();
     }
     std::size_t offset() const { return pos_; }
 
@@ -78,154 +76,12 @@ private:
     std::size_t pos_ = 0;
 };
 
-// One writer and one reader per sub-record, fields in file order.
-void write(Writer& w, const ChannelEntry& c) {
-    w.integer(c.number);
-    w.integer(c.inUse);
-    w.text(c.rxFreq);
-    w.text(c.txFreq);
-    w.integer(c.scan);
-    w.integer(c.busy);
-    w.integer(c.echo);
-    w.integer(c.hiCut);
-    w.integer(c.plus10k);
-    w.integer(c.nbAnl);
-    w.integer(c.rb);
-    w.integer(c.rxFineOffset);
-    w.integer(c.txFineOffset);
-}
-void read(Reader& r, ChannelEntry& c) {
-    c.number = r.integer();
-    c.inUse = r.integer();
-    r.text(c.rxFreq);
-    r.text(c.txFreq);
-    c.scan = r.integer();
-    c.busy = r.integer();
-    c.echo = r.integer();
-    c.hiCut = r.integer();
-    c.plus10k = r.integer();
-    c.nbAnl = r.integer();
-    c.rb = r.integer();
-    c.rxFineOffset = r.integer();
-    c.txFineOffset = r.integer();
-}
-
-void write(Writer& w, const ModelInfo& m) {
-    w.text(m.modelCode);
-    w.integer(m.modelType);
-    w.integer(m.bandIndex);
-    w.text(m.dateCode);
-    w.text(m.firmwareVersion);
-    w.text(m.modelCode2);
-    w.integer(m.bandIndex2);
-    w.integer(m.typeLetter);
-}
-void read(Reader& r, ModelInfo& m) {
-    r.text(m.modelCode);
-    m.modelType = r.integer();
-    m.bandIndex = r.integer();
-    r.text(m.dateCode);
-    r.text(m.firmwareVersion);
-    r.text(m.modelCode2);
-    m.bandIndex2 = r.integer();
-    m.typeLetter = r.integer();
-}
-
-void write(Writer& w, const DtmfSettings& d) {
-    w.integers(d.options1);
-    w.text(d.idCode);
-    w.integers(d.options2);
-    w.text(d.stunCode);
-    w.integer(d.stunType);
-}
-void read(Reader& r, DtmfSettings& d) {
-    r.integers(d.options1);
-    r.text(d.idCode);
-    r.integers(d.options2);
-    r.text(d.stunCode);
-    d.stunType = r.integer();
-}
-
-void write(Writer& w, const FleetSyncSettings& f) {
-    w.integer(f.ownFleet);
-    w.longValue(f.ownId);
-    w.integer(f.baudRateIndex);
-    w.longValue(f.dataTxModulationDelay);
-    w.longValue(f.messageModeTimer);
-    w.integer(f.pttIdSideTone);
-}
-void read(Reader& r, FleetSyncSettings& f) {
-    f.ownFleet = r.integer();
-    f.ownId = r.longValue();
-    f.baudRateIndex = r.integer();
-    f.dataTxModulationDelay = r.longValue();
-    f.messageModeTimer = r.longValue();
-    f.pttIdSideTone = r.integer();
-}
-
-void write(Writer& w, const AutodialEntry& a) {
-    w.integer(a.number);
-    w.text(a.digits);
-}
-void read(Reader& r, AutodialEntry& a) {
-    a.number = r.integer();
-    r.text(a.digits);
-}
-
-void write(Writer& w, const TestFrequency& t) {
-    w.integer(t.index);
-    w.text(t.rxFreq);
-    w.text(t.txFreq);
-    w.integer(t.rxState);
-    w.integer(t.txState);
-}
-void read(Reader& r, TestFrequency& t) {
-    t.index = r.integer();
-    r.text(t.rxFreq);
-    r.text(t.txFreq);
-    t.rxState = r.integer();
-    t.txState = r.integer();
-}
-
-void write(Writer& w, const FleetListEntry& f) {
-    w.integer(f.row);
-    w.integer(f.fleet);
-    w.longValue(f.id);
-}
-void read(Reader& r, FleetListEntry& f) {
-    f.row = r.integer();
-    f.fleet = r.integer();
-    f.id = r.longValue();
-}
-
 } // namespace
 
 RecordBytes encodeRecord(const ConfigRecord& record) {
     RecordBytes out{};
     Writer w(out);
-    w.text(record.dataVersion);
-    w.integer(record.currentGroup);
-    w.integers(record.channelCount);
-    for (const ChannelEntry& c : record.channels)
-        write(w, c);
-    write(w, record.modelInfo);
-    w.integers(record.optionFeatures);
-    w.integers(record.keyAssignment);
-    w.integers(record.scanInfo);
-    write(w, record.dtmf);
-    write(w, record.fleetSync);
-    w.integer(record.autodialCount);
-    for (const AutodialEntry& a : record.autodial)
-        write(w, a);
-    w.integer(record.testFreqCount);
-    for (const TestFrequency& t : record.testFreqs)
-        write(w, t);
-    for (const FixedText<32>& line : record.embeddedMessage)
-        w.text(line);
-    w.integer(record.fleetListCount);
-    for (const FleetListEntry& f : record.fleetList)
-        write(w, f);
-    w.byte(record.optionByte);
+    visitRecord(w, record);
     assert(w.offset() == kRecordSize);
     return out;
 }
@@ -233,29 +89,7 @@ RecordBytes encodeRecord(const ConfigRecord& record) {
 ConfigRecord decodeRecord(std::span<const std::uint8_t> bytes) {
     ConfigRecord record;
     Reader r(bytes.first(std::min(bytes.size(), kRecordSize)));
-    r.text(record.dataVersion);
-    record.currentGroup = r.integer();
-    r.integers(record.channelCount);
-    for (ChannelEntry& c : record.channels)
-        read(r, c);
-    read(r, record.modelInfo);
-    r.integers(record.optionFeatures);
-    r.integers(record.keyAssignment);
-    r.integers(record.scanInfo);
-    read(r, record.dtmf);
-    read(r, record.fleetSync);
-    record.autodialCount = r.integer();
-    for (AutodialEntry& a : record.autodial)
-        read(r, a);
-    record.testFreqCount = r.integer();
-    for (TestFrequency& t : record.testFreqs)
-        read(r, t);
-    for (FixedText<32>& line : record.embeddedMessage)
-        r.text(line);
-    record.fleetListCount = r.integer();
-    for (FleetListEntry& f : record.fleetList)
-        read(r, f);
-    record.optionByte = r.byte();
+    visitRecord(r, record);
     assert(r.offset() == kRecordSize);
     return record;
 }

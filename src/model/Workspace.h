@@ -25,6 +25,9 @@ struct Workspace {
     ConfigRecord record;     // the working record every editor changes in place
     ConfigRecord fileBuffer; // the record as last loaded or saved
     RadioIdentity identity;
+    // Set once an identity read from the radio has filled `identity` (until then it holds the
+    // built-in defaults, which describe no radio).
+    bool identityRead = false;
     RuntimeState state;
     VersionList versions;
     std::string programFolder; // folder of the program; templates are in its Init folder

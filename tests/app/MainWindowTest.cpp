@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesCaptionsShortcutsAndUnavailableEntrie
     EXPECT_EQ(action(w, "mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(action(w, "mnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(action(w, "mnuHelpAbout")->text(), "&About ZX_908HF");
-    for (const char* name : {"mnuFilePrint", "mnuModelInfo", "mnuKeyAssignm", "mnuScanInfo",
+    for (const char* name : {"mnuModelInfo", "mnuKeyAssignm", "mnuScanInfo",
                              "MnuInitialBand1", "MnuInitialBand2", "mnuHelpTopic"})
         EXPECT_FALSE(action(w, name)->isEnabled()) << name;
     EXPECT_FALSE(w.findChild<QMenu*>("mnuModel")->menuAction()->isEnabled());

@@ -1,4 +1,5 @@
 // The file verbs of the real zx908hf-cli binary, run on temporary files.
+#include "cli/CliRunner.h"
 #include "model/RecordCodec.h"
 
 #include <QByteArray>
@@ -17,36 +18,10 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun cli(const QStringList& arguments) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("ZX_TODAY", "20240309");
-    env.insert("LANG", "C");
-    env.insert("LC_ALL", "C");
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ZX_PROGRAM_DIR "/zx908hf-cli"), arguments);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using zx::test::cli;
+using zx::test::CliRun;
+using zx::test::readAll;
+using zx::test::writeAll;
 
 int integerAt(const QByteArray& b, int offset) {
     return qint16(quint8(b[offset]) | (quint8(b[offset + 1]) << 8));

@@ -3,9 +3,12 @@
 #include "cli/JsonRecord.h"
 
 #include "cli/JsonText.h"
+#include "model/Band.h"
+#include "model/Defaults.h"
 #include "model/RecordCodec.h"
 #include "text/Language.h"
 
+#include <QCryptographicHash>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -100,4 +103,56 @@ TEST(JsonRecord, NestedErrorsNameTheirPath) {
     bad.replace("\"optionByte\": 1", "\"optionByte\": 256");
     EXPECT_FALSE(zx::cli::recordFromJson(bad, zx::text::English, out, error));
     EXPECT_EQ(error, "key 'optionByte': value 256 is out of range 0..255");
+}
+
+// The JSON export of fixed documents is pinned by the SHA-256 of its text: the default
+// documents of both bands, random records of valid counts, and a record whose texts hold
+// Chinese, Western and stray code-page bytes, each exported in both code pages. A change
+// of the export format, key order or layout shows here first.
+namespace {
+
+ConfigRecord goldenRecord(int which) {
+    RuntimeState state;
+    if (which == 1) {
+        state.bandText = kBandText1;
+        parseBandEdges(state);
+    }
+    if (which <= 1)
+        return defaultRecord(state, Today{2024, 3, 9, "2024-03-09"});
+    std::mt19937 random(unsigned(1000 + which));
+    ConfigRecord r = decodeRecord(randomValidBytes(random));
+    if (which == 4) {
+        r.embeddedMessage[0] = std::string_view("\xC4\xE3\xBA\xC3 caf\xE9\0", 11);
+        r.embeddedMessage[1] = "\x81\x40\xFF\x80 \"quoted\\\" \t";
+        r.dtmf.idCode = "\xA1\xA1\xA1";
+    }
+    return r;
+}
+
+QByteArray sha256(const QByteArray& text) {
+    return QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex();
+}
+
+} // namespace
+
+TEST(JsonRecord, ExportOfFixedDocumentsIsUnchanged) {
+    const char* expected[5][2] = {
+        {"50465aa6353320a0c0b02b45822025eb8311e9b10ac132c08010a32157d97bd9",
+         "50465aa6353320a0c0b02b45822025eb8311e9b10ac132c08010a32157d97bd9"},
+        {"723371322235f2d99b399d81c729d8cf541b72b729f408fee285b96387e106b8",
+         "723371322235f2d99b399d81c729d8cf541b72b729f408fee285b96387e106b8"},
+        {"58203c3b7216e30fbae939c0b2a4f58d540220930fb2ce5b1a370e75c6346171",
+         "8e77dd68f518ae2229b48c7a72d6b3783ce89611d2cf2802a512050d86ab34e2"},
+        {"7d077f2099a6010bfe461bf37304274163f283abfa3693690fc3f6c4b0e2d3c5",
+         "b8fc99fae7925faadbe725ac49dd4906d643219a954821b7a012f026b5b6df20"},
+        {"2659c9fde095bccefb6a0cc1ca64cc0285d3d46958123d6a2bc06691b001eb8d",
+         "25eee20e09eddc50ace55c80067c05e2db8577b1730def1885e03cd9d070def1"},
+    };
+    for (int which = 0; which < 5; ++which) {
+        for (int language : {zx::text::English, zx::text::Chinese}) {
+            const QByteArray json = zx::cli::recordToJson(goldenRecord(which), language);
+            EXPECT_EQ(sha256(json).toStdString(), expected[which][language - 1])
+                << "document " << which << " language " << language;
+        }
+    }
 }

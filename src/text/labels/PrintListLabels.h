@@ -1,5 +1,5 @@
-// Labels of the print-items window. The window has no function of its own: printing is not
-// part of this program, the window only shows its labels.
+// Labels of the print-items window, which chooses what the printed programming information
+// holds; the printed pages take their section headings from here too.
 #pragma once
 
 #include "text/TextTable.h"

@@ -1,0 +1,46 @@
+// What the verbs that work on files share: argument parsing with --help, usage faults,
+// reading a data file by the rules of Open, reading an input file, writing an output file
+// whole or not at all.
+#pragma once
+
+#include "model/ConfigRecord.h"
+#include "text/Messages.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace zx::cli {
+
+inline const QString kProgram = QStringLiteral("zx908hf-cli");
+
+// UTF-8 text of the core as a QString.
+QString utf8(std::string_view s);
+// A message-table text in the system language.
+QString messageText(text::MessageKey key);
+
+// Parses the arguments of a verb; on --help prints the help and gives ExitOk, on a usage
+// fault prints it and gives ExitUsage; otherwise nullopt and the verb goes on.
+std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& arguments,
+                             int positionalCount);
+// Prints a usage fault and gives ExitUsage.
+int usage(const QString& problem);
+
+// Reads a data file by the rules of Open; nullopt (and the error printed) when it is refused.
+std::optional<model::ConfigRecord> readRecord(const QString& path);
+
+// Reads a whole input file of at most `maxBytes`; nullopt (and the error printed) otherwise.
+std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, const QString& tooLarge);
+
+// Writes a file whole or not at all; false (and the error printed) when that failed.
+bool writeOutput(const QString& path, std::span<const std::uint8_t> bytes);
+std::span<const std::uint8_t> asBytes(const QByteArray& data);
+// Writes to standard output.
+bool writeStdout(const QByteArray& data);
+
+} // namespace zx::cli
