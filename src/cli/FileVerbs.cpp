@@ -60,9 +60,11 @@ int usage(const QString& problem) {
 }
 
 bool writeOutput(const QString& path, std::span<const std::uint8_t> bytes) {
-    if (model::writeFileAtomically(QFile::encodeName(path).toStdString(), bytes))
+    const std::string name = QFile::encodeName(path).toStdString();
+    const model::SaveOutcome saved = model::writeFileSafely(name, bytes);
+    if (saved)
         return true;
-    reportError(path, messageText(text::MessageKey::FileError));
+    reportError(path, tr(model::saveFailureMessage(saved, name, cliSystemLanguage())));
     return false;
 }
 
