@@ -3,9 +3,12 @@
 
 #include "editors/AsciiLineEdit.h"
 #include "editors/EditorSupport.h"
+#include "editors/InputGuards.h"
 #include "editors/MessageLine.h"
+#include "model/EditJournal.h"
 #include "platform/CodePage.h"
 #include "text/Messages.h"
+#include "text/labels/EditingLabels.h"
 #include "text/labels/EmbMsgLabels.h"
 
 #include <QCloseEvent>
@@ -30,6 +33,7 @@ FrmEmbMsg::FrmEmbMsg(model::Workspace& ws, text::Prompter& prompter, QWidget* pa
         lines_[i]->setMaxLength(kMessageLineLength);
         // Wide enough for 32 characters of the box's font.
         lines_[i]->setMinimumWidth(lines_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
+        routeUndoKeys(lines_[i]);
         connect(lines_[i], &AsciiLineEdit::left, this, [this, i] { commitLine(i); });
         top->addWidget(lines_[i]);
     }
@@ -68,7 +72,9 @@ void FrmEmbMsg::ReShowData() {
 void FrmEmbMsg::commitLine(int line) {
     AsciiLineEdit* box = lines_[std::size_t(line)];
     const std::string bytes = platform::toCodePage(box->text(), ws_.state.systemLanguage);
-    ws_.record.embeddedMessage[std::size_t(line)] = storedMessageLine(bytes);
+    model::applyEdit(ws_, {text::labels::editing::kMessageLine, std::to_string(line + 1), {}}, [&] {
+        ws_.record.embeddedMessage[std::size_t(line)] = storedMessageLine(bytes);
+    });
     box->setModified(false);
 }
 
