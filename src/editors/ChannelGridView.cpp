@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace zx::editors {
 
@@ -196,6 +197,15 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void ChannelGridView::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    // A click on the current cell, whose editor was closed when the focus went elsewhere,
+    // opens it again, as a click on any other cell does.
+    const QModelIndex clicked = indexAt(event->position().toPoint());
+    if (editor_ == nullptr && clicked.isValid() && clicked == currentIndex())
+        enterCell();
 }
 
 void ChannelGridView::scrollContentsBy(int dx, int dy) {

@@ -68,6 +68,7 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyboardSearch(const QString&) override {}
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
