@@ -162,6 +162,22 @@ TEST_F(ChannelInfoTest, EscapePutsTheStoredValueBackAndStoresNothing) {
     EXPECT_EQ(channel(0, 1)->scan, 1);
 }
 
+TEST_F(ChannelInfoTest, PassingThroughCellsStoresNothingTheUserDidNotChange) {
+    // Values as a file of the other band brings them: off the raster, out of the band.
+    model::addChannel(ws, 0, 2, "28.200000");
+    ws.record.channel(0, 1).txFreq = "28123456";
+    ws.record.channel(0, 2).rxFreq = "30000000";
+    open();
+    const model::ConfigRecord before = ws.record;
+    for (int i = 0; i < 4; ++i) // RX, TX, Scan of channel 1, then RX of channel 2
+        enter(QApplication::focusWidget());
+    ASSERT_TRUE(textBoxOver(2, ColTxFreq));
+    grid->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    settle();
+    EXPECT_TRUE(prompter.asked.empty()) << "no warning for a value nobody typed";
+    EXPECT_TRUE(ws.record == before);
+}
+
 TEST_F(ChannelInfoTest, TabAndShiftTabMoveLikeEnter) {
     model::addChannel(ws, 0, 2, "28.200000");
     open();
