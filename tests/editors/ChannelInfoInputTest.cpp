@@ -210,19 +210,33 @@ TEST_F(ChannelInfoTest, TabAndShiftTabMoveLikeEnter) {
 }
 
 TEST_F(ChannelInfoTest, OpensAtItsDesignedSizeWithReadableHeaders) {
+    // Every header, wrapped to its column, fits into the header row.
+    const auto expectReadableHeaders = [this] {
+        QHeaderView* bar = grid->horizontalHeader();
+        for (int column : {0, int(ColRxFreq), int(ColTxFreq), int(ColScan)}) {
+            const QRect room(0, 0, grid->columnWidth(column) - 4, 1000);
+            const int needed =
+                bar->fontMetrics()
+                    .boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, header(column))
+                    .height();
+            EXPECT_LE(needed, bar->height()) << header(column).toStdString();
+        }
+    };
     open();
     EXPECT_EQ(window->size(), QSize(4500 / 15, 9600 / 15));
     // Most of the 60 rows, far more than the eight of a squeezed window.
     EXPECT_GE(grid->viewport()->height() / grid->rowHeight(0), 20);
-    QHeaderView* bar = grid->horizontalHeader();
-    for (int column : {0, int(ColRxFreq), int(ColTxFreq), int(ColScan)}) {
-        const QRect room(0, 0, grid->columnWidth(column) - 4, 1000);
-        const int needed =
-            bar->fontMetrics()
-                .boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, header(column))
-                .height();
-        EXPECT_LE(needed, bar->height()) << header(column).toStdString();
-    }
+    expectReadableHeaders();
+
+    // A larger system font (Chinese systems, large-text settings): the row grows with it.
+    window.reset();
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * 1.6);
+    QApplication::setFont(large);
+    open();
+    expectReadableHeaders();
+    QApplication::setFont(normal);
 }
 
 } // namespace
