@@ -405,8 +405,10 @@ bool frmMain::saveBeforeLeaving() {
     if (ws_.state.untitled)
         return fileSaveAs();
     const bool saved = model::saveDataFile(ws_, prompter());
-    if (saved)
+    if (saved) {
+        rememberFile(QString::fromStdString(ws_.state.currentFileName));
         setCaption();
+    }
     return saved;
 }
 
@@ -475,12 +477,13 @@ void frmMain::updateRecentMenu() {
         QAction* entry = menus_.mnuRecentFile[i];
         entry->setVisible(i < files.size());
         if (i < files.size()) {
-            // "&1 name.dat" with the whole path beside it, so that equal names differ.
+            // "&1 name.dat" with the whole path beside it, so that equal names differ; an
+            // "&" of a name is shown, not taken for a shortcut.
             const QFileInfo info(files[i]);
-            entry->setText(
-                QStringLiteral("&%1 %2  [%3]")
-                    .arg(i + 1)
-                    .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())));
+            QString name = info.fileName() + QStringLiteral("  [") +
+                           QDir::toNativeSeparators(info.absolutePath()) + QLatin1Char(']');
+            name.replace(QLatin1Char('&'), QLatin1String("&&"));
+            entry->setText(QStringLiteral("&%1 ").arg(i + 1) + name);
             entry->setData(files[i]);
         }
     }
@@ -595,23 +598,28 @@ void frmMain::updateUndoActions() {
           text::labels::editing::kRedoStep);
 }
 
-void frmMain::refreshOpenEditors(const model::EditStep& step) {
-    // A band step changes the caption and status bar too.
-    if (step.changesFrame())
-        Change_Language();
+void frmMain::refreshOpenEditors() {
     if (auto* channels =
-            qobject_cast<editors::frmCommChInfo*>(childWindow(ChildWindow::ChannelInfo))) {
+            qobject_cast<editors::frmCommChInfo*>(childWindow(ChildWindow::ChannelInfo)))
         channels->SetGridData2();
-        if (step.name.place.row > 0 &&
-            subWindow(ChildWindow::ChannelInfo) == mdi_->activeSubWindow())
-            channels->showCell(step.name.place.row, step.name.place.column);
-    }
     if (auto* options =
             qobject_cast<editors::FrmOptFeatures*>(childWindow(ChildWindow::OptFeatures)))
         options->ReShowData();
     if (auto* message = qobject_cast<editors::FrmEmbMsg*>(childWindow(ChildWindow::EmbMsg)))
         message->ReShowData();
-    refreshModifiedPanel();
+    setCaption();
+}
+
+void frmMain::refreshOpenEditors(const model::EditStep& step) {
+    // A band step changes the caption and status bar too.
+    if (step.changesFrame())
+        Change_Language();
+    refreshOpenEditors();
+    // The cursor goes to the cell of a channel step when the user is in the channel window.
+    auto* channels = qobject_cast<editors::frmCommChInfo*>(childWindow(ChildWindow::ChannelInfo));
+    if (channels && step.name.place.row > 0 &&
+        subWindow(ChildWindow::ChannelInfo) == mdi_->activeSubWindow())
+        channels->showCell(step.name.place.row, step.name.place.column);
 }
 
 void frmMain::checkAllChannelFrequency() {

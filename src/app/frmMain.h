@@ -122,6 +122,9 @@ public:
     // Undo and redo of the last step, after the open editors stored what they hold.
     void undo();
     void redo();
+    // After the document changed outside the editors (an import, a fill): every open editor
+    // shows it again, and the caption and status bar follow.
+    void refreshOpenEditors();
     void checkAllChannelFrequency();
     void showLanguageSetup();
     void showAbout();
