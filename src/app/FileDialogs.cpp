@@ -2,20 +2,23 @@
 #include "app/FileDialogs.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 
 namespace zx::app {
 
-QString QtFileDialogs::openFile(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+QString QtFileDialogs::openFile(QWidget* parent, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
 QString QtFileDialogs::saveFile(QWidget* parent, const QString& preset, const QString& filter) {
-    QString chosen = QFileDialog::getSaveFileName(parent, QString(), preset, filter);
-    // The filter names the extension; a name typed without it gets it, as a .dat file.
-    if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
-        chosen += QStringLiteral(".dat");
-    return chosen;
+    QFileDialog dialog(parent, QString(), preset, filter);
+    dialog.setObjectName(QStringLiteral("SaveFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Added while the dialog is open: "target" is checked (and asked about) as "target.dat".
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace zx::app

@@ -11,15 +11,18 @@ namespace zx::app {
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // The chosen path, or an empty text when the user cancelled.
-    virtual QString openFile(QWidget* parent, const QString& filter) = 0;
+    // The chosen path, or an empty text when the user cancelled. The open dialog starts in
+    // `folder` (the dialog's own choice when empty); the save dialog starts at `preset`,
+    // a file name with or without its folder.
+    virtual QString openFile(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& preset, const QString& filter) = 0;
 };
 
-// The standard dialogs.
+// The standard dialogs. The save dialog adds ".dat" to a name typed without it before it
+// checks whether the file exists, so the overwrite question names the file really written.
 class QtFileDialogs : public FileDialogs {
 public:
-    QString openFile(QWidget* parent, const QString& filter) override;
+    QString openFile(QWidget* parent, const QString& folder, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& preset, const QString& filter) override;
 };
 

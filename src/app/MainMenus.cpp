@@ -66,11 +66,21 @@ void MainMenus::build(QMainWindow* window) {
     mnuFileOpen = addEntry(mnuFile, "mnuFileOpen");
     mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileSave = addEntry(mnuFile, "mnuFileSave");
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = addEntry(mnuFile, "mnuFileSaveAs");
+    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuFile->addSeparator();
     mnuFilePrint = addEntry(mnuFile, "mnuFilePrint");
     mnuFile->addSeparator();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        mnuRecentFile[i] =
+            addEntry(mnuFile, qPrintable(QStringLiteral("mnuRecentFile%1").arg(i + 1)));
+        mnuRecentFile[i]->setVisible(false);
+    }
+    recentFilesSeparator = mnuFile->addSeparator();
+    recentFilesSeparator->setVisible(false);
     mnuFileExit = addEntry(mnuFile, "mnuFileExit");
+    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuModel = addMenu(window, "mnuModel");
     mnuModelInfo = addUnavailable(mnuModel, "mnuModelInfo");
@@ -81,6 +91,14 @@ void MainMenus::build(QMainWindow* window) {
     MnuFrequencyCheck = addEntry(MnuBand, "MnuFrequencyCheck");
 
     mnuEdit = addMenu(window, "mnuEdit");
+    mnuEditUndo = addEntry(mnuEdit, "mnuEditUndo");
+    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditUndo->setEnabled(false);
+    mnuEditRedo = addEntry(mnuEdit, "mnuEditRedo");
+    mnuEditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuEditRedo->setEnabled(false);
+    mnuEdit->addSeparator();
     mnuChannelInfo = addEntry(mnuEdit, "mnuChannelInfo");
     mnuEdit->addSeparator();
     mnuOptFeature = addEntry(mnuEdit, "mnuOptFeature");
@@ -162,6 +180,8 @@ void MainMenus::label(int language) {
     set(mnuModelInfo, labels::mnuModelInfo);
     set(MnuCheckRadioBand, labels::MnuCheckRadioBand);
     set(MnuFrequencyCheck, labels::MnuFrequencyCheck);
+    set(mnuEditUndo, labels::mnuEditUndo);
+    set(mnuEditRedo, labels::mnuEditRedo);
     set(mnuChannelInfo, labels::mnuChannelInfo);
     set(mnuOptFeature, labels::mnuOptFeature);
     set(mnuKeyAssignm, labels::mnuKeyAssignm);

@@ -34,6 +34,8 @@ struct MainMenus {
     QAction* mnuModelInfo = nullptr;
     QAction* MnuCheckRadioBand = nullptr;
     QAction* MnuFrequencyCheck = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QAction* mnuChannelInfo = nullptr;
     QAction* mnuOptFeature = nullptr;
     QAction* mnuKeyAssignm = nullptr;
@@ -57,6 +59,12 @@ struct MainMenus {
 
     // The separator after "Close All Windows": the list of open windows follows it.
     QAction* windowListSeparator = nullptr;
+
+    // The last files opened or saved, before Exit (hidden while unused), and the separator
+    // that closes the list.
+    static constexpr int kRecentFileCount = 8;
+    QAction* mnuRecentFile[kRecentFileCount] = {};
+    QAction* recentFilesSeparator = nullptr;
 
     // Toolbar buttons, each with its key as objectName and data.
     QToolBar* tbToolBar = nullptr;

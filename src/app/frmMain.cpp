@@ -1,6 +1,7 @@
 // The main window: frame, child windows, labelling and the document commands.
 #include "app/frmMain.h"
 
+#include "app/EditHistory.h"
 #include "app/FileDialogs.h"
 #include "app/FrmPrintList.h"
 #include "app/FrmSetLanguage.h"
@@ -18,14 +19,20 @@
 #include "editors/frmCommChInfo.h"
 #include "model/ChannelTable.h"
 #include "model/DataFile.h"
+#include "model/EditJournal.h"
 #include "platform/ProcessStarter.h"
 #include "platform/SystemLocale.h"
 #include "platform/UserStore.h"
 #include "text/Messages.h"
+#include "text/labels/DocumentLabels.h"
+#include "text/labels/EditingLabels.h"
 #include "text/labels/MainLabels.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -34,9 +41,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScreen>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 namespace zx::app {
 
@@ -56,12 +65,31 @@ QString fileNamePart(const std::string& path) {
     return full.mid(cut + 1);
 }
 
+// The one local ".dat" file a drag carries, or an empty text.
+QString draggedDataFile(const QMimeData* mime) {
+    if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1)
+        return QString();
+    const QUrl url = mime->urls().constFirst();
+    const QString path = url.toLocalFile();
+    if (!url.isLocalFile() || !path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
+        return QString();
+    return path;
+}
+
+// A text with "%1" replaced (the table texts are not Qt's own, so they are not arg()ed).
+QString filled(const text::TextTable& table, int language, const QString& value) {
+    QString t = qs(table, language);
+    return t.replace(QLatin1String("%1"), value);
+}
+
 } // namespace
 
 frmMain::frmMain(model::Workspace& ws, MainServices services, QWidget* parent)
-    : QMainWindow(parent), ws_(ws), services_(std::move(services)) {
+    : QMainWindow(parent), ws_(ws), services_(std::move(services)),
+      history_(std::make_unique<EditHistory>(ws)), recent_(services_.userStorePath) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(programIcon());
+    setAcceptDrops(true);
     radio_ = std::make_unique<RadioController>(*this, ws_, prompter());
     buildWindow();
     connectCommands();
@@ -87,6 +115,10 @@ void frmMain::buildWindow() {
     tree_ = new TreePanel(central);
     mdi_ = new QMdiArea(central);
     mdi_->setObjectName(QStringLiteral("MDIArea"));
+    // A child window larger than the area (the channel window is 9600 twips high) stays
+    // reachable.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     row->addWidget(tree_);
     row->addWidget(mdi_, 1);
     setCentralWidget(central);
@@ -98,6 +130,9 @@ void frmMain::buildWindow() {
         panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         bar->addWidget(panels_[i], i == 0 ? 1 : 0);
     }
+    modifiedPanel_ = new QLabel(bar);
+    modifiedPanel_->setObjectName(QStringLiteral("PanelModified"));
+    bar->addWidget(modifiedPanel_);
 }
 
 void frmMain::connectCommands() {
@@ -111,6 +146,10 @@ void frmMain::connectCommands() {
     on(m.mnuFileSaveAs, [this] { fileSaveAs(); });
     on(m.mnuFilePrint, [this] { showPrintList(); });
     on(m.mnuFileExit, [this] { close(); });
+    for (int i = 0; i < MainMenus::kRecentFileCount; ++i)
+        on(m.mnuRecentFile[i], [this, i] { openRecentFile(i); });
+    on(m.mnuEditUndo, [this] { undo(); });
+    on(m.mnuEditRedo, [this] { redo(); });
     on(m.MnuCheckRadioBand, [this] { radio_->checkRadioBand(); });
     on(m.MnuFrequencyCheck, [this] { checkAllChannelFrequency(); });
     on(m.mnuChannelInfo, [this] { openChildWindow(ChildWindow::ChannelInfo); });
@@ -139,7 +178,7 @@ void frmMain::connectCommands() {
     connect(m.mnuWindow, &QMenu::aboutToShow, this, [this] { rebuildWindowList(); });
 
     // The toolbar: New replaces without asking, Print shows the print-items window.
-    on(m.tbNew, [this] { LoadNewDoc(); });
+    on(m.tbNew, [this] { newFromToolbar(); });
     on(m.tbOpen, [this] { fileOpen(); });
     on(m.tbSave, [this] { fileSave(); });
     on(m.tbPrint, [this] { showPrintList(); });
@@ -147,6 +186,13 @@ void frmMain::connectCommands() {
     on(m.tbCommSet, [this] { menus_.mnuComm->trigger(); });
     on(m.tbWriteRadio, [this] { menus_.mnuWriteToRadio->trigger(); });
     on(m.tbAbout, [this] { showAbout(); });
+
+    connect(history_.get(), &EditHistory::changed, this, [this] {
+        updateUndoActions();
+        refreshModifiedPanel();
+    });
+    connect(history_.get(), &EditHistory::restored, this,
+            [this](const model::EditStep& step) { refreshOpenEditors(step); });
 
     connect(tree_, &TreePanel::closeRequested, this, [this] { setTreeVisible(false); });
     connect(tree_, &TreePanel::nodeClicked, this, [this](const QString& key) {
@@ -187,10 +233,14 @@ QWidget* frmMain::openChildWindow(ChildWindow which) {
     switch (which) {
     case ChildWindow::ChannelInfo: {
         auto* channels = new editors::frmCommChInfo(ws_, prompter(), nullptr);
-        // The band change starts a new document, which closes this very window: let its
-        // handler return first.
-        connect(channels, &editors::frmCommChInfo::newDocumentRequested, this, &frmMain::LoadNewDoc,
-                Qt::QueuedConnection);
+        // Before the band change clears the document, every editor stores what it holds, so
+        // that undoing the change gives it back.
+        connect(channels, &editors::frmCommChInfo::aboutToChangeBand, this,
+                &frmMain::commitOpenEditors);
+        // The band change started a new document; its windows close this very window: let
+        // its handler return first.
+        connect(channels, &editors::frmCommChInfo::newDocumentRequested, this,
+                &frmMain::showNewDocument, Qt::QueuedConnection);
         editor = channels;
         break;
     }
@@ -274,6 +324,13 @@ QString frmMain::caption() const {
 
 void frmMain::setCaption() {
     setWindowTitle(caption());
+    refreshModifiedPanel();
+}
+
+void frmMain::refreshModifiedPanel() {
+    modifiedPanel_->setText(model::isModified(ws_)
+                                ? qs(text::labels::document::kModified, ws_.state.language)
+                                : QString());
 }
 
 void frmMain::setPortPanel() {
@@ -295,6 +352,8 @@ void frmMain::Change_Language() {
     setPortPanel();
     setCaption();
     menus_.label(lang);
+    updateUndoActions();
+    updateRecentMenu();
     const MainMenus& m = menus_;
     tree_->rebuild(QString::fromStdString(ws_.state.modelName), m.mnuChannelInfo->text(),
                    m.mnuOptFeature->text(), m.mnuEmbeddedMsg->text(), m.mnuEMG->text());
@@ -325,11 +384,25 @@ void frmMain::setTreeVisible(bool visible) {
 
 void frmMain::LoadNewDoc() {
     closeAllChildWindows();
-    model::loadTemplate(ws_, model::newTemplatePath(ws_));
+    model::startNewDocument(ws_);
     Change_Language();
     openChildWindow(ChildWindow::ChannelInfo);
     setCaption();
     cascade();
+}
+
+void frmMain::showNewDocument() {
+    closeAllChildWindows();
+    Change_Language();
+    openChildWindow(ChildWindow::ChannelInfo);
+    setCaption();
+    cascade();
+}
+
+void frmMain::newFromToolbar() {
+    commitOpenEditors();
+    if (confirmDiscardOrSave())
+        LoadNewDoc();
 }
 
 void frmMain::fileNew() {
@@ -346,8 +419,10 @@ bool frmMain::saveBeforeLeaving() {
     if (ws_.state.untitled)
         return fileSaveAs();
     const bool saved = model::saveDataFile(ws_, prompter());
-    if (saved)
+    if (saved) {
+        rememberFile(QString::fromStdString(ws_.state.currentFileName));
         setCaption();
+    }
     return saved;
 }
 
@@ -365,12 +440,68 @@ bool frmMain::confirmDiscardOrSave() {
 }
 
 void frmMain::fileOpen() {
+    commitOpenEditors();
     if (!confirmDiscardOrSave())
         return;
-    const QString path = services_.dialogs->openFile(this, fileFilter());
+    const QString path = services_.dialogs->openFile(this, dialogFolder(), fileFilter());
     if (path.isEmpty())
         return;
     openFile(path);
+}
+
+bool frmMain::openWithQuestion(const QString& path) {
+    commitOpenEditors();
+    if (!confirmDiscardOrSave())
+        return false;
+    return openFile(path);
+}
+
+void frmMain::openRecentFile(int index) {
+    const QStringList files = recent_.files();
+    if (index < 0 || index >= files.size())
+        return;
+    const QString path = files[index];
+    if (!QFileInfo(path).isFile()) {
+        recent_.remove(path);
+        updateRecentMenu();
+        prompter().inform(filled(text::labels::document::kRecentFileMissing, ws_.state.language,
+                                 QDir::toNativeSeparators(path))
+                              .toStdString());
+        return;
+    }
+    openWithQuestion(path);
+}
+
+QString frmMain::dialogFolder() const {
+    if (!ws_.state.untitled)
+        return QFileInfo(QString::fromStdString(ws_.state.currentFileName)).absolutePath();
+    return recent_.lastFolder();
+}
+
+void frmMain::rememberFile(const QString& path) {
+    const QFileInfo info(path);
+    recent_.add(info.absoluteFilePath());
+    recent_.setLastFolder(info.absolutePath());
+    updateRecentMenu();
+}
+
+void frmMain::updateRecentMenu() {
+    const QStringList files = recent_.files();
+    for (int i = 0; i < MainMenus::kRecentFileCount; ++i) {
+        QAction* entry = menus_.mnuRecentFile[i];
+        entry->setVisible(i < files.size());
+        if (i < files.size()) {
+            // "&1 name.dat" with the whole path beside it, so that equal names differ; an
+            // "&" of a name is shown, not taken for a shortcut.
+            const QFileInfo info(files[i]);
+            QString name = info.fileName() + QStringLiteral("  [") +
+                           QDir::toNativeSeparators(info.absolutePath()) + QLatin1Char(']');
+            name.replace(QLatin1Char('&'), QLatin1String("&&"));
+            entry->setText(QStringLiteral("&%1 ").arg(i + 1) + name);
+            entry->setData(files[i]);
+        }
+    }
+    menus_.recentFilesSeparator->setVisible(!files.isEmpty());
 }
 
 bool frmMain::openFile(const QString& path) {
@@ -379,6 +510,7 @@ bool frmMain::openFile(const QString& path) {
     const model::OpenOutcome outcome = model::openDataFile(ws_, full.toStdString(), prompter());
     switch (outcome.kind) {
     case model::OpenOutcome::Opened:
+        rememberFile(full);
         openChildWindow(ChildWindow::ChannelInfo);
         setCaption();
         Change_Language();
@@ -411,6 +543,7 @@ void frmMain::handOver(const std::string& dataVersion, const QString& path) {
 }
 
 bool frmMain::fileSave() {
+    commitOpenEditors();
     if (ws_.state.untitled)
         return fileSaveAs();
     const std::string question =
@@ -419,28 +552,88 @@ bool frmMain::fileSave() {
     if (prompter().ask(question, text::Buttons::OkCancel, text::Icon::Question) != text::Answer::Ok)
         return false;
     const bool saved = model::saveDataFile(ws_, prompter());
+    if (saved)
+        rememberFile(QString::fromStdString(ws_.state.currentFileName));
     setCaption();
     return saved;
 }
 
 bool frmMain::fileSaveAs() {
-    const QString chosen = services_.dialogs->saveFile(
-        this, QString::fromStdString(ws_.state.currentFileName), fileFilter());
+    commitOpenEditors();
+    // An untitled document starts in the folder used last, under its name "new.dat".
+    QString preset = QString::fromStdString(ws_.state.currentFileName);
+    if (ws_.state.untitled && !recent_.lastFolder().isEmpty())
+        preset = QDir(recent_.lastFolder()).filePath(fileNamePart(ws_.state.currentFileName));
+    const QString chosen = services_.dialogs->saveFile(this, preset, fileFilter());
     if (chosen.isEmpty())
         return false;
     ws_.state.currentFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
     const bool saved = model::saveDataFile(ws_, prompter());
+    if (saved)
+        rememberFile(chosen);
     setCaption();
     return saved;
 }
 
 void frmMain::initialSetting() {
+    commitOpenEditors();
+    if (!confirmDiscardOrSave())
+        return;
     closeAllChildWindows();
-    model::loadTemplate(ws_, model::initialTemplatePath(ws_));
+    model::startInitialDocument(ws_);
     // The template may be of the other band: the caption and the status bar follow it.
     Change_Language();
     openChildWindow(ChildWindow::ChannelInfo);
     cascade();
+}
+
+void frmMain::undo() {
+    // A value still being typed becomes a step of its own first, so undo takes it back and
+    // redo can bring it again.
+    commitOpenEditors();
+    history_->undo();
+}
+
+void frmMain::redo() {
+    commitOpenEditors();
+    history_->redo();
+}
+
+void frmMain::updateUndoActions() {
+    const int lang = ws_.state.language;
+    const auto label = [lang](QAction* entry, const model::EditStep* step,
+                              const text::TextTable& plain, const text::TextTable& named) {
+        entry->setEnabled(step != nullptr);
+        entry->setText(step ? filled(named, lang, qs(step->name.caption(lang))) : qs(plain, lang));
+    };
+    label(menus_.mnuEditUndo, history_->undoStep(), labels::mnuEditUndo,
+          text::labels::editing::kUndoStep);
+    label(menus_.mnuEditRedo, history_->redoStep(), labels::mnuEditRedo,
+          text::labels::editing::kRedoStep);
+}
+
+void frmMain::refreshOpenEditors() {
+    if (auto* channels =
+            qobject_cast<editors::frmCommChInfo*>(childWindow(ChildWindow::ChannelInfo)))
+        channels->SetGridData2();
+    if (auto* options =
+            qobject_cast<editors::FrmOptFeatures*>(childWindow(ChildWindow::OptFeatures)))
+        options->ReShowData();
+    if (auto* message = qobject_cast<editors::FrmEmbMsg*>(childWindow(ChildWindow::EmbMsg)))
+        message->ReShowData();
+    setCaption();
+}
+
+void frmMain::refreshOpenEditors(const model::EditStep& step) {
+    // A band step changes the caption and status bar too.
+    if (step.changesFrame())
+        Change_Language();
+    refreshOpenEditors();
+    // The cursor goes to the cell of a channel step when the user is in the channel window.
+    auto* channels = qobject_cast<editors::frmCommChInfo*>(childWindow(ChildWindow::ChannelInfo));
+    if (channels && step.name.place.row > 0 &&
+        subWindow(ChildWindow::ChannelInfo) == mdi_->activeSubWindow())
+        channels->showCell(step.name.place.row, step.name.place.column);
 }
 
 void frmMain::checkAllChannelFrequency() {
@@ -454,7 +647,8 @@ void frmMain::checkAllChannelFrequency() {
     if (prompter().ask(text::message(MessageKey::SomeFreqOutOfRange, lang), text::Buttons::YesNo,
                        text::Icon::Question) != text::Answer::Yes)
         return;
-    model::correctAllFrequencies(ws_, prompter());
+    model::applyEdit(ws_, {text::labels::editing::kFrequencyCorrection, {}, {}},
+                     [&] { model::correctAllFrequencies(ws_, prompter()); });
     reopenChannelWindow();
 }
 
@@ -534,7 +728,22 @@ void frmMain::storePlacement() {
                         toTwips(height(), this)});
 }
 
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!draggedDataFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = draggedDataFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop has ended: its questions must not run inside the drag.
+    QTimer::singleShot(0, this, [this, path] { openWithQuestion(path); });
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
+    commitOpenEditors();
     if (!confirmDiscardOrSave()) {
         event->ignore();
         return;

@@ -6,6 +6,7 @@
 
 #include "app/FrmAbout.h"
 #include "app/MainMenus.h"
+#include "app/RecentFiles.h"
 #include "model/Workspace.h"
 #include "platform/Installation.h"
 #include "text/Prompter.h"
@@ -24,8 +25,13 @@ class DecimalSeparator;
 class ProcessStarter;
 } // namespace zx::platform
 
+namespace zx::model {
+struct EditStep;
+} // namespace zx::model
+
 namespace zx::app {
 
+class EditHistory;
 class FileDialogs;
 class RadioController;
 class TreePanel;
@@ -63,6 +69,8 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     MainMenus& menus() { return menus_; }
     TreePanel* treePanel() const { return tree_; }
+    EditHistory& history() { return *history_; }
+    const RecentFiles& recentFiles() const { return recent_; }
 
     // Opening a child window: an open one gets the focus, otherwise it is loaded, shown and
     // every child window is cascaded. Returns the editor widget.
@@ -86,17 +94,37 @@ public:
     // Status bar panel 3: "COM" (or its Chinese text) and the port number.
     void setPortPanel();
     QLabel* statusPanel(int panel) const;
+    // The panel beside them that reads "Modified" while the document has unsaved changes.
+    QLabel* modifiedPanel() const { return modifiedPanel_; }
+    void refreshModifiedPanel();
 
-    // The document commands.
-    void LoadNewDoc(); // New without the question
-    void fileNew();    // asks "All data will be cleared." first
+    // The document commands. New, Open, Initial Setting and a read from the radio replace
+    // the document and empty the undo history.
+    void LoadNewDoc();     // New without any question: the untitled New template
+    void fileNew();        // asks "All data will be cleared." first
+    void newFromToolbar(); // asks the unsaved-changes question when the document is modified
     void fileOpen();
     // Open of a chosen file, with every rule of Open (used for a file named on the
     // command line too). Returns whether the document now holds the file.
     bool openFile(const QString& path);
+    // A file dropped on the window or picked from the recent files: the unsaved-changes
+    // question, then Open.
+    bool openWithQuestion(const QString& path);
+    // Entry `index` (0..7) of the recent files; a file that no longer exists is removed from
+    // the list with a message.
+    void openRecentFile(int index);
     bool fileSave();
     bool fileSaveAs();
-    void initialSetting();
+    void initialSetting(); // the unsaved-changes question, then the untitled Initial template
+    // The folder the file dialogs start in: the current file's, else the last one used.
+    QString dialogFolder() const;
+
+    // Undo and redo of the last step, after the open editors stored what they hold.
+    void undo();
+    void redo();
+    // After the document changed outside the editors (an import, a fill): every open editor
+    // shows it again, and the caption and status bar follow.
+    void refreshOpenEditors();
     void checkAllChannelFrequency();
     void showLanguageSetup();
     void showAbout();
@@ -126,6 +154,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildWindow();
@@ -142,14 +172,25 @@ private:
     // Asks the unsaved-changes question; true when the command may go on.
     bool confirmDiscardOrSave();
     QMdiSubWindow* subWindow(ChildWindow which) const;
+    // After the channel window's band change: the windows of a new document.
+    void showNewDocument();
+    // After undo or redo: every open editor shows the document again.
+    void refreshOpenEditors(const model::EditStep& step);
+    void updateUndoActions();
+    void updateRecentMenu();
+    // A file opened or saved: on top of the recent files, its folder the last one used.
+    void rememberFile(const QString& path);
 
     model::Workspace& ws_;
     MainServices services_;
+    std::unique_ptr<EditHistory> history_;
+    RecentFiles recent_;
     std::unique_ptr<RadioController> radio_;
     MainMenus menus_;
     QMdiArea* mdi_ = nullptr;
     TreePanel* tree_ = nullptr;
     QLabel* panels_[3] = {};
+    QLabel* modifiedPanel_ = nullptr;
     QList<QAction*> windowActions_; // the list of open windows in the Window menu
     int lastAppliedLanguage_ = 0;
     bool handedOver_ = false;

@@ -1,7 +1,14 @@
 // Verbs that talk to a radio or serve as one: read, write, band, identity, ports, simulate.
 #include "cli/RadioIdentityText.h"
 #include "cli/RadioSession.h"
+#include "cli/SimulateVerb.h"
 #include "cli/Verbs.h"
+#include "model/AtomicFile.h"
+#include "model/Band.h"
+#include "model/DataFile.h"
+#include "platform/Installation.h"
+#include "platform/PortCatalog.h"
+#include "text/Messages.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -9,12 +16,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-#include "cli/SimulateVerb.h"
-#include "model/Band.h"
-#include "model/DataFile.h"
-#include "platform/Installation.h"
-#include "platform/PortCatalog.h"
-#include "text/Messages.h"
 
 namespace zx::cli {
 
@@ -53,8 +54,10 @@ std::optional<RadioCommandLine> radioOptions(const QCommandLineParser& parser) {
 // Checked before the radio is touched, so that a read is not wasted on a bad name.
 bool canWriteTo(const QString& path) {
     const QFileInfo info(path);
-    if (info.isDir()) {
-        printError(QStringLiteral("%1 is a folder").arg(path));
+    const std::string name = QFile::encodeName(path).toStdString();
+    if (const model::SaveOutcome target = model::checkSaveTarget(name);
+        target.failure == model::SaveOutcome::NotRegularFile) {
+        printError(QString::fromStdString(model::saveFailureMessage(target, name, text::English)));
         return false;
     }
     if (!info.absoluteDir().exists()) {

@@ -70,9 +70,11 @@ std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, const 
 }
 
 bool writeOutput(const QString& path, std::span<const std::uint8_t> bytes) {
-    if (model::writeFileAtomically(QFile::encodeName(path).toStdString(), bytes))
+    const std::string name = QFile::encodeName(path).toStdString();
+    const model::SaveOutcome saved = model::writeFileSafely(name, bytes);
+    if (saved)
         return true;
-    reportError(path, messageText(text::MessageKey::FileError));
+    reportError(path, utf8(model::saveFailureMessage(saved, name, cliSystemLanguage())));
     return false;
 }
 

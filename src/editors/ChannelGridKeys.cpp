@@ -15,6 +15,9 @@ bool isRefusedFrequencyKey(const QKeyEvent& event) {
         const int key = event.key();
         if (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X)
             return true;
+        // Any other Ctrl combination is an editing command (undo, select all, word moves)
+        // and types nothing, whatever character the event carries with it.
+        return false;
     }
     for (const QChar ch : event.text()) {
         const char16_t code = ch.unicode();

@@ -11,7 +11,8 @@ namespace zx::editors {
 
 // True for a key the frequency box discards: Ctrl+C, Ctrl+V and Ctrl+X (and the other
 // clipboard shortcuts of the platform), characters above code 127, and printable characters
-// other than "0".."9" and ".". Backspace, DEL, Enter and the other control keys pass.
+// other than "0".."9" and ".". Backspace, DEL, Enter, the other control keys and the other
+// Ctrl combinations (undo, select all) pass.
 bool isRefusedFrequencyKey(const QKeyEvent& event);
 
 // Installed on the frequency box: drops refused keys, swallows the right (and middle) mouse

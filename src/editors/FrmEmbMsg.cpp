@@ -2,10 +2,13 @@
 #include "editors/FrmEmbMsg.h"
 
 #include "editors/EditorSupport.h"
+#include "editors/InputGuards.h"
 #include "editors/MessageLine.h"
 #include "editors/MessageLineEdit.h"
+#include "model/EditJournal.h"
 #include "platform/CodePage.h"
 #include "text/Messages.h"
+#include "text/labels/EditingLabels.h"
 #include "text/labels/EmbMsgLabels.h"
 #include "text/labels/LocalInfoLabels.h"
 
@@ -32,6 +35,7 @@ FrmEmbMsg::FrmEmbMsg(model::Workspace& ws, text::Prompter& prompter, QWidget* pa
         lines_[i]->setMaxLength(kMessageLineLength);
         // Wide enough for 32 characters of the box's font.
         lines_[i]->setMinimumWidth(lines_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
+        routeUndoKeys(lines_[i]);
         connect(lines_[i], &AsciiLineEdit::left, this, [this, i] { commitLine(i); });
         counts_[i] = new QLabel(this);
         counts_[i]->setObjectName(QStringLiteral("LabelCount_%1").arg(i));
@@ -88,7 +92,9 @@ void FrmEmbMsg::showCount(int line) {
 void FrmEmbMsg::commitLine(int line) {
     AsciiLineEdit* box = lines_[std::size_t(line)];
     const std::string bytes = platform::toCodePage(box->text(), ws_.state.systemLanguage);
-    ws_.record.embeddedMessage[std::size_t(line)] = storedMessageLine(bytes);
+    model::applyEdit(ws_, {text::labels::editing::kMessageLine, std::to_string(line + 1), {}}, [&] {
+        ws_.record.embeddedMessage[std::size_t(line)] = storedMessageLine(bytes);
+    });
     box->setModified(false);
 }
 

@@ -2,6 +2,8 @@
 #include "editors/FrmOptFeatures.h"
 
 #include "editors/EditorSupport.h"
+#include "editors/InputGuards.h"
+#include "model/EditJournal.h"
 #include "text/Messages.h"
 #include "text/labels/OptFeaturesLabels.h"
 
@@ -49,6 +51,7 @@ void FrmOptFeatures::buildControls() {
         lists_[k] = new QComboBox(this);
         lists_[k]->setObjectName(QStringLiteral("Combo1_%1").arg(k));
         labels_[k]->setBuddy(lists_[k]);
+        guardWheel(lists_[k]);
         const int row = k < kLeftColumnLists ? k : k - kLeftColumnLists;
         const int column = k < kLeftColumnLists ? 0 : 2;
         lists->addWidget(labels_[k], row, column);
@@ -165,25 +168,33 @@ void FrmOptFeatures::showOffset(int box, int position) {
 }
 
 void FrmOptFeatures::SaveOptFeat(int id) {
-    model::ConfigRecord& rec = ws_.record;
+    // One step per control, named by its label.
     if (id >= 0 && id < kListCount) {
         const int index = lists_[id]->currentIndex();
         if (index < 0)
             return;
-        const ListField field = listField(id);
-        const int value = index + field.offset;
-        if (field.position == kOptionBytePosition)
-            rec.optionByte = model::Byte(value);
-        else
-            rec.optionFeatures[std::size_t(field.position)] = model::Integer(value);
+        model::applyEdit(ws_, {labels::kListLabels[id].text, {}, {}},
+                         [&] { storeList(id, index); });
         return;
     }
-
     const int k = id - kCheckIdBase;
     if (k < 0 || k >= kCheckCount || kCheckPositions[k] == kNoField)
         return;
-    rec.optionFeatures[std::size_t(kCheckPositions[k])] = checks_[k]->isChecked() ? 1 : 0;
+    model::applyEdit(ws_, {labels::kCheckLabels[k], {}, {}}, [&] { storeCheck(k); });
+}
 
+void FrmOptFeatures::storeList(int id, int index) {
+    const ListField field = listField(id);
+    const int value = index + field.offset;
+    if (field.position == kOptionBytePosition)
+        ws_.record.optionByte = model::Byte(value);
+    else
+        ws_.record.optionFeatures[std::size_t(field.position)] = model::Integer(value);
+}
+
+void FrmOptFeatures::storeCheck(int k) {
+    model::ConfigRecord& rec = ws_.record;
+    rec.optionFeatures[std::size_t(kCheckPositions[k])] = checks_[k]->isChecked() ? 1 : 0;
     if (!isMode(k))
         return;
     // The radio needs at least one operating mode: clearing the last one sets it again.

@@ -38,6 +38,8 @@ private:
     void fillLists();
     void showValues();
     void showOffset(int box, int position);
+    void storeList(int id, int index);
+    void storeCheck(int checkIndex);
 
     model::Workspace& ws_;
     text::Prompter& prompter_; // the window has no messages; kept for the common interface

@@ -3,6 +3,8 @@
 #include "link/LinkState.h"
 #include "model/Band.h"
 #include "model/ChannelTable.h"
+#include "model/EditJournal.h"
+#include "text/labels/EditingLabels.h"
 
 namespace zx::link {
 
@@ -27,6 +29,7 @@ void Link::State::finish(bool success) {
         case OperationKind::Read:
             events.readDecoding();
             radioBandCode = image.decode(ws);
+            model::documentReplaced(ws);
             ws.state.currentFileName = model::kUntitledFileName;
             ws.state.untitled = true;
             events.readDecoded();
@@ -60,13 +63,18 @@ void Link::State::finishBandCheck() {
         return;
     if (ask(msg(MessageKey::BandDiffers), Buttons::YesNo, Icon::Question) != Answer::Yes)
         return;
-    ws.state.bandText = radioBand;
-    model::parseBandEdges(ws.state);
     bool corrected = false;
-    if (model::checkAllFrequencies(ws, prompter) &&
-        ask(msg(MessageKey::SomeFreqOutOfRange), Buttons::YesNo, Icon::Question) == Answer::Yes) {
-        model::correctAllFrequencies(ws, prompter);
-        corrected = true;
+    {
+        // The new band and the correction it brings are one step the user can take back.
+        const model::EditScope step(ws, {text::labels::editing::kRadioBandAdopted, {}, {}});
+        ws.state.bandText = radioBand;
+        model::parseBandEdges(ws.state);
+        if (model::checkAllFrequencies(ws, prompter) &&
+            ask(msg(MessageKey::SomeFreqOutOfRange), Buttons::YesNo, Icon::Question) ==
+                Answer::Yes) {
+            model::correctAllFrequencies(ws, prompter);
+            corrected = true;
+        }
     }
     events.bandAdopted(corrected);
 }

@@ -1,6 +1,12 @@
-// Writing a whole file so that the previous content is never lost: the bytes go to a
-// temporary file in the same folder, are flushed to disk, and the temporary file is then
-// renamed over the target. A failure at any step leaves the old file as it was.
+// Writing a whole file so that the previous content is never lost and nothing but a file is
+// ever replaced. The one save of both programs: data files, JSON exports, every `-o`.
+//
+// - A symbolic link is followed: its target gets the new content and the link stays.
+// - The bytes go to a temporary file beside the real target, are flushed to disk, take the
+//   target's permissions, and are renamed over it; the folder is then flushed too, so the
+//   rename survives a power cut. A failure at any step leaves the old file as it was.
+// - A destination that exists but is not a regular file (a folder, a device, a pipe) is
+//   refused before anything is written.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +15,33 @@
 
 namespace zx::model {
 
+struct SaveOutcome {
+    enum Failure {
+        None,
+        NotRegularFile, // the destination is a folder, device, pipe or socket
+        WriteFailed,    // no such folder, no permission, disk full, ...
+    } failure = None;
+    std::string target; // the file that was (or would have been) written, links followed
+
+    explicit operator bool() const { return failure == None; }
+};
+
+// The file a path names once symbolic links are followed (relative links count from the
+// link's folder). A path that is no link is returned as it is; a dangling link gives the
+// file it would create.
+std::string resolveLinks(const std::string& path);
+
+// Whether `path` may be replaced by a data file: a missing file or a regular one. Used to
+// refuse a destination before a long operation (a radio read) produces what it would hold.
+SaveOutcome checkSaveTarget(const std::string& path);
+
+SaveOutcome writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// writeFileSafely() for callers that only need to know whether it worked.
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The message for a failed save in a language: the refusal that names `path` (and the
+// link's target when it differs), or "file error.".
+std::string saveFailureMessage(const SaveOutcome& outcome, const std::string& path, int language);
 
 } // namespace zx::model

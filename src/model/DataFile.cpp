@@ -4,6 +4,7 @@
 #include "model/AtomicFile.h"
 #include "model/Band.h"
 #include "model/Defaults.h"
+#include "model/EditJournal.h"
 #include "text/Messages.h"
 #include "text/labels/DataFileLabels.h"
 
@@ -81,6 +82,7 @@ std::string initialTemplatePath(const Workspace& ws) {
 
 void loadTemplate(Workspace& ws, const std::string& path) {
     std::vector<std::uint8_t> bytes;
+    documentReplaced(ws);
     // A template shorter than a record is as unusable as a missing one.
     if (!readFile(path, bytes, kRecordSize) || bytes.size() < kRecordSize) {
         runtimeToRecord(ws);
@@ -90,6 +92,18 @@ void loadTemplate(Workspace& ws, const std::string& path) {
     ws.fileBuffer = decodeRecord(bytes);
     ws.record = ws.fileBuffer;
     recordToRuntime(ws);
+}
+
+void startNewDocument(Workspace& ws) {
+    loadTemplate(ws, newTemplatePath(ws));
+    ws.state.currentFileName = kUntitledFileName;
+    ws.state.untitled = true;
+}
+
+void startInitialDocument(Workspace& ws) {
+    loadTemplate(ws, initialTemplatePath(ws));
+    ws.state.currentFileName = kUntitledFileName;
+    ws.state.untitled = true;
 }
 
 bool isRecognisedVersion(std::string_view version) {
@@ -195,6 +209,7 @@ OpenOutcome openDataFile(Workspace& ws, const std::string& path, text::Prompter&
     recordToRuntime(ws);
     ws.state.currentFileName = path;
     ws.state.untitled = false;
+    documentReplaced(ws);
     return read.outcome;
 }
 
@@ -203,8 +218,9 @@ bool saveDataFile(Workspace& ws, text::Prompter& prompter) {
     const RecordBytes bytes = encodeRecord(ws.record);
     // The file buffer follows only a write that really happened, so a failed save still
     // counts as unsaved.
-    if (!writeFileAtomically(ws.state.currentFileName, bytes)) {
-        prompter.inform(text::message(text::MessageKey::FileError, ws.state.language));
+    const SaveOutcome saved = writeFileSafely(ws.state.currentFileName, bytes);
+    if (!saved) {
+        prompter.inform(saveFailureMessage(saved, ws.state.currentFileName, ws.state.language));
         return false;
     }
     ws.fileBuffer = ws.record;

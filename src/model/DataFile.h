@@ -20,8 +20,15 @@ std::string initialTemplatePath(const Workspace& ws);
 
 // Loads a template into the file buffer and the working record (no version or length
 // test). A missing or unreadable file leaves the working record, writes the run-time
-// state into it and makes the file buffer equal to it, silently.
+// state into it and makes the file buffer equal to it, silently. The document counts as
+// replaced (the undo journal empties), except inside a recorded step.
 void loadTemplate(Workspace& ws, const std::string& path);
+
+// New and Initial Setting: the New (or Initial) template of the current band becomes the
+// untitled document "new.dat", so that a later Save asks for a name instead of writing the
+// template over the file that was open before.
+void startNewDocument(Workspace& ws);
+void startInitialDocument(Workspace& ws);
 
 // A version is recognised when, cut at the first NUL and stripped of trailing spaces, it
 // is "V" followed by three digits.
@@ -64,13 +71,15 @@ DataFileRead readDataFile(const std::string& path, const VersionList& versions, 
                           text::Prompter& prompter);
 
 // Open: checks and loads the file, showing the messages of each failure through the
-// prompter. The document changes only when kind is Opened (then currentFileName = path and
-// untitled is cleared). Opening the channel window and the caption are the caller's.
+// prompter. The document changes only when kind is Opened (then currentFileName = path,
+// untitled is cleared and the undo journal empties). Opening the channel window and the
+// caption are the caller's.
 OpenOutcome openDataFile(Workspace& ws, const std::string& path, text::Prompter& prompter);
 
-// Save to state.currentFileName, never losing the old file: written to a temporary file in
-// the same folder, flushed and renamed over the old one. On failure "file error." is shown,
-// the old file is intact and the document still counts as modified.
+// Save to state.currentFileName, never losing the old file (writeFileSafely of
+// AtomicFile.h: links followed, permissions kept, only a regular file replaced). On failure
+// the refusal naming the destination or "file error." is shown, the old file is intact and
+// the document still counts as modified.
 bool saveDataFile(Workspace& ws, text::Prompter& prompter);
 
 // True when the working record differs from the file buffer in the compared parts.

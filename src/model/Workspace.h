@@ -13,6 +13,8 @@
 
 namespace zx::model {
 
+class EditJournal;
+
 // Pairs (software version, data version) from the version list, four characters each.
 struct VersionPair {
     std::string software;
@@ -31,6 +33,8 @@ struct Workspace {
     RuntimeState state;
     VersionList versions;
     std::string programFolder; // folder of the program; templates are in its Init folder
+    // Where the steps of the document are recorded for undo (EditJournal.h); none when null.
+    EditJournal* journal = nullptr;
 };
 
 } // namespace zx::model

@@ -48,11 +48,13 @@ public:
     std::deque<QString> answers; // an empty text cancels
     int opens = 0;
     int saves = 0;
+    QString lastFolder; // where the open dialog started
     QString lastPreset;
     QString lastFilter;
 
-    QString openFile(QWidget*, const QString& filter) override {
+    QString openFile(QWidget*, const QString& folder, const QString& filter) override {
         ++opens;
+        lastFolder = folder;
         lastFilter = filter;
         return next();
     }

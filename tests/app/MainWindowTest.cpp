@@ -75,6 +75,15 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesCaptionsShortcutsAndUnavailableEntrie
     app::frmMain& w = app.window();
     EXPECT_EQ(action(w, "mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(action(w, "mnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(action(w, "mnuFileSave")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(action(w, "mnuFileSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(action(w, "mnuFileExit")->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(action(w, "mnuEditUndo")->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(action(w, "mnuEditRedo")->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+    EXPECT_EQ(action(w, "mnuEditUndo")->text(), "&Undo");
+    EXPECT_EQ(action(w, "mnuEditRedo")->text(), "&Redo");
+    EXPECT_FALSE(action(w, "mnuEditUndo")->isEnabled()) << "nothing to undo yet";
     EXPECT_EQ(action(w, "mnuHelpAbout")->text(), "&About ZX_908HF");
     for (const char* name : {"mnuModelInfo", "mnuKeyAssignm", "mnuScanInfo",
                              "MnuInitialBand1", "MnuInitialBand2", "mnuHelpTopic"})
@@ -83,12 +92,13 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesCaptionsShortcutsAndUnavailableEntrie
     for (const char* name : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"})
         EXPECT_TRUE(action(w, name)->isChecked()) << name;
 
-    // Edit: Channel | sep | Option, Key, Scan | sep sep | Local, Embedded.
+    // Edit: Undo, Redo | sep | Channel | sep | Option, Key, Scan | sep sep | Local, Embedded.
     QStringList edit;
     for (QAction* a : w.findChild<QMenu*>("mnuEdit")->actions())
         edit << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(edit, (QStringList{"mnuChannelInfo", "-", "mnuOptFeature", "mnuKeyAssignm",
-                                 "mnuScanInfo", "-", "-", "mnuEmbeddedMsg", "mnuEMG"}));
+    EXPECT_EQ(edit, (QStringList{"mnuEditUndo", "mnuEditRedo", "-", "mnuChannelInfo", "-",
+                                 "mnuOptFeature", "mnuKeyAssignm", "mnuScanInfo", "-", "-",
+                                 "mnuEmbeddedMsg", "mnuEMG"}));
 
     // The toolbar buttons carry their keys; tooltips are the menu captions with their "&".
     auto* bar = w.findChild<QToolBar*>("tbToolBar");
@@ -103,21 +113,42 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesCaptionsShortcutsAndUnavailableEntrie
     EXPECT_EQ(action(w, "CommSet")->toolTip(), "&Communication Port");
 }
 
-TEST_F(MainWindowTest, NewFromTheToolbarReplacesWithoutAskingFromTheMenuAsksFirst) {
+TEST_F(MainWindowTest, NewFromTheToolbarAsksOnlyWhenModifiedFromTheMenuAsksFirst) {
     model::ConfigRecord tpl;
     tpl.embeddedMessage[0] = "TEMPLATE";
     TempInstallation::writeRecord(inst.programFolder() + "/Init/0_ZX-908HF_New.dat", tpl);
     AppHarness app(inst);
     app::frmMain& w = app.window();
+    const QString path = inst.root() + "/opened.dat";
+    TempInstallation::writeRecord(path, model::ConfigRecord{});
+    ASSERT_TRUE(w.openFile(path));
     w.openChildWindow(app::ChildWindow::OptFeatures);
 
-    modify(app.ws);
+    // Unchanged: the toolbar's New replaces without a question.
     action(w, "新建")->trigger();
     EXPECT_TRUE(app.prompter.asked.empty());
-    EXPECT_FALSE(model::isModified(app.ws));
     EXPECT_EQ(app.ws.record.embeddedMessage[0].trimmed(), "TEMPLATE");
     EXPECT_EQ(openWindows(w), QStringList{"frmCommChInfo"});
+    // The template is the untitled "new.dat": Save cannot write it over the opened file.
+    EXPECT_TRUE(app.ws.state.untitled);
+    EXPECT_EQ(app.ws.state.currentFileName, "new.dat");
+    EXPECT_TRUE(w.windowTitle().endsWith("[File Name:new.dat]"));
 
+    // Changed: the unsaved-changes question of Open; Cancel keeps the edit.
+    modify(app.ws);
+    app.prompter.script({Answer::Cancel});
+    action(w, "新建")->trigger();
+    ASSERT_EQ(app.prompter.asked.size(), 1u);
+    EXPECT_EQ(app.prompter.asked[0].text, msg(MessageKey::FileModified));
+    EXPECT_EQ(app.prompter.asked[0].buttons, text::Buttons::YesNoCancel);
+    EXPECT_EQ(app.prompter.asked[0].icon, text::Icon::Warning);
+    EXPECT_EQ(app.ws.record.embeddedMessage[0].trimmed(), "EDITED");
+    app.prompter.script({Answer::No});
+    action(w, "新建")->trigger();
+    EXPECT_FALSE(model::isModified(app.ws));
+    EXPECT_EQ(app.ws.record.embeddedMessage[0].trimmed(), "TEMPLATE");
+
+    app.prompter.asked.clear();
     modify(app.ws);
     app.prompter.script({Answer::Cancel});
     action(w, "mnuFileNew")->trigger();
@@ -468,18 +499,34 @@ TEST_F(MainWindowTest, CheckAllChannelFrequencyReportsAndCorrects) {
     EXPECT_EQ(openWindows(w), QStringList{"frmCommChInfo"});
 }
 
-TEST_F(MainWindowTest, InitialSettingLoadsTheInitialTemplateWithoutAQuestion) {
+TEST_F(MainWindowTest, InitialSettingAsksOnlyWhenModifiedAndLeavesAnUntitledDocument) {
     model::ConfigRecord tpl;
     tpl.embeddedMessage[0] = "INITIAL";
     TempInstallation::writeRecord(inst.programFolder() + "/Init/0_ZX-908HF.dat", tpl);
     AppHarness app(inst);
     app::frmMain& w = app.window();
+    const QString path = inst.root() + "/opened.dat";
+    TempInstallation::writeRecord(path, model::ConfigRecord{});
+    ASSERT_TRUE(w.openFile(path));
     w.openChildWindow(app::ChildWindow::OptFeatures);
+
     modify(app.ws);
+    app.prompter.script({Answer::Cancel});
     action(w, "MnuInitial")->trigger();
-    EXPECT_TRUE(app.prompter.asked.empty());
+    EXPECT_EQ(app.prompter.texts(), std::vector<std::string>{msg(MessageKey::FileModified)});
+    EXPECT_EQ(app.ws.record.embeddedMessage[0].trimmed(), "EDITED");
+
+    app.prompter.script({Answer::No});
+    action(w, "MnuInitial")->trigger();
     EXPECT_EQ(app.ws.record.embeddedMessage[0].trimmed(), "INITIAL");
     EXPECT_EQ(openWindows(w), QStringList{"frmCommChInfo"});
+    EXPECT_TRUE(app.ws.state.untitled);
+    EXPECT_TRUE(w.windowTitle().endsWith("[File Name:new.dat]"));
+
+    // Without changes nothing is asked.
+    app.prompter.asked.clear();
+    action(w, "MnuInitial")->trigger();
+    EXPECT_TRUE(app.prompter.asked.empty());
 }
 
 TEST_F(MainWindowTest, AboutShowsTheBuildVersionAndInChineseTheSystemInformationButton) {

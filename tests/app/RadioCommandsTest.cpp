@@ -3,11 +3,13 @@
 // pseudo-terminal. The message boxes are answered by a scripted prompter.
 #include "app/AppTestSupport.h"
 #include "app/DemoRadio.h"
+#include "app/EditHistory.h"
 #include "app/FrmProgress.h"
 #include "app/RadioController.h"
 #include "link/RadioImage.h"
 #include "model/Band.h"
 #include "model/ChannelTable.h"
+#include "model/EditJournal.h"
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
 #include "sim/VirtualRadio.h"
@@ -127,6 +129,9 @@ TEST_F(RadioCommands, ReadReplacesTheDocumentAndOpensTheChannelWindowAsNewDat) {
     ws().state.untitled = false;
     window().openChildWindow(app::ChildWindow::OptFeatures);
     QPointer<QWidget> channelsBefore = window().childWindow(app::ChildWindow::ChannelInfo);
+    // A step that the read is to make impossible to take back.
+    model::applyEdit(ws(), {{"Edit", "Edit"}, {}, {}}, [this] { ws().record.optionByte = 3; });
+    ASSERT_EQ(window().history().count(), 1);
 
     window().menus().mnuReadFromRadio->trigger();
     ProgressLog progress;
@@ -158,6 +163,7 @@ TEST_F(RadioCommands, ReadReplacesTheDocumentAndOpensTheChannelWindowAsNewDat) {
     EXPECT_TRUE(channelsBefore.isNull()) << "the old channel window was kept";
     EXPECT_FALSE(radio().serial().isPortOpen());
     EXPECT_EQ(r.stats().count(sim::CommandKind::Read), 120);
+    EXPECT_EQ(window().history().count(), 0);
 }
 
 TEST_F(RadioCommands, CancelledReadLeavesEverythingAsItWas) {
@@ -272,6 +278,13 @@ TEST_F(RadioCommands, AdoptedBandCorrectsChannelsAndReopensTheChannelWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(channels.isNull()) << "the channel window was not reopened";
     EXPECT_NE(window().childWindow(app::ChildWindow::ChannelInfo), nullptr);
+
+    // The new band with its correction is one step that undo takes back.
+    EXPECT_EQ(window().menus().mnuEditUndo->text(), "&Undo Use the Radio Frequency Band");
+    window().menus().mnuEditUndo->trigger();
+    EXPECT_EQ(ws().state.bandText, model::kBandText1);
+    EXPECT_EQ(ws().record.channel(0, 2).rxFreq.view(), "26000000");
+    EXPECT_TRUE(window().windowTitle().contains(model::kBandText1));
 }
 
 TEST_F(RadioCommands, IdentityReadOpensTheIdentityDisplay) {

@@ -15,6 +15,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -256,11 +257,18 @@ TEST_F(FileVerbs, UsageAndWriteFailures) {
     expectFailure({"check", file("a.dat"), "--fix"}, 2, "--fix", "");
     expectFailure({"info"}, 2, "expected 1", "");
     expectFailure({"export", file("a.dat"), "--bogus"}, 2, "bogus", "");
-    // Writing into a folder that does not exist, or over a folder, fails cleanly.
+    // Writing into a folder that does not exist fails cleanly; a folder is refused by name.
     expectFailure({"new", "-o", file("no/such/x.dat")}, 3, "file error.", "");
     QDir(dir.path()).mkdir("sub");
-    expectFailure({"new", "-o", file("sub")}, 3, "file error.", "");
+    expectFailure({"new", "-o", file("sub")}, 3,
+                  "Cannot save to \"" + file("sub") + "\": it is not a regular file", "");
     EXPECT_TRUE(QFileInfo(file("sub")).isDir());
+    // So is a pipe, which a write would otherwise block on or replace.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file("pipe")).constData(), 0600), 0);
+    expectFailure({"new", "-o", file("pipe")}, 3, "is not a regular file", "");
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(file("pipe")).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
     // An existing output is replaced only by a complete file.
     writeAll(file("keep.dat"), "old");
     writeAll(file("bad.json"), "{}");

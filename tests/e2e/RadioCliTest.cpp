@@ -12,6 +12,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 
 namespace zx::test {
 namespace {
@@ -294,6 +295,28 @@ TEST_F(RadioCliTest, FailedReadsLeaveTheOutputFileAlone) {
             EXPECT_EQ(radio->stats().bytesReceived, 0) << "nothing sent before the answer";
         }
     }
+}
+
+TEST_F(RadioCliTest, ReadIntoALinkWritesItsTargetAndANonFileIsRefusedBeforeTheRadio) {
+    startRadio({});
+    // A pipe (or a device, a folder): refused by name before anything is sent.
+    const QString pipe = install->file("pipe.dat");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    CliResult result = cli({"read", "--yes", "-o", pipe});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.err.contains("is not a regular file")) << result.err.toStdString();
+    EXPECT_EQ(radio->stats().bytesReceived, 0);
+    EXPECT_TRUE(QFileInfo(pipe).exists());
+
+    // A link: the file it points at gets the configuration; the link stays.
+    const QString target = install->file("radio.dat");
+    CliInstallation::writeBytes(target, "previous contents");
+    const QString link = install->file("latest.dat");
+    ASSERT_TRUE(QFile::link(target, link));
+    result = cli({"read", "--yes", "-o", link});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(CliInstallation::readBytes(target).size(), 14536);
 }
 
 TEST_F(RadioCliTest, WriteToRadioOfAnotherBandIsRefusedBeforeAnyBlock) {

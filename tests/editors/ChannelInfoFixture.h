@@ -11,7 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,7 +32,7 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        grid = control<QTableWidget>(window.get(), "MSFlexGrid1");
+        grid = control<QTableView>(window.get(), "MSFlexGrid1");
         text1 = control<QLineEdit>(window.get(), "Text1");
         scanList = control<QComboBox>(window.get(), "Combo8_7");
         ASSERT_TRUE(grid && text1 && scanList);
@@ -42,12 +42,17 @@ protected:
     // Lets the focus timer of the window run.
     static void settle() { QTest::qWait(40); }
 
-    QTableWidgetItem* cell(int row, int column) const { return grid->item(row - 1, column); }
+    // A cell in grid numbering (rows 1..60) and the text it shows.
+    QModelIndex cell(int row, int column) const { return grid->model()->index(row - 1, column); }
+    QString cellText(int row, int column) const { return cell(row, column).data().toString(); }
+    QString header(int column) const {
+        return grid->model()->headerData(column, Qt::Horizontal).toString();
+    }
 
     void clickCell(int row, int column) {
-        grid->scrollToItem(cell(row, column));
+        grid->scrollTo(cell(row, column));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualItemRect(cell(row, column)).center());
+                          grid->visualRect(cell(row, column)).center());
         settle();
     }
 
@@ -64,12 +69,12 @@ protected:
     }
 
     // The grid cursor in grid numbering (rows 1..60).
-    int gridRow() const { return grid->currentRow() + 1; }
-    int gridCol() const { return grid->currentColumn(); }
+    int gridRow() const { return grid->currentIndex().row() + 1; }
+    int gridCol() const { return grid->currentIndex().column(); }
 
     // True when the text box is shown over the cell (row, column).
     bool textBoxOver(int row, int column) const {
-        return text1->isVisible() && text1->geometry() == grid->visualItemRect(cell(row, column));
+        return text1->isVisible() && text1->geometry() == grid->visualRect(cell(row, column));
     }
 
     const model::ChannelEntry* channel(int group, int number) const {
@@ -89,7 +94,7 @@ protected:
     model::Workspace ws;
     ScriptedPrompter prompter;
     std::unique_ptr<editors::frmCommChInfo> window;
-    QTableWidget* grid = nullptr;
+    QTableView* grid = nullptr;
     QLineEdit* text1 = nullptr;
     QComboBox* scanList = nullptr;
 };

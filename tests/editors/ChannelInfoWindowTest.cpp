@@ -33,9 +33,9 @@ TEST_F(ChannelInfoTest, SwitchingGroupShowsItsChannelsAndOnlyItsEmergencyList) {
 
     EXPECT_EQ(ws.record.currentGroup, 1);
     EXPECT_EQ(ws.record.channel(0, 1).rxFreq.str(), "28600000") << "group A's edit was stored";
-    EXPECT_EQ(cell(1, ColRxFreq)->text(), "28.145000");
-    EXPECT_EQ(cell(4, ColRxFreq)->text(), "28.400000");
-    EXPECT_EQ(cell(4, ColScan)->text(), "Add");
+    EXPECT_EQ(cellText(1, ColRxFreq), "28.145000");
+    EXPECT_EQ(cellText(4, ColRxFreq), "28.400000");
+    EXPECT_EQ(cellText(4, ColScan), "Add");
     EXPECT_FALSE(text1->isVisible()) << "no editor until a cell is entered";
     EXPECT_FALSE(scanList->isVisible());
     EXPECT_TRUE(window->windowTitle().endsWith("---B"));
@@ -133,9 +133,9 @@ TEST_F(ChannelInfoTest, OpenedInChineseShowsTheChineseTexts) {
     const QStringList headers{qs("信道"), qs("接收频率"), qs("发射频率"), "BUSY", "ECHO",
                               "HI-CUT",   "+10KHz",       "NB/ANL",       "RB",   qs("扫描")};
     for (int column = 0; column < 10; ++column)
-        EXPECT_EQ(grid->horizontalHeaderItem(column)->text(), headers[column]) << column;
-    EXPECT_EQ(cell(1, ColScan)->text(), qs("添加"));
-    EXPECT_EQ(cell(1, model::ColEcho)->text(), qs("使用"));
+        EXPECT_EQ(header(column), headers[column]) << column;
+    EXPECT_EQ(cellText(1, ColScan), qs("添加"));
+    EXPECT_EQ(cellText(1, model::ColEcho), qs("使用"));
     EXPECT_EQ(entries(scanList), QStringList({qs("删除"), qs("添加")}));
     EXPECT_EQ(entries(control<QComboBox>(window.get(), "Combo8_1")),
               QStringList({qs("不使用"), qs("使用")}));
@@ -150,12 +150,12 @@ TEST_F(ChannelInfoTest, OpenedInChineseShowsTheChineseTexts) {
 
 TEST_F(ChannelInfoTest, ReShowByLanguageRelabelsAnOpenWindow) {
     open();
-    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "TX FreQuency");
+    EXPECT_EQ(header(2), "TX FreQuency");
     EXPECT_EQ(control<QLabel>(window.get(), "LabelEmergency_0")->text(), "Emergency Channel A");
     ws.state.language = text::Chinese;
     window->ReShowChInfoByLanguage();
-    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), qs("发射频率"));
-    EXPECT_EQ(cell(1, ColScan)->text(), qs("添加"));
+    EXPECT_EQ(header(2), qs("发射频率"));
+    EXPECT_EQ(cellText(1, ColScan), qs("添加"));
     EXPECT_TRUE(window->windowTitle().startsWith(qs("信道信息[信道 -")));
 }
 
@@ -169,8 +169,8 @@ TEST_F(ChannelInfoTest, SetGridData2ShowsAReplacedRecordAndDropsTheStaleText) {
     ws.record = other.record;
     window->SetGridData2();
     EXPECT_EQ(control<QComboBox>(window.get(), "ComboGroup")->currentText(), "C");
-    EXPECT_EQ(cell(8, ColRxFreq)->text(), "28.800000");
-    EXPECT_EQ(cell(1, ColRxFreq)->text(), "28.115000");
+    EXPECT_EQ(cellText(8, ColRxFreq), "28.800000");
+    EXPECT_EQ(cellText(1, ColRxFreq), "28.115000");
     EXPECT_TRUE(emergencyList(window.get(), 2)->isVisible());
     window->validateControls();
     EXPECT_TRUE(ws.record == other.record) << "the old text was not stored into the new record";
@@ -183,8 +183,8 @@ TEST_F(ChannelInfoTest, ADamagedRecordOpensOnGroupAWithoutErrors) {
     open();
     EXPECT_TRUE(prompter.asked.empty()) << prompter.asked.front().text;
     EXPECT_EQ(ws.record.currentGroup, 0);
-    EXPECT_EQ(cell(1, ColRxFreq)->text(), "28.015000");
-    EXPECT_EQ(cell(1, ColScan)->text(), "Del");
+    EXPECT_EQ(cellText(1, ColRxFreq), "28.015000");
+    EXPECT_EQ(cellText(1, ColScan), "Del");
     EXPECT_TRUE(window->windowTitle().endsWith("---A"));
     EXPECT_EQ(emergencyList(window.get(), 1)->count(), 0);
 }

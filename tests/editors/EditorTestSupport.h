@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QSpontaneKeyEvent>
 #include <QString>
+#include <QWheelEvent>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <string_view>
 
@@ -28,6 +31,20 @@ template <typename T> T* control(QWidget* window, const char* objectName) {
     T* found = window->findChild<T*>(QString::fromLatin1(objectName));
     EXPECT_NE(found, nullptr) << "no control named " << objectName;
     return found;
+}
+
+// Turns the mouse wheel by `notches` (positive: towards the user, scrolling down) with the
+// pointer over the middle of `widget`, delivered as the window system delivers it: to the
+// window, which hands it to the widget under the pointer and on to its parents while they
+// ignore it.
+inline void turnWheel(QWidget* widget, int notches) {
+    QWidget* top = widget->window();
+    const QPointF local = QRectF(widget->rect()).center();
+    QWheelEvent wheel(widget->mapTo(top, local), widget->mapToGlobal(local), QPoint(),
+                      QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(top->windowHandle(), &wheel); // sendEvent() would drop the spontaneous mark
 }
 
 inline QString qs(std::string_view utf8) {

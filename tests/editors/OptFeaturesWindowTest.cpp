@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -23,6 +24,7 @@ namespace {
 
 using test::control;
 using test::qs;
+using test::turnWheel;
 
 class OptFeaturesWindow : public ::testing::Test {
 protected:
@@ -313,6 +315,42 @@ TEST_F(OptFeaturesWindow, ChineseWindowShowsChineseTexts) {
     // Entries change language, the stored values do not.
     press(22, Qt::Key_End);
     EXPECT_EQ(ws.record.optionByte, 8);
+}
+
+TEST_F(OptFeaturesWindow, TheWheelChangesOnlyTheListThatHasTheFocus) {
+    QMdiArea area;
+    auto* frm = new FrmOptFeatures(ws, prompter);
+    area.addSubWindow(frm)->show();
+    area.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area.resize(frm->parentWidget()->width() + 40, 300); // lower than the window
+    area.show();
+    QTest::qWait(20);
+    frm->findChild<QPushButton*>(QStringLiteral("CommandClose"))->setFocus();
+
+    const auto listOf = [frm](int k) {
+        return control<QComboBox>(frm, QStringLiteral("Combo1_%1").arg(k).toLatin1());
+    };
+    const model::ConfigRecord before = ws.record;
+    int turned = 0;
+    for (int k = 0; k < 23; ++k) {
+        area.verticalScrollBar()->setValue(0);
+        QComboBox* box = listOf(k);
+        const QRect shown(box->mapTo(area.viewport(), QPoint(0, 0)), box->size());
+        if (!area.viewport()->rect().contains(shown))
+            continue; // only lists the pointer can be over
+        turnWheel(box, 1);
+        ++turned;
+        EXPECT_FALSE(box->hasFocus()) << k;
+        EXPECT_GT(area.verticalScrollBar()->value(), 0) << k << ": the area scrolls instead";
+    }
+    EXPECT_GE(turned, 3);
+    EXPECT_EQ(ws.record, before);
+
+    // The list with the focus is the one the user points at.
+    area.verticalScrollBar()->setValue(0);
+    listOf(0)->setFocus();
+    turnWheel(listOf(0), 1);
+    EXPECT_EQ(ws.record.optionFeatures[0], 3) << "60 s -> 90 s";
 }
 
 TEST_F(OptFeaturesWindow, CloseButtonUnloadsTheMdiSubWindow) {

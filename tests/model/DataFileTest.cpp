@@ -205,11 +205,17 @@ TEST_F(DataFile, FailedSaveKeepsTheOldFileAndStaysModified) {
     updateChannelCell(ws, 2, ColRxFreq, "28.2", prompter);
     ASSERT_TRUE(isModified(ws));
 
-    for (const std::string& target : {dir.file("no/such/folder/x.dat"), dir.path().string()}) {
+    // A missing folder is a write error; a folder as destination is refused by name.
+    const std::string folder = dir.path().string();
+    const std::string refusal = "Cannot save to \"" + folder +
+                                "\": it is not a regular file (a folder, a device or a pipe). "
+                                "Nothing was replaced.";
+    for (const auto& [target, message] :
+         {std::pair{dir.file("no/such/folder/x.dat"), kFileError}, std::pair{folder, refusal}}) {
         ws.state.currentFileName = target;
         ScriptedPrompter p;
         EXPECT_FALSE(saveDataFile(ws, p));
-        EXPECT_EQ(p.texts(), std::vector<std::string>{kFileError});
+        EXPECT_EQ(p.texts(), std::vector<std::string>{message});
         EXPECT_TRUE(isModified(ws));
         EXPECT_FALSE(ws.state.untitled);
     }

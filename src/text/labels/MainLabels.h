@@ -33,7 +33,10 @@ inline constexpr TextTable MnuCheckRadioBand{"Check Radio &Band", "检查对讲�
 inline constexpr TextTable MnuFrequencyCheck{"Check All Channel &Frequency",
                                              "检查所有信道频率(&F)"};
 
-// Edit menu.
+// Edit menu. Undo and Redo stand at its top; while a step can be taken, its name follows
+// (labels/EditingLabels.h).
+inline constexpr TextTable mnuEditUndo{"&Undo", "撤销(&U)"};
+inline constexpr TextTable mnuEditRedo{"&Redo", "重做(&R)"};
 inline constexpr TextTable mnuChannelInfo{"&Channel Information", "信道信息(&C)"};
 inline constexpr TextTable mnuOptFeature{"&Option Features", "可选功能(&O)"};
 inline constexpr TextTable mnuKeyAssignm{"&Key Assignment", "按键设置(&K)"};

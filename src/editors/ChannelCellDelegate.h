@@ -1,0 +1,59 @@
+// The cell editors of the channel grid: one frequency text box (`Text1`, for the RX and TX
+// columns) and one list per list column (`Combo8_1`..`Combo8_7`, columns 3..9). The same
+// widgets serve every cell: the grid shows one over the cell being edited and hides it
+// again. The delegate decides what an editor stores (only what the user changed) and how
+// its keys and focus changes end an edit:
+// - Enter, Tab and Shift+Tab are reported to the grid, which moves on;
+// - Escape puts the stored value back and stores nothing;
+// - leaving the editor for another control stores it and closes it; a dialog, a menu or
+//   another program taking the focus leaves it open, so the focus comes back to it.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+
+namespace zx::editors {
+
+class ChannelCellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    // The editors are children of `viewport`, the grid's viewport.
+    ChannelCellDelegate(QWidget* viewport, QObject* parent = nullptr);
+
+    QLineEdit* textBox() const { return textBox_; }
+    QComboBox* cellList(int column) const; // columns 3..9, nullptr otherwise
+    QWidget* editorFor(int column) const;
+
+    // The entries of the cell lists in a language.
+    void setLanguage(int language);
+
+    // True when the user changed the editor since it was filled from its cell.
+    bool isPending(const QWidget* editor) const;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
+
+signals:
+    void enterPressed();
+    void tabPressed(bool forward);
+    // Escape in an editor: the grid fills it from its cell again.
+    void revertRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* textBox_ = nullptr;
+    std::array<QComboBox*, 7> lists_{}; // columns 3..9
+};
+
+} // namespace zx::editors

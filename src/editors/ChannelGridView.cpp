@@ -1,0 +1,233 @@
+// The channel grid's editing flow: cell entry, the editor over the current cell, the
+// Enter/Tab navigation and the editor following a scroll.
+#include "editors/ChannelGridView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace zx::editors {
+
+namespace {
+
+constexpr int kRows = ChannelGridModel::kRows;
+
+} // namespace
+
+ChannelGridView::ChannelGridView(ChannelGridModel* model, QWidget* parent)
+    : QTableView(parent), model_(model) {
+    setObjectName(QStringLiteral("MSFlexGrid1"));
+    setModel(model_);
+    delegate_ = new ChannelCellDelegate(viewport(), this);
+    setItemDelegate(delegate_);
+    // Cells are entered by moving the cursor; the only other way into an editor is a
+    // printable key typed on the grid itself.
+    setEditTriggers(QAbstractItemView::AnyKeyPressed);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+
+    connect(delegate_, &ChannelCellDelegate::enterPressed, this, &ChannelGridView::onEditorEnter);
+    connect(delegate_, &ChannelCellDelegate::tabPressed, this, [this](bool forward) {
+        if (forward)
+            onEditorEnter();
+        else
+            gridPreviousCol();
+    });
+    connect(delegate_, &ChannelCellDelegate::revertRequested, this, &ChannelGridView::refillEditor);
+}
+
+int ChannelGridView::gridRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+int ChannelGridView::gridCol() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() : 0;
+}
+
+int ChannelGridView::editRow() const {
+    return editor_ && editIndex_.isValid() ? editIndex_.row() + 1 : 0;
+}
+
+int ChannelGridView::editCol() const {
+    return editor_ && editIndex_.isValid() ? editIndex_.column() : 0;
+}
+
+void ChannelGridView::moveGridCursor(int row, int column) {
+    if (row < 1)
+        setCurrentIndex(QModelIndex());
+    else
+        setCurrentIndex(model_->cell(row, column));
+}
+
+bool ChannelGridView::receiveCellEmpty(int row) const {
+    return model_->text(row, model::ColRxFreq).isEmpty();
+}
+
+void ChannelGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // The cell left stores its edit and its editor closes.
+    if (editor_ != nullptr) {
+        QWidget* leaving = editor_;
+        commitData(leaving);
+        if (editor_ == leaving)
+            closeEditor(leaving, QAbstractItemDelegate::NoHint);
+    }
+    QTableView::currentChanged(current, previous);
+    if (entrySuspended_ || !isVisible())
+        return;
+    if (skipNextEntry_) {
+        skipNextEntry_ = false;
+        return;
+    }
+    enterCell();
+}
+
+void ChannelGridView::enterCell() {
+    const int row = gridRow();
+    const int column = gridCol();
+    if (row < 1 || column < 1)
+        return;
+    emit cellEntered(row);
+    // A row without a receive frequency is always entered at its receive cell.
+    if (column >= model::ColTxFreq && receiveCellEmpty(row)) {
+        moveGridCursor(row, model::ColRxFreq);
+        return;
+    }
+    EnterGridEdit();
+}
+
+void ChannelGridView::EnterGridEdit() {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || current.column() < 1)
+        return;
+    if (editor_ != nullptr) {
+        if (editIndex_ == current) {
+            editor_->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        QWidget* leaving = editor_;
+        commitData(leaving);
+        if (editor_ == leaving)
+            closeEditor(leaving, QAbstractItemDelegate::NoHint);
+    }
+    QAbstractItemView::edit(current);
+}
+
+bool ChannelGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool started = QTableView::edit(index, trigger, event);
+    if (started && state() == QAbstractItemView::EditingState && editor_ == nullptr) {
+        editor_ = delegate_->editorFor(index.column());
+        editIndex_ = index;
+    }
+    return started;
+}
+
+void ChannelGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor != editor_)
+        return; // not (or no longer) open
+    editor_ = nullptr;
+    editIndex_ = QPersistentModelIndex();
+    QTableView::closeEditor(editor, hint);
+}
+
+void ChannelGridView::onEditorEnter() {
+    const int column = gridCol();
+    if (column == model::ColRxFreq && delegate_->textBox()->text().isEmpty())
+        GridNextLine();
+    else if (column >= model::ColRxFreq && column <= model::ColScan)
+        GridNextCol();
+}
+
+void ChannelGridView::GridNextCol() {
+    int next = gridCol() + 1;
+    // The hidden flag columns are never entered this way.
+    if (next >= model::ColBusy && next <= model::ColRb)
+        next = model::ColScan;
+    if (next > model::ColScan) {
+        // Back to the receive column without opening an editor there, then down a row.
+        skipNextEntry_ = true;
+        moveGridCursor(gridRow(), model::ColRxFreq);
+        skipNextEntry_ = false;
+        GridNextLine();
+    } else {
+        moveGridCursor(gridRow(), next);
+    }
+}
+
+void ChannelGridView::gridPreviousCol() {
+    int previous = gridCol() - 1;
+    if (previous >= model::ColBusy && previous <= model::ColRb)
+        previous = model::ColTxFreq;
+    if (previous < model::ColRxFreq)
+        moveGridCursor(gridRow() <= 1 ? kRows : gridRow() - 1, model::ColScan);
+    else
+        moveGridCursor(gridRow(), previous);
+}
+
+void ChannelGridView::GridNextLine() {
+    const int next = gridRow() >= kRows ? 1 : gridRow() + 1;
+    moveGridCursor(next, gridCol());
+}
+
+void ChannelGridView::commitPendingEdit() {
+    if (editor_ == nullptr)
+        return;
+    if (delegate_->isPending(editor_))
+        commitData(editor_);
+    refillEditor();
+}
+
+void ChannelGridView::closeEditorWithoutStore() {
+    if (editor_ != nullptr)
+        closeEditor(editor_, QAbstractItemDelegate::NoHint);
+}
+
+void ChannelGridView::refillEditor() {
+    if (editor_ != nullptr && editIndex_.isValid())
+        delegate_->setEditorData(editor_, editIndex_);
+}
+
+void ChannelGridView::keyPressEvent(QKeyEvent* event) {
+    // Enter on the grid opens the editor of its cell.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && editor_ == nullptr) {
+        EnterGridEdit();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ChannelGridView::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    // A click on the current cell, whose editor was closed when the focus went elsewhere,
+    // opens it again, as a click on any other cell does.
+    const QModelIndex clicked = indexAt(event->position().toPoint());
+    if (editor_ == nullptr && clicked.isValid() && clicked == currentIndex())
+        enterCell();
+}
+
+void ChannelGridView::scrollContentsBy(int dx, int dy) {
+    const int oldTop = rowAt(0);
+    QTableView::scrollContentsBy(dx, dy);
+    if (following_ || editor_ == nullptr || !editIndex_.isValid())
+        return;
+    const int newTop = rowAt(0);
+    if (oldTop < 0 || newTop < 0 || newTop == oldTop)
+        return;
+    // The editor keeps its place on screen: the row now there is the one being edited.
+    const int target = editIndex_.row() + 1 + (newTop - oldTop);
+    following_ = true;
+    if (target >= 1 && target <= kRows) {
+        moveGridCursor(target, editIndex_.column());
+    } else {
+        QWidget* leaving = editor_;
+        commitData(leaving);
+        if (editor_ == leaving)
+            closeEditor(leaving, QAbstractItemDelegate::NoHint);
+    }
+    following_ = false;
+}
+
+} // namespace zx::editors

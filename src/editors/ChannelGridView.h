@@ -1,0 +1,86 @@
+// The channel grid (`MSFlexGrid1`): a table view over the channel grid model that keeps
+// one editor open over the cell being edited and moves it the way the radio's dealers
+// expect:
+// - entering a cell stores the edit of the cell left and opens the new cell's editor; a row
+//   without a receive frequency is always entered at its receive cell;
+// - Enter and Tab go on to the next cell (RX, TX, Scan, next row; an empty RX goes down),
+//   Shift+Tab back;
+// - a printable key typed while the grid itself has the focus starts editing the current
+//   cell with that key; there is no keyboard search that would jump to another row;
+// - when the rows scroll, the editor stays at its place on screen and the cell now under it
+//   takes it over, on every scroll step, so that no editor is ever left on a hidden row.
+#pragma once
+
+#include "editors/ChannelCellDelegate.h"
+#include "editors/ChannelGridModel.h"
+
+#include <QTableView>
+
+namespace zx::editors {
+
+class ChannelGridView : public QTableView {
+    Q_OBJECT
+public:
+    ChannelGridView(ChannelGridModel* model, QWidget* parent = nullptr);
+
+    ChannelGridModel* gridModel() const { return model_; }
+    ChannelCellDelegate* cellDelegate() const { return delegate_; }
+
+    // The grid cursor in grid numbering: rows 1..60 (0 = none), columns 0..9.
+    int gridRow() const;
+    int gridCol() const;
+    // Moves the grid cursor; row 0 takes it away (no cell, no editor).
+    void moveGridCursor(int row, int column);
+
+    // The cell whose editor is open (0, 0 when none) and that editor.
+    int editRow() const;
+    int editCol() const;
+    QWidget* openEditor() const { return editor_; }
+
+    // Cell entry for the current cell (opening the window, after scrolling).
+    void enterCell();
+    // Opens the editor of the current cell (EnterGridEdit).
+    void EnterGridEdit();
+    // Enter in an editor: an empty receive cell goes down a row, any other cell on.
+    void onEditorEnter();
+    void GridNextCol();
+    void gridPreviousCol();
+    void GridNextLine();
+
+    // Stores what the open editor holds; it stays open and shows what was stored.
+    void commitPendingEdit();
+    // Closes the open editor without storing anything (SetEditNoVisable).
+    void closeEditorWithoutStore();
+    // The open editor shows its cell's content again, dropping what was typed.
+    void refillEditor();
+
+    // While set, moving the cursor opens no editor (the window is being built or the group
+    // is changing).
+    void setEntrySuspended(bool suspended) { entrySuspended_ = suspended; }
+
+signals:
+    // A cell was entered; the caption names its row.
+    void cellEntered(int row);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyboardSearch(const QString&) override {}
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    bool receiveCellEmpty(int row) const;
+
+    ChannelGridModel* model_;
+    ChannelCellDelegate* delegate_;
+    QWidget* editor_ = nullptr;
+    QPersistentModelIndex editIndex_;
+    bool entrySuspended_ = false;
+    bool skipNextEntry_ = false;
+    bool following_ = false; // the cursor is following a scroll
+};
+
+} // namespace zx::editors
