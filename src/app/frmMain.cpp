@@ -4,11 +4,13 @@
 #include "app/FileDialogs.h"
 #include "app/FrmPrintList.h"
 #include "app/FrmSetLanguage.h"
+#include "app/ImageDocument.h"
 #include "app/QtText.h"
 #include "app/RadioController.h"
 #include "app/TreePanel.h"
 #include "app/Twips.h"
 #include "app/VersionHandover.h"
+#include "app/WriteSafetySettings.h"
 #include "editors/FrmEMG.h"
 #include "editors/FrmEmbMsg.h"
 #include "editors/FrmOptFeatures.h"
@@ -20,6 +22,7 @@
 #include "platform/UserStore.h"
 #include "text/Messages.h"
 #include "text/labels/MainLabels.h"
+#include "text/labels/RadioSafetyLabels.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,6 +74,10 @@ void frmMain::buildWindow() {
     // The toolbar's own context menu would hide bars behind the View menu's back.
     setContextMenuPolicy(Qt::PreventContextMenu);
     menus_.build(this);
+    safety_.build(menus_);
+    const link::WriteOptions writeOptions = WriteSafetySettings(services_.settingsPath).read();
+    safety_.mnuBackupBeforeWrite->setChecked(writeOptions.backupFirst);
+    safety_.mnuVerifyAfterWrite->setChecked(writeOptions.verify);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MainFrame"));
@@ -120,6 +127,12 @@ void frmMain::connectCommands() {
     on(m.mnuWindowCascade, [this] { cascade(); });
     on(m.mnuCloseAll, [this] { closeAllChildWindows(); });
     on(m.mnuHelpAbout, [this] { showAbout(); });
+    on(safety_.mnuOpenBackupFolder, [this] { radio_->openBackupFolder(); });
+    on(safety_.mnuOpenTraceFolder, [this] { radio_->openTraceFolder(); });
+    connect(safety_.mnuBackupBeforeWrite, &QAction::triggered, this,
+            [this](bool on) { WriteSafetySettings(services_.settingsPath).writeBackupFirst(on); });
+    connect(safety_.mnuVerifyAfterWrite, &QAction::triggered, this,
+            [this](bool on) { WriteSafetySettings(services_.settingsPath).writeVerify(on); });
 
     connect(m.mnuTreeView, &QAction::toggled, this, [this](bool on) { setTreeVisible(on); });
     connect(m.mnuViewToolbar, &QAction::toggled, m.tbToolBar, &QToolBar::setVisible);
@@ -280,6 +293,7 @@ void frmMain::Change_Language() {
     setPortPanel();
     setCaption();
     menus_.label(lang);
+    safety_.label(lang);
     const MainMenus& m = menus_;
     tree_->rebuild(QString::fromStdString(ws_.state.modelName), m.mnuChannelInfo->text(),
                    m.mnuOptFeature->text(), m.mnuEmbeddedMsg->text(), m.mnuEMG->text());
@@ -352,7 +366,11 @@ bool frmMain::confirmDiscardOrSave() {
 void frmMain::fileOpen() {
     if (!confirmDiscardOrSave())
         return;
-    const QString path = services_.dialogs->openFile(this, fileFilter());
+    // Data files first; backups of the radio's memory may be opened too.
+    const QString path = services_.dialogs->openFile(
+        this, fileFilter() + QStringLiteral(";;") +
+                  qs(text::labels::safety::kImageFileLabel, ws_.state.language) +
+                  QStringLiteral(" (*.img)"));
     if (path.isEmpty())
         return;
     openFile(path);
@@ -360,6 +378,15 @@ void frmMain::fileOpen() {
 
 bool frmMain::openFile(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
+    if (isRadioImageFile(full)) {
+        closeAllChildWindows();
+        const bool opened = openRadioImage(ws_, full, prompter());
+        // As after a read: the band may have changed with the radio's data.
+        Change_Language();
+        openChildWindow(ChildWindow::ChannelInfo);
+        cascade();
+        return opened;
+    }
     closeAllChildWindows();
     const model::OpenOutcome outcome = model::openDataFile(ws_, full.toStdString(), prompter());
     switch (outcome.kind) {
@@ -491,6 +518,9 @@ void frmMain::storePlacement() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A conversation still running ends first, the clean way: the radio is released from
+    // its programming session and a write that stopped says what the radio holds.
+    radio_->endConversation();
     if (!confirmDiscardOrSave()) {
         event->ignore();
         return;

@@ -6,6 +6,7 @@
 
 #include "app/FrmAbout.h"
 #include "app/MainMenus.h"
+#include "app/SafetyMenus.h"
 #include "model/Workspace.h"
 #include "platform/Installation.h"
 #include "text/Prompter.h"
@@ -62,6 +63,7 @@ public:
     RadioController& radio() { return *radio_; }
     QMdiArea* mdiArea() const { return mdi_; }
     MainMenus& menus() { return menus_; }
+    SafetyMenus& safetyMenus() { return safety_; }
     TreePanel* treePanel() const { return tree_; }
 
     // Opening a child window: an open one gets the focus, otherwise it is loaded, shown and
@@ -92,7 +94,8 @@ public:
     void fileNew();    // asks "All data will be cleared." first
     void fileOpen();
     // Open of a chosen file, with every rule of Open (used for a file named on the
-    // command line too). Returns whether the document now holds the file.
+    // command line too). A radio memory image (a backup) is decoded as a read would decode
+    // it. Returns whether the document now holds the file.
     bool openFile(const QString& path);
     bool fileSave();
     bool fileSaveAs();
@@ -144,6 +147,7 @@ private:
     MainServices services_;
     std::unique_ptr<RadioController> radio_;
     MainMenus menus_;
+    SafetyMenus safety_;
     QMdiArea* mdi_ = nullptr;
     TreePanel* tree_ = nullptr;
     QLabel* panels_[3] = {};

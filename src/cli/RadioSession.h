@@ -5,9 +5,11 @@
 
 #include "cli/CliProgressBar.h"
 #include "cli/CliPrompter.h"
+#include "cli/StopSignals.h"
 #include "link/Link.h"
 #include "model/Defaults.h"
 #include "model/Workspace.h"
+#include "platform/BackupStore.h"
 #include "platform/Installation.h"
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
@@ -34,6 +36,11 @@ void addRadioOptions(QCommandLineParser& parser);
 // The shared options as given; nullopt (with `error` set) for a value out of range.
 std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parser, QString& error);
 
+// A --port that names a path must name a serial port: a missing path, a folder, a file,
+// /dev/null or the terminal this program runs in are refused here, before anything else
+// happens. ExitOk, or ExitPortError with the reason printed.
+int checkPortArgument(const RadioCommandLine& options);
+
 // Prints "zx908hf-cli: <text>" on stderr.
 void printError(const QString& text);
 
@@ -47,8 +54,17 @@ public:
     int prepare();
 
     // Starts a conversation (Link::readFromRadio, ...) and serves it until it has finished:
-    // ExitOk, ExitRadioFailed (failed or cancelled) or ExitPortError.
+    // ExitOk, ExitRadioFailed (failed or cancelled), ExitPortError (the port could not be
+    // opened, also at a retry), ExitVerifyFailed (a write whose read-back failed), or
+    // 128 + a stop signal's number.
     int run(bool (link::Link::*command)());
+
+    // Backups of what reads and writes exchange (on unless --no-backup).
+    void setKeepBackups(bool keep) { keepBackups_ = keep; }
+    platform::BackupStore& backups() { return backups_; }
+    StopSignals& stopSignals() { return stop_; }
+    bool stopped() const { return stop_.received() != 0; }
+    CliProgressBar& progressBar() { return bar_; }
 
     model::Workspace& workspace() { return ws_; }
     CliPrompter& prompter() { return prompter_; }
@@ -67,10 +83,14 @@ public:
     void settingsFound(const link::PortSettings& settings) override;
     void startOtherVersion(const std::string& dataVersion) override;
     void bandAdopted(bool channelsCorrected) override;
+    void phaseChanged(link::WritePhase phase) override;
+    bool imageReceived(const link::RadioImage& image) override;
+    void imageSent(const link::RadioImage& image) override;
     void finished(link::OperationKind kind, bool success) override;
 
 private:
     void readSettings();
+    void reportBackup(const QString& path, const QString& error);
 
     platform::Installation installation_;
     RadioCommandLine options_;
@@ -81,9 +101,14 @@ private:
     CliPrompter prompter_;
     CliProgressBar bar_;
     std::unique_ptr<link::Link> link_;
+    StopSignals stop_;
+    platform::BackupStore backups_;
+    bool keepBackups_ = true;
+    QString progressTitle_;
     QFile trace_;
     bool finished_ = false;
     bool success_ = false;
+    link::OperationKind lastKind_ = link::OperationKind::None;
     std::function<void()> onFinished_;
 };
 

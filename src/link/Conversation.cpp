@@ -56,8 +56,11 @@ void Link::State::endAnswered() {
     }
     switch (phase) {
     case WritePhase::BackupRead:
-        events.imageReceived(readBack);
-        beginPhase(WritePhase::Transfer);
+        // No backup kept, no write: the user asked for the old configuration to be safe.
+        if (events.imageReceived(readBack))
+            beginPhase(WritePhase::Transfer);
+        else
+            finish(false);
         break;
     case WritePhase::Transfer:
         transferDone();

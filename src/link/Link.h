@@ -97,8 +97,9 @@ public:
     // read-back after it. The progress display starts again at 0 for each.
     virtual void phaseChanged(WritePhase /*phase*/) {}
     // The radio's memory as received: after a successful read (before it is decoded into the
-    // document) and after the backup read of a write (which decodes nothing).
-    virtual void imageReceived(const RadioImage& /*image*/) {}
+    // document) and after the backup read of a write (which decodes nothing). False: it
+    // could not be kept; a write that read it as its backup then writes nothing.
+    virtual bool imageReceived(const RadioImage& /*image*/) { return true; }
     // The image a write sent (its identity bytes and band code included), once the transfer
     // is over, completed or not, provided at least one block went out.
     virtual void imageSent(const RadioImage& /*image*/) {}

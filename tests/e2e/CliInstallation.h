@@ -53,6 +53,9 @@ public:
     QString executable() const { return programFolder() + "/zx908hf-cli"; }
     QString settingsPath() const { return root_.filePath("language/mysetup.ini"); }
     QString file(const QString& name) const { return root_.filePath(name); }
+    // The per-user data folder the program sees, and its backups folder.
+    QString dataHome() const { return root_.filePath("data"); }
+    QString backupsFolder() const { return dataHome() + "/zx908hf/backups"; }
     QString newTemplate(int band) const {
         return programFolder() + QStringLiteral("/Init/%1_ZX-908HF_New.dat").arg(band);
     }
@@ -62,6 +65,8 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ZX_TODAY", "20260315");
         env.insert("LC_ALL", "C");
+        // Backups and other per-user data stay inside this installation.
+        env.insert("XDG_DATA_HOME", dataHome());
         process.setProcessEnvironment(env);
         process.start(executable(), arguments);
         process.closeWriteChannel();

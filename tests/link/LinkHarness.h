@@ -220,7 +220,11 @@ public:
         bandAdoptedCorrected = corrected;
     }
     void phaseChanged(link::WritePhase phase) override { phases.push_back(phase); }
-    void imageReceived(const link::RadioImage& image) override { received.push_back(image); }
+    bool keepsImages = true;
+    bool imageReceived(const link::RadioImage& image) override {
+        received.push_back(image);
+        return keepsImages;
+    }
     void imageSent(const link::RadioImage& image) override { sentImages.push_back(image); }
     void finished(link::OperationKind kind, bool success) override {
         finishedKind = kind;

@@ -127,6 +127,20 @@ TEST_F(WriteSafetyTest, FailedBackupReadWritesNothing) {
     EXPECT_TRUE(h.sentImages.empty());
     EXPECT_EQ(h.prompter.texts(), (std::vector<std::string>{en(MessageKey::WriteConfirm),
                                                             en(MessageKey::ModelTypeWrong)}));
+
+    // Read, but the backup could not be kept: no write either.
+    Harness h2;
+    TestRadio r;
+    h2.radios[1] = &r;
+    h2.keepsImages = false;
+    h2.link.setWriteOptions({.backupFirst = true, .verify = true});
+    ASSERT_TRUE(h2.link.writeToRadio());
+    h2.pump();
+    EXPECT_EQ(h2.succeeded, false);
+    EXPECT_EQ(h2.received.size(), 1u);
+    EXPECT_TRUE(r.writes.empty());
+    EXPECT_EQ(r.received, h2.io.sent.size()) << "the radio heard every command";
+    EXPECT_EQ(h2.io.sent.back().bytes, link::end());
 }
 
 TEST_F(WriteSafetyTest, AWriteThatStopsSaysHowFarItGot) {

@@ -73,6 +73,9 @@ inline constexpr TextTable kPortNoDevice{
 // %1 = device, %2 = the system's own words.
 inline constexpr TextTable kPortOther{"%1: %2", "%1：%2"};
 
+// A backup that could not be written. %1 = the system's reason.
+inline constexpr TextTable kBackupFailed{"The backup could not be kept: %1", "无法保存备份：%1"};
+
 // Menu entries.
 inline constexpr TextTable mnuOpenBackupFolder{"Open &Backup Folder", "打开备份文件夹(&B)"};
 inline constexpr TextTable mnuOpenTraceFolder{"Open Serial &Trace Folder",
