@@ -110,7 +110,8 @@ int checkPortArgument(const RadioCommandLine& options) {
     // Named as typed, so the user recognises it.
     const platform::DeviceProblem problem =
         platform::checkSerialPath(QDir::current().absoluteFilePath(text));
-    if (problem == platform::DeviceProblem::None)
+    if (problem == platform::DeviceProblem::None ||
+        (problem == platform::DeviceProblem::Missing && options.portMayBeAbsent))
         return ExitOk;
     const platform::ProfileFile settings(platform::Installation::ofRunningProgram().settingsPath());
     const int language =
@@ -164,7 +165,7 @@ int RadioSession::prepare() {
     if (!options_.port.isEmpty()) {
         // For this run only: the catalog numbers a typed path without recording it, and
         // comPort is never written back by the command line.
-        const std::optional<int> number = catalog_.resolve(options_.port);
+        const std::optional<int> number = catalog_.resolve(options_.port, options_.portMayBeAbsent);
         if (!number) {
             printError(QStringLiteral("no serial port '%1'").arg(options_.port));
             return ExitPortError;

@@ -30,6 +30,9 @@ struct RadioCommandLine {
     AnswerPolicy policy = AnswerPolicy::Ask;
     int retries = 3;
     QString tracePath;
+    // A --port path that does not exist yet is waited for (a batch: the device may come with
+    // the radio).
+    bool portMayBeAbsent = false;
 };
 
 void addRadioOptions(QCommandLineParser& parser);

@@ -46,7 +46,8 @@ int parse(QCommandLineParser& parser, const QStringList& arguments, const QStrin
 
 // The shared radio options; `code` is the exit code when they are refused (a bad value, or
 // a --port path that is no serial port).
-std::optional<RadioCommandLine> radioOptions(const QCommandLineParser& parser, int& code) {
+std::optional<RadioCommandLine> radioOptions(const QCommandLineParser& parser, int& code,
+                                             bool portMayBeAbsent = false) {
     QString error;
     std::optional<RadioCommandLine> options = readRadioOptions(parser, error);
     if (!options) {
@@ -54,6 +55,7 @@ std::optional<RadioCommandLine> radioOptions(const QCommandLineParser& parser, i
         code = ExitUsage;
         return std::nullopt;
     }
+    options->portMayBeAbsent = portMayBeAbsent;
     code = checkPortArgument(*options);
     if (code != ExitOk)
         return std::nullopt;
@@ -150,11 +152,11 @@ int runWrite(const QStringList& arguments) {
                   "ends with 1 when any radio failed.");
         code >= 0)
         return code;
+    const bool batch = parser.isSet("batch");
     int refused = ExitOk;
-    std::optional<RadioCommandLine> options = radioOptions(parser, refused);
+    std::optional<RadioCommandLine> options = radioOptions(parser, refused, batch);
     if (!options)
         return refused;
-    const bool batch = parser.isSet("batch");
     if (parser.positionalArguments().size() != 1 ||
         (!batch && (parser.isSet("count") || parser.isSet("log")))) {
         printError("usage: write [--port P] FILE [--batch [--count N] [--log LOG.csv]]");

@@ -206,7 +206,7 @@ std::vector<int> PortCatalog::numbers() {
     return out;
 }
 
-std::optional<int> PortCatalog::resolve(const QString& text) {
+std::optional<int> PortCatalog::resolve(const QString& text, bool mayBeAbsent) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
@@ -218,13 +218,15 @@ std::optional<int> PortCatalog::resolve(const QString& text) {
         return named;
     // A path is opened exactly as given: relative to the current folder, not below /dev.
     const QString path = QDir::current().absoluteFilePath(trimmed);
-    if (!QFileInfo::exists(path))
+    if (!mayBeAbsent && !QFileInfo::exists(path))
         return std::nullopt;
 #ifdef Q_OS_WIN
     return std::nullopt;
 #else
+    // Exactly that path: a link keeps being followed afresh at every open, so that it may
+    // point at another device later (an adapter that comes with each radio).
     for (const Entry& entry : recorded())
-        if (sameDevice(entry.device, path))
+        if (entry.device == path)
             return entry.number;
     const int fresh = lowestFreeNumber();
     sessionOnly_.append({fresh, path});

@@ -70,9 +70,9 @@ public:
     // to the current folder or absolute. A path the catalog does not know yet gets a number
     // for the life of this catalog only: nothing is written to the settings file. Empty
     // when the text names no port: not a number of 1 or more, or a path that does not
-    // exist. A number is taken as it is; whether it has a device shows when the port is
-    // opened.
-    std::optional<int> resolve(const QString& text);
+    // exist (unless `mayBeAbsent`: a device that comes when a radio is plugged in). A number
+    // is taken as it is; whether it has a device shows when the port is opened.
+    std::optional<int> resolve(const QString& text, bool mayBeAbsent = false);
 
     // "COM" followed by the number, as the port lists show it.
     static QString portName(int number);

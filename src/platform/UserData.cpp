@@ -22,15 +22,23 @@ QString userDataFolder() {
 
 QString stampedPath(const QString& folder, const QString& what, const QDateTime& when,
                     const QStringList& extensions) {
-    const QString base = QDir(folder).filePath(QLatin1String(kStampPrefix) + what +
-                                               QLatin1Char('_') + when.toString(kStampFormat));
+    const QDir dir(folder);
+    const QString stamp = when.toString(kStampFormat);
     for (int n = 1;; ++n) {
-        const QString candidate = n == 1 ? base : base + QLatin1Char('-') + QString::number(n);
+        const QString suffix = n == 1 ? QString() : QLatin1Char('-') + QString::number(n);
+        // The number counts over every kind, so that names within one second still sort in
+        // the order the files were made.
         const bool taken =
-            std::any_of(extensions.begin(), extensions.end(),
-                        [&](const QString& ext) { return QFileInfo::exists(candidate + ext); });
+            !dir.entryList({QLatin1String(kStampPrefix) + "*_" + stamp + suffix + ".*"},
+                           QDir::Files)
+                 .isEmpty() ||
+            std::any_of(extensions.begin(), extensions.end(), [&](const QString& ext) {
+                return QFileInfo::exists(
+                    dir.filePath(QLatin1String(kStampPrefix) + what + '_' + stamp + suffix + ext));
+            });
         if (!taken)
-            return candidate;
+            return dir.filePath(QLatin1String(kStampPrefix) + what + QLatin1Char('_') + stamp +
+                                suffix);
     }
 }
 

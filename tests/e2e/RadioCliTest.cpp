@@ -375,7 +375,7 @@ TEST_F(RadioCliTest, PortsUsageAndPortErrors) {
         QStringLiteral("COM1   %1\n").arg(QString::fromStdString(radio->devicePath()))))
         << result.out.toStdString();
 
-    // A device path given directly works and is recorded.
+    // A device path given directly works (for that run).
     const QString out = install->file("out.dat");
     result =
         cli({"read", "--yes", "--port", QString::fromStdString(radio->devicePath()), "-o", out});

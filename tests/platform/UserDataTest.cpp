@@ -63,16 +63,17 @@ TEST_F(UserDataTest, BackupKeepsTheImageAsIsAndTheDocumentAReadMakesOfIt) {
     EXPECT_EQ(kept.dtmf, ws.record.dtmf) << "what the radio does not carry is the document's";
     EXPECT_TRUE(ws.record == document) << "the document itself is not touched";
 
-    // A write in the same second: its own name; listed newest first, whatever the kind.
+    // More in the same second are numbered across both kinds, so that they list in the
+    // order they were made: newest first.
     const QString second = store.keepWrite(image, ws.record, noon, &error);
-    EXPECT_EQ(QFileInfo(second).fileName(), "ZX-908HF_write_20260315-120000.img");
+    EXPECT_EQ(QFileInfo(second).fileName(), "ZX-908HF_write_20260315-120000-2.img");
     const QString third = store.keepWrite(image, ws.record, noon.addSecs(-60), &error);
     const QString fourth = store.keepRead(image, ws, noon, &error);
-    EXPECT_EQ(QFileInfo(fourth).fileName(), "ZX-908HF_read_20260315-120000-2.img");
-    const QList<BackupStore::Entry> all = store.list();
-    ASSERT_EQ(all.size(), 4);
-    EXPECT_EQ(all.back().imagePath, third);
-    EXPECT_EQ(all.back().kind, BackupStore::Kind::Write);
+    EXPECT_EQ(QFileInfo(fourth).fileName(), "ZX-908HF_read_20260315-120000-3.img");
+    QStringList order;
+    for (const BackupStore::Entry& entry : store.list())
+        order << entry.imagePath;
+    EXPECT_EQ(order, (QStringList{fourth, second, path, third}));
 
     // A folder that cannot be made: an error, no crash, nothing half-written.
     BackupStore nowhere(path + "/below-a-file");
