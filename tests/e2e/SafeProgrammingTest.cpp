@@ -297,6 +297,7 @@ TEST_F(SafeProgrammingTest, BatchOfThreeRadiosLogsEachWithItsSerialNumber) {
     // What the operator reads, kept in a file: nothing reads the pipe while the batch runs.
     const QString said = install->file("batch.err");
     process.setStandardErrorFile(said);
+    // Started before any radio is there: the port comes with the first one.
     install->start(process, {"write", file, "--batch", "--count", "3", "--log", log, "--port", link,
                              "--trace", install->file("batch.trace")});
 
@@ -305,23 +306,29 @@ TEST_F(SafeProgrammingTest, BatchOfThreeRadiosLogsEachWithItsSerialNumber) {
     };
     for (int n = 1; n <= 3; ++n) {
         SCOPED_TRACE(n);
-        // The next radio is connected: its own memory, its own serial number.
+        // The next radio is connected: its own memory, its own serial number. The second
+        // keeps a wrong byte: it fails, and the batch goes on.
         Memory memory = filled(0xFF);
         const std::string serial = "SN-00" + std::to_string(n);
         std::memcpy(&memory[0x1F10], serial.data(), serial.size());
         sim::RadioOptions options;
         options.bandCode = 0;
+        if (n == 2)
+            options.faults.wrongByteAt = kA12Fine;
         radio.emplace(options, memory);
         radio->start();
         QFile::remove(link);
         ASSERT_TRUE(QFile::link(QString::fromStdString(radio->devicePath()), link));
         ASSERT_TRUE(waitUntil([&] { return logLines().size() == n + 1; }, 30000))
-            << CliInstallation::readBytes(said).toStdString()
-            << CliInstallation::readBytes(install->file("batch.trace")).right(3000).toStdString();
-        EXPECT_TRUE(logLines().back().contains(QString::fromStdString(serial) +
-                                               ",8900,28.000000 - 29.700000 MHz,verified,"))
-            << logLines().back().toStdString();
+            << CliInstallation::readBytes(said).toStdString();
+        const QString expected =
+            QString::fromStdString(serial) + ",8900,28.000000 - 29.700000 MHz," +
+            (n == 2 ? "\"failed: Verify failed. Fields where the radio differs from what was "
+                      "sent: 1; 00D9 A-12 RX Frequency: radio 28.512310, sent 28.512300\","
+                    : "verified,"); // a reason with commas is quoted
+        EXPECT_TRUE(logLines().back().contains(expected)) << logLines().back().toStdString();
         EXPECT_EQ(radio->stats().count(CommandKind::Write), 477);
+        EXPECT_EQ(radio->log().back().kind, CommandKind::End) << "released";
         // Disconnected: the batch has to notice before the next one comes.
         QFile::remove(link);
         radio.reset();
@@ -329,8 +336,9 @@ TEST_F(SafeProgrammingTest, BatchOfThreeRadiosLogsEachWithItsSerialNumber) {
             QThread::msleep(2500);
     }
     const CliResult result = CliInstallation::finish(process, 30000);
-    EXPECT_EQ(result.exitCode, 0) << CliInstallation::readBytes(said).toStdString();
-    EXPECT_TRUE(result.out.contains("3 radios written, 3 verified, 0 failed"))
+    EXPECT_EQ(result.exitCode, 1) << "one radio failed\n"
+                                  << CliInstallation::readBytes(said).toStdString();
+    EXPECT_TRUE(result.out.contains("3 radios written, 2 verified, 1 failed"))
         << result.out.toStdString();
     EXPECT_EQ(logLines().front(), "time,serial number,model code,band,result,seconds");
 }
