@@ -173,7 +173,8 @@ QList<PortCatalog::Entry> PortCatalog::entries() {
             entry.description = listed->description;
             entry.usbIds = listed->usbIds;
             list.append(entry);
-        } else if (checkSerialPath(entry.device) == DeviceProblem::None) {
+        } else if (checkSerialPath(entry.device) == DeviceProblem::None &&
+                   (!isPseudoTerminal(entry.device) || namedThisRun_.contains(entry.device))) {
             list.append(entry);
         }
     }
@@ -194,7 +195,10 @@ QString PortCatalog::deviceFor(int number) {
 }
 
 int PortCatalog::numberFor(const QString& device) {
-    return device.isEmpty() ? 0 : record(device);
+    if (device.isEmpty())
+        return 0;
+    namedThisRun_.append(device);
+    return record(device);
 }
 
 #endif
@@ -225,6 +229,7 @@ std::optional<int> PortCatalog::resolve(const QString& text, bool mayBeAbsent) {
 #else
     // Exactly that path: a link keeps being followed afresh at every open, so that it may
     // point at another device later (an adapter that comes with each radio).
+    namedThisRun_.append(path);
     for (const Entry& entry : recorded())
         if (entry.device == path)
             return entry.number;

@@ -5,7 +5,10 @@
 // gets the lowest number no entry uses yet, and keeps it when it is unplugged and comes
 // back. Devices named in that section that are terminal devices are listed even when the
 // system's port list does not show them (pseudo-terminals of the virtual radio, for
-// instance); what is no terminal (a folder, a file, /dev/null) is not listed.
+// instance); what is no terminal (a folder, a file, /dev/null) is not listed, and neither
+// is a pseudo-terminal that an earlier run recorded: its number may now belong to a shell
+// window, which a port search would otherwise write into. A pseudo-terminal named during
+// this catalog's life (the demo radio's) is listed.
 //
 // Only devices of the system's list are numbered in the settings file (and whatever a
 // caller records explicitly, such as the demo radio's terminal in its scratch copy). A path
@@ -92,6 +95,7 @@ private:
     QString settingsPath_;
     PortLister lister_;
     QList<Entry> sessionOnly_; // used when there is no settings file
+    QStringList namedThisRun_; // devices numberFor or resolve was asked about
 };
 
 } // namespace zx::platform

@@ -83,6 +83,17 @@ DeviceProblem checkSerialPath(const QString& path) {
 #endif
 }
 
+bool isPseudoTerminal(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode) &&
+           major(info.st_rdev) >= 136 && major(info.st_rdev) <= 143;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
 OpenFailure explainOpenFailure(const QString& device, QSerialPort::SerialPortError error,
                                const QString& message, bool openedBefore) {
     OpenFailure failure;

@@ -31,6 +31,10 @@ struct OpenFailure {
 // files (Windows) every name passes.
 DeviceProblem checkSerialPath(const QString& path);
 
+// A pseudo-terminal slave (/dev/pts/N). Its number is handed to the next terminal window
+// once its owner lets go, so a recorded one may by now be someone's shell.
+bool isPseudoTerminal(const QString& path);
+
 // Why QSerialPort could not open `device` (its error and message given), looked at from the
 // file system. `openedBefore`: this run has had the device open, so a missing file means it
 // went away.

@@ -150,8 +150,9 @@ TEST_F(QtSerialLinkTest, EveryFailedOpenSaysWhyInBothLanguages) {
     serial.closePort();
     const QString path = pulled->slavePath();
     pulled.reset();
-    if (!QFileInfo::exists(path)) // a pseudo-terminal number may be taken again at once
+    if (!QFileInfo::exists(path)) { // a pseudo-terminal number may be taken again at once
         EXPECT_TRUE(reason(adapter).startsWith(path + " has gone away"));
+    }
 }
 
 TEST(SerialDeviceTest, PermissionProblemNamesTheGroupAndTheRemedy) {
