@@ -6,6 +6,7 @@
 #include "cli/Verbs.h"
 #include "model/Band.h"
 #include "text/Messages.h"
+#include "text/labels/RadioSafetyLabels.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@ namespace zx::cli {
 
 namespace {
 
+namespace labels = text::labels::safety;
 using text::MessageKey;
 
 // What became of one radio.
@@ -99,7 +101,9 @@ bool waitFor(RadioSession& session, bool present) {
         // A port that cannot be opened is said once, not every second.
         const QString problem = code == ExitPortError ? session.serial().lastError() : QString();
         if (!problem.isEmpty() && problem != lastProblem)
-            printError(QStringLiteral("waiting: %1").arg(problem));
+            printError(session.say(labels::kBatchWaiting,
+                                   {QString::fromStdString(session.serial().openFailureReason(
+                                       session.workspace().state.language))}));
         lastProblem = problem;
         pause(session, kBatchPollMs - poll.elapsed());
     }
@@ -112,10 +116,6 @@ QString serialNumber(const model::Workspace& ws) {
     return {};
 }
 
-QString plural(int n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
-
 } // namespace
 
 int runBatch(RadioSession& session, const BatchOptions& options) {
@@ -125,10 +125,9 @@ int runBatch(RadioSession& session, const BatchOptions& options) {
         prompter.setFixedAnswer(std::string(text::message(MessageKey::WriteConfirm, language)),
                                 text::Answer::Ok);
     link::Link& engine = session.engine();
-    QTextStream err(stderr);
     int written = 0, verified = 0, failed = 0, radios = 0;
 
-    err << "zx908hf-cli: batch: connect a radio (Ctrl+C ends the batch)" << Qt::endl;
+    printError(session.say(labels::kBatchConnect));
     while (options.count == 0 || radios < options.count) {
         if (!waitFor(session, true))
             break;
@@ -166,22 +165,27 @@ int runBatch(RadioSession& session, const BatchOptions& options) {
                : QStringLiteral("failed: ") + reason;
         line.seconds = double(clock.elapsed()) / 1000.0;
         session.progressBar().breakLine();
-        err << "zx908hf-cli: radio " << radios << ": "
-            << (line.serial.isEmpty() ? QStringLiteral("(no serial number)") : line.serial) << ", "
-            << line.result << ", " << QString::number(line.seconds, 'f', 1) << " s" << Qt::endl;
+        printError(
+            session.say(labels::kBatchRadio,
+                        {QString::number(radios),
+                         line.serial.isEmpty() ? session.say(labels::kBatchNoSerial) : line.serial,
+                         line.result, QString::number(line.seconds, 'f', 1)}));
         if (!options.logPath.isEmpty() && !appendLog(options.logPath, line)) {
             printError(QStringLiteral("cannot write the log %1").arg(options.logPath));
             return ExitFileError;
         }
         if (session.stopped() || (options.count > 0 && radios >= options.count))
             break;
-        err << "zx908hf-cli: batch: disconnect this radio and connect the next one" << Qt::endl;
+        printError(session.say(labels::kBatchNext));
         if (!waitFor(session, false))
             break;
     }
 
-    QTextStream(stdout) << plural(written, "radio", "radios") << " written, " << verified
-                        << " verified, " << failed << " failed" << Qt::endl;
+    QTextStream(stdout) << session.say(written == 1 ? labels::kBatchSummaryOne
+                                                    : labels::kBatchSummary,
+                                       {QString::number(written), QString::number(verified),
+                                        QString::number(failed)})
+                        << Qt::endl;
     if (session.stopped())
         return session.stopSignals().exitCode();
     return failed == 0 ? ExitOk : ExitRadioFailed;

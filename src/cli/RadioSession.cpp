@@ -7,6 +7,7 @@
 #include "model/DataFile.h"
 #include "platform/ProfileFile.h"
 #include "platform/SerialDevice.h"
+#include "text/Fill.h"
 #include "text/Messages.h"
 #include "text/labels/ProgressLabels.h"
 #include "text/labels/RadioSafetyLabels.h"
@@ -38,6 +39,13 @@ int readInt(const platform::ProfileFile& file, const QString& key, int fallback)
 
 void printError(const QString& text) {
     QTextStream(stderr) << "zx908hf-cli: " << text << '\n';
+}
+
+QString say(const text::TextTable& table, int language, const QStringList& values) {
+    std::vector<std::string> held;
+    for (const QString& value : values)
+        held.push_back(value.toStdString());
+    return QString::fromStdString(text::fill(table[language], held));
 }
 
 void addRadioOptions(QCommandLineParser& parser) {
@@ -159,9 +167,7 @@ int RadioSession::prepare() {
     if (options_.stopBits)
         ws_.state.stopBits = *options_.stopBits;
     if (ws_.state.handshaking == 1)
-        printError("warning: handshaking 1 (XON/XOFF) takes the bytes 11 and 13 hex out of the "
-                   "line, and the radio's answers contain them: reads and writes will fail. "
-                   "Use 0 (none) or 2 (RTS/CTS).");
+        printError(say(text::labels::safety::kXonXoffWarning));
     if (!options_.port.isEmpty()) {
         // For this run only: the catalog numbers a typed path without recording it, and
         // comPort is never written back by the command line.
@@ -303,10 +309,8 @@ void RadioSession::phaseChanged(link::WritePhase phase) {
 
 void RadioSession::reportBackup(const QString& path, const QString& error) {
     bar_.breakLine();
-    if (path.isEmpty())
-        printError(QStringLiteral("the backup could not be kept: %1").arg(error));
-    else
-        QTextStream(stderr) << "zx908hf-cli: backup kept: " << path << '\n';
+    printError(path.isEmpty() ? say(text::labels::safety::kBackupFailed, {error})
+                              : say(text::labels::safety::kBackupKept, {path}));
 }
 
 bool RadioSession::imageReceived(const link::RadioImage& image) {

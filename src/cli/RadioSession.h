@@ -13,10 +13,12 @@
 #include "platform/Installation.h"
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
+#include "text/TextTable.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -47,6 +49,9 @@ int checkPortArgument(const RadioCommandLine& options);
 // Prints "zx908hf-cli: <text>" on stderr.
 void printError(const QString& text);
 
+// A text of the tables in a language, its placeholders filled.
+QString say(const text::TextTable& table, int language, const QStringList& values = {});
+
 class RadioSession : public link::LinkEvents {
 public:
     RadioSession(platform::Installation installation, RadioCommandLine options);
@@ -67,6 +72,10 @@ public:
     platform::BackupStore& backups() { return backups_; }
     StopSignals& stopSignals() { return stop_; }
     bool stopped() const { return stop_.received() != 0; }
+    // say() in the language of the settings.
+    QString say(const text::TextTable& table, const QStringList& values = {}) const {
+        return cli::say(table, ws_.state.language, values);
+    }
     CliProgressBar& progressBar() { return bar_; }
 
     model::Workspace& workspace() { return ws_; }

@@ -76,6 +76,28 @@ inline constexpr TextTable kPortOther{"%1: %2", "%1：%2"};
 // A backup that could not be written. %1 = the system's reason.
 inline constexpr TextTable kBackupFailed{"The backup could not be kept: %1", "无法保存备份：%1"};
 
+// The command line's own words around backups, handshaking and a batch of writes.
+inline constexpr TextTable kBackupKept{"backup kept: %1", "备份已保存：%1"};
+inline constexpr TextTable kXonXoffWarning{
+    "warning: handshaking 1 (XON/XOFF) takes the bytes 11 and 13 hex out of the line, and the "
+    "radio's answers contain them: reads and writes will fail. Use 0 (none) or 2 (RTS/CTS).",
+    "警告：握手方式 1（XON/XOFF）会从线路中去掉 11 和 13（十六进制）字节，而对讲机的应答中含有这些"
+    "字节：读写将会失败。请使用 0（无）或 2（RTS/CTS）。"};
+inline constexpr TextTable kBatchConnect{"batch: connect a radio (Ctrl+C ends the batch)",
+                                         "批量写入：请连接对讲机（按 Ctrl+C 结束）"};
+inline constexpr TextTable kBatchNext{"batch: disconnect this radio and connect the next one",
+                                      "批量写入：请断开此对讲机，然后连接下一台"};
+// %1 = why the port cannot be opened.
+inline constexpr TextTable kBatchWaiting{"waiting: %1", "等待中：%1"};
+// %1 = radio's place in the batch, %2 = serial number, %3 = result, %4 = seconds.
+inline constexpr TextTable kBatchRadio{"radio %1: %2, %3, %4 s", "第 %1 台对讲机：%2，%3，%4 秒"};
+inline constexpr TextTable kBatchNoSerial{"(no serial number)", "（无序列号）"};
+// %1 radios written, %2 verified, %3 failed.
+inline constexpr TextTable kBatchSummary{"%1 radios written, %2 verified, %3 failed",
+                                         "已写入 %1 台对讲机，校验正确 %2 台，失败 %3 台"};
+inline constexpr TextTable kBatchSummaryOne{"%1 radio written, %2 verified, %3 failed",
+                                            "已写入 %1 台对讲机，校验正确 %2 台，失败 %3 台"};
+
 // Menu entries.
 inline constexpr TextTable mnuOpenBackupFolder{"Open &Backup Folder", "打开备份文件夹(&B)"};
 inline constexpr TextTable mnuOpenTraceFolder{"Open Serial &Trace Folder",
