@@ -1,10 +1,11 @@
 // zx908hf-cli: the command-line face of the programming tool.
-#include "cli/Verbs.h"
-
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
+
 #include <cstdio>
+
+#include "cli/Verbs.h"
 
 namespace {
 
@@ -19,8 +20,7 @@ void printUsage(FILE* to) {
     QTextStream out(to);
     out << "usage: zx908hf-cli VERB [options]\n\nverbs:\n";
     for (const zx::cli::Verb& verb : allVerbs())
-        out << "  "
-            << QString::fromUtf8(verb.name.data(), qsizetype(verb.name.size())).leftJustified(10)
+        out << "  " << QString::fromUtf8(verb.name.data(), qsizetype(verb.name.size())).leftJustified(10)
             << QString::fromUtf8(verb.summary.data(), qsizetype(verb.summary.size())) << '\n';
     out << "\nRun 'zx908hf-cli VERB --help' for the options of a verb.\n";
 }

@@ -1,11 +1,11 @@
 // System code page conversions through Qt's text codecs.
 #include "platform/CodePage.h"
 
-#include "text/Language.h"
-
 #include <QByteArray>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include "text/Language.h"
 
 namespace zx::platform {
 

@@ -2,8 +2,7 @@
 // arbitrary chunks, so the parser keeps an incomplete command until the rest arrives. A byte
 // that cannot start a command, or a header that makes no sense (a block outside the memory,
 // length 0), is skipped and parsing restarts at the next byte; a broken hand-shake is skipped
-// up to the byte where it went wrong. So garbage between commands never wedges the parser. Outside
-// programming mode only "PROGRAM" is recognised, as on the radio.
+// up to the byte where it went wrong. So garbage between commands never wedges the parser. Outside programming mode only "PROGRAM" is recognised, as on the radio.
 #pragma once
 
 #include "sim/RadioCommand.h"
