@@ -4,9 +4,13 @@
 // the wire (10 bits a byte at 9600 baud), so everything above 1 is time the program or the
 // operating system adds.
 //
+// Runs: a read, the same read keeping its backup, a plain write, and a write verified by
+// reading it back (its wire time is that of the write and of the read-back together).
+//
 //   bench_link_wire [--runs N]
 #include "link/Link.h"
 #include "model/Defaults.h"
+#include "platform/BackupStore.h"
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
 #include "sim/VirtualRadio.h"
@@ -14,6 +18,7 @@
 #include "text/Prompter.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -37,10 +42,29 @@ public:
         if (loop)
             loop->quit();
     }
+    // Backups as the programs keep them, when a store is given.
+    bool imageReceived(const link::RadioImage& image) override {
+        if (!backups)
+            return true;
+        QElapsedTimer clock;
+        clock.start();
+        const bool kept = !backups->keepRead(image, *ws, QDateTime::currentDateTime()).isEmpty();
+        backupNs += clock.nsecsElapsed();
+        return kept;
+    }
+    void imageSent(const link::RadioImage& image) override {
+        if (backups)
+            backups->keepWrite(image, ws->record, QDateTime::currentDateTime());
+    }
     bool done = false;
     bool success = false;
     QEventLoop* loop = nullptr;
+    platform::BackupStore* backups = nullptr;
+    const model::Workspace* ws = nullptr;
+    qint64 backupNs = 0;
 };
+
+enum class Run { Read, ReadWithBackup, Write, VerifiedWrite };
 
 struct Figures {
     bool ok = false;
@@ -52,9 +76,11 @@ struct Figures {
     double meanExcess = 0;
     int exchanges = 0;
     long long bytes = 0;
+    double backup = 0; // seconds spent keeping the backup
 };
 
-Figures runOnce(bool write, const std::string& device) {
+Figures runOnce(Run run, const std::string& device) {
+    const bool write = run == Run::Write || run == Run::VerifiedWrite;
     QTemporaryDir dir;
     platform::PortCatalog catalog(dir.filePath("mysetup.ini"), [] { return QStringList(); });
     const int port = catalog.numberFor(QString::fromStdString(device));
@@ -68,7 +94,12 @@ Figures runOnce(bool write, const std::string& device) {
 
     test::ScriptedPrompter prompter; // answers OK/Yes to every question
     Events events;
+    platform::BackupStore backups(dir.filePath("backups"));
+    events.ws = &ws;
+    if (run == Run::ReadWithBackup)
+        events.backups = &backups;
     link::Link engine(ws, serial, events, prompter);
+    engine.setWriteOptions({.backupFirst = false, .verify = run == Run::VerifiedWrite});
     QElapsedTimer handling;
     qint64 handlingNs = 0;
     QElapsedTimer sinceStart;
@@ -113,6 +144,7 @@ Figures runOnce(bool write, const std::string& device) {
         f.medianExcess = excess[excess.size() / 2];
     }
     f.ok = started && events.success;
+    f.backup = double(events.backupNs) / 1e9;
     return f;
 }
 
@@ -136,17 +168,31 @@ int main(int argc, char* argv[]) {
     radio.start();
 
     int failures = 0;
+    const std::pair<Run, const char*> kinds[] = {{Run::Read, "read"},
+                                                 {Run::ReadWithBackup, "read+backup"},
+                                                 {Run::Write, "write"},
+                                                 {Run::VerifiedWrite, "write+verify"}};
+    // A verified write's wire time as the radio's memory sets it: the write (10548 bytes)
+    // and the read-back (9027 bytes) together.
+    constexpr double kVerifiedWireBytes = 10548 + 9027;
     for (int run = 0; run < runs; ++run) {
-        for (const bool write : {false, true}) {
-            const Figures f = runOnce(write, radio.devicePath());
+        for (const auto& [kind, name] : kinds) {
+            const Figures f = runOnce(kind, radio.devicePath());
             if (!f.ok)
                 ++failures;
-            std::printf("%-5s %s  bytes %6lld  wire %7.3f s  elapsed %7.3f s  ratio %.4f\n"
-                        "      %d exchanges: beyond wire time median %.3f ms, mean %.3f ms;"
+            std::printf("%-12s %s  bytes %6lld  wire %7.3f s  elapsed %7.3f s  ratio %.4f\n"
+                        "             %d exchanges: beyond wire time median %.3f ms, mean %.3f ms;"
                         " answer handling %.1f ms in all\n",
-                        write ? "write" : "read", f.ok ? "ok    " : "FAILED", f.bytes, f.wire,
-                        f.elapsed, f.wire > 0 ? f.elapsed / f.wire : 0.0, f.exchanges,
-                        f.medianExcess * 1e3, f.meanExcess * 1e3, f.engine * 1e3);
+                        name, f.ok ? "ok    " : "FAILED", f.bytes, f.wire, f.elapsed,
+                        f.wire > 0 ? f.elapsed / f.wire : 0.0, f.exchanges, f.medianExcess * 1e3,
+                        f.meanExcess * 1e3, f.engine * 1e3);
+            if (kind == Run::ReadWithBackup)
+                std::printf("             backup (image and document) kept in %.1f ms\n",
+                            f.backup * 1e3);
+            if (kind == Run::VerifiedWrite)
+                std::printf("             over the wire time of 10548 + 9027 bytes: ratio %.4f\n",
+                            f.elapsed / (kVerifiedWireBytes * sim::VirtualRadio::kBitsPerByte /
+                                         sim::VirtualRadio::kBaud));
             std::fflush(stdout);
         }
     }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Wire benchmark of the radio link: builds the benchmark optimised in its own build folder
-# and runs a whole read and a whole write against a virtual radio paced at 9600 baud.
+# Wire benchmark of the radio link: builds the benchmarks optimised in their own build folder
+# and runs a whole read (with and without its backup) and a whole write (plain and verified)
+# against a virtual radio paced at 9600 baud, then a batch write through zx908hf-cli (time
+# from the radio's first answer to the first write block).
 # The ratio printed is elapsed time over the wire time of the bytes exchanged. Run it on a
 # quiet machine: other load shows up as scheduling delay on every exchange.
 #   scripts/bench-link.sh [--runs N]
@@ -9,5 +11,6 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD:-$ROOT/build-bench}"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZX_BUILD_TESTS=OFF \
     -DZX_BUILD_FUZZ=OFF >/dev/null
-cmake --build "$BUILD" -j"${JOBS:-2}" --target bench_link_wire
+cmake --build "$BUILD" -j"${JOBS:-2}" --target bench_link_wire bench_batch_start
 "$BUILD/bench/bench_link_wire" "$@"
+"$BUILD/bench/bench_batch_start" "$@"

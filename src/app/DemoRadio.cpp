@@ -41,7 +41,8 @@ void DemoRadio::fillIdentity(sim::Memory& memory) {
     put(memory, 0x1F90, 96, "Routine check, no fault found");
 }
 
-std::unique_ptr<DemoRadio> DemoRadio::start(const model::Workspace& ws, QString* error) {
+std::unique_ptr<DemoRadio> DemoRadio::start(const model::Workspace& ws, QString* error,
+                                            bool paced) {
     std::unique_ptr<DemoRadio> demo(new DemoRadio);
     sim::Memory memory = sim::VirtualRadio::blankMemory();
     const std::string initial = model::initialTemplatePath(ws);
@@ -58,7 +59,7 @@ std::unique_ptr<DemoRadio> DemoRadio::start(const model::Workspace& ws, QString*
     options.modelCode = ws.state.modelCode;
     options.dataVersion = model::kProgramDataVersion;
     // Paced at the line rate, so the progress window moves as it would with a radio.
-    options.paced = true;
+    options.paced = paced;
     demo->radio_ = std::make_unique<sim::VirtualRadio>(options, memory);
     try {
         demo->radio_->start();
@@ -70,8 +71,8 @@ std::unique_ptr<DemoRadio> DemoRadio::start(const model::Workspace& ws, QString*
     return demo;
 }
 
-std::unique_ptr<DemoRadio> DemoRadio::startFor(frmMain& window, QString* error) {
-    std::unique_ptr<DemoRadio> demo = start(window.workspace(), error);
+std::unique_ptr<DemoRadio> DemoRadio::startFor(frmMain& window, QString* error, bool paced) {
+    std::unique_ptr<DemoRadio> demo = start(window.workspace(), error, paced);
     if (!demo)
         return nullptr;
     if (demo->attach(window.radio(), window.workspace(), window.services().settingsPath) <= 0) {

@@ -23,10 +23,13 @@ public:
     // document's band (the built-in blank memory when no template is installed) and a
     // filled-in identity record. Returns nullptr with `error` set when no pseudo-terminal
     // could be had.
-    static std::unique_ptr<DemoRadio> start(const model::Workspace& ws, QString* error = nullptr);
+    // `paced`: at the line rate, as a radio would be (tests take it unpaced).
+    static std::unique_ptr<DemoRadio> start(const model::Workspace& ws, QString* error = nullptr,
+                                            bool paced = true);
     // start() and attach() for the main window's radio commands, with the status bar
     // showing the radio's port.
-    static std::unique_ptr<DemoRadio> startFor(frmMain& window, QString* error = nullptr);
+    static std::unique_ptr<DemoRadio> startFor(frmMain& window, QString* error = nullptr,
+                                               bool paced = true);
     ~DemoRadio();
 
     QString devicePath() const;

@@ -23,6 +23,10 @@ QString entryText(int number) {
 }
 } // namespace
 
+QString ListedPort::description() const {
+    return details.isEmpty() ? device : device + QStringLiteral("  ") + details;
+}
+
 int portNumberOfEntry(const QString& entry) {
     // The number is what follows the three letters of "COM"; blanks do not count.
     QString digits = entry.mid(3);
@@ -94,8 +98,12 @@ void FrmComSet::fill(int wanted) {
         ports_ = ports;
         const QSignalBlocker block(combo_);
         combo_->clear();
-        for (const ListedPort& p : ports_)
+        for (const ListedPort& p : ports_) {
+            // The entry reads "COM" + n, as the settings keep it; the device and the adapter
+            // show beside it and in the drop-down's tooltips.
             combo_->addItem(entryText(p.number));
+            combo_->setItemData(combo_->count() - 1, p.description(), Qt::ToolTipRole);
+        }
     }
     if (ports_.isEmpty()) {
         selectedPort_ = 0;
@@ -121,7 +129,7 @@ void FrmComSet::Combo1_Click(int index) {
 
 void FrmComSet::showDevice() {
     const int index = combo_->currentIndex();
-    device_->setText(index >= 0 && index < ports_.size() ? ports_[index].device : QString());
+    device_->setText(index >= 0 && index < ports_.size() ? ports_[index].description() : QString());
 }
 
 void FrmComSet::CommandOK_Click() {

@@ -17,11 +17,17 @@ class QPushButton;
 
 namespace zx::app {
 
-// One listed serial port: its number (COM<n>) and, where there is one, the device behind it.
+// One listed serial port: its number (COM<n>) and, where there is one, the device behind it
+// and what the system knows of the adapter ("CP2102 USB to UART Bridge (10c4:ea60)").
 struct ListedPort {
+    ListedPort(int n = 0, QString dev = {}, QString more = {})
+        : number(n), device(std::move(dev)), details(std::move(more)) {}
     int number = 0;
     QString device;
+    QString details;
     bool operator==(const ListedPort&) const = default;
+    // "/dev/ttyUSB0  CP2102 USB to UART Bridge (10c4:ea60)"
+    QString description() const;
 };
 
 class FrmComSet : public QDialog {

@@ -33,6 +33,8 @@ FrmProgress::FrmProgress(link::OperationKind kind, int language, text::Prompter&
     label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label2_ = new QLabel(this);
     label2_->setObjectName(QStringLiteral("Label2"));
+    phase_ = new QLabel(this);
+    phase_->setObjectName(QStringLiteral("LabelPhase"));
     bar_ = new QProgressBar(this);
     bar_->setObjectName(QStringLiteral("ProgressBar1"));
     bar_->setRange(0, 100);
@@ -40,6 +42,7 @@ FrmProgress::FrmProgress(link::OperationKind kind, int language, text::Prompter&
     bar_->setTextVisible(false);
 
     auto* labels = new QHBoxLayout;
+    labels->addWidget(phase_);
     labels->addStretch(1);
     labels->addWidget(label1_);
     labels->addWidget(label2_);
@@ -82,6 +85,14 @@ void FrmProgress::SetProgressValue(int percent) {
 
 int FrmProgress::progressValue() const {
     return bar_->value();
+}
+
+void FrmProgress::setPhase(const QString& phase) {
+    phase_->setText(phase);
+}
+
+QString FrmProgress::phase() const {
+    return phase_->text();
 }
 
 void FrmProgress::beginSearch() {

@@ -26,6 +26,11 @@ public:
     void SetProgressValue(int percent);
     int progressValue() const;
 
+    // The phase of a write ("Backing up", "Writing", "Verifying"), shown left of the
+    // percentage; the bar starts again from 0 for each.
+    void setPhase(const QString& phase);
+    QString phase() const;
+
     // The port settings search borrows the caption; endSearch gives the old one back.
     void beginSearch();
     void endSearch();
@@ -46,6 +51,7 @@ private:
     text::Prompter& prompter_;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
+    QLabel* phase_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QString savedCaption_;
     bool searching_ = false;

@@ -3,10 +3,20 @@
 
 #include "app/FrmComSet.h"
 #include "app/FrmProgress.h"
+#include "app/QtText.h"
 #include "app/SetupFile.h"
+#include "app/WriteSafetySettings.h"
 #include "app/frmMain.h"
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
+#include "text/Fill.h"
+#include "text/labels/RadioSafetyLabels.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QUrl>
 
 namespace zx::app {
 
@@ -19,6 +29,9 @@ RadioController::RadioController(frmMain& window, model::Workspace& ws, text::Pr
     connect(timerWrite_, &QTimer::timeout, this, &RadioController::TimerWrite_Timer);
 
     catalog_ = std::make_unique<platform::PortCatalog>(window_.services().settingsPath);
+    openFolder_ = [](const QString& folder) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    };
     buildLink();
 }
 
@@ -53,10 +66,27 @@ bool RadioController::busy() const {
     return link_->busy() || timerWrite_->isActive();
 }
 
+void RadioController::beginTrace(const char* what) {
+    serial_->setTrace(traces_.begin(QLatin1String(what), QDateTime::currentDateTime()));
+}
+
+void RadioController::endTrace() {
+    serial_->setTrace(nullptr);
+    traces_.finish();
+}
+
+bool RadioController::startTraced(const char* what, bool (link::Link::*command)()) {
+    beginTrace(what);
+    const bool started = ((*link_).*command)();
+    if (!started)
+        endTrace();
+    return started;
+}
+
 void RadioController::readFromRadio() {
     if (busy())
         return;
-    link_->readFromRadio();
+    startTraced("read", &link::Link::readFromRadio);
 }
 
 void RadioController::writeToRadio() {
@@ -71,19 +101,50 @@ void RadioController::TimerWrite_Timer() {
     timerWrite_->stop();
     if (link_->busy())
         return;
-    link_->writeToRadio();
+    link_->setWriteOptions(WriteSafetySettings(window_.services().settingsPath).read());
+    startTraced("write", &link::Link::writeToRadio);
 }
 
 void RadioController::checkRadioBand() {
     if (busy())
         return;
-    link_->checkRadioBand();
+    startTraced("band", &link::Link::checkRadioBand);
 }
 
 void RadioController::readIdentity() {
     if (busy())
         return;
-    link_->readIdentity();
+    startTraced("identity", &link::Link::readIdentity);
+}
+
+void RadioController::endConversation() {
+    timerWrite_->stop();
+    if (!link_->busy())
+        return;
+    QEventLoop loop;
+    connect(this, &RadioController::conversationFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    if (link_->abort() && link_->busy())
+        loop.exec();
+}
+
+void RadioController::setDataFolders(const QString& backups, const QString& traces) {
+    backups_ = platform::BackupStore(backups);
+    traces_ = platform::TraceStore(traces);
+}
+
+void RadioController::showFolder(const QString& folder) {
+    QDir().mkpath(folder);
+    if (openFolder_)
+        openFolder_(folder);
+}
+
+void RadioController::openBackupFolder() {
+    showFolder(backups_.folder());
+}
+
+void RadioController::openTraceFolder() {
+    showFolder(traces_.folder());
 }
 
 void RadioController::communicationPortSetup() {
@@ -93,7 +154,7 @@ void RadioController::communicationPortSetup() {
         [&catalog] {
             QList<ListedPort> ports;
             for (const platform::PortCatalog::Entry& e : catalog.entries())
-                ports.push_back({e.number, e.device});
+                ports.push_back({e.number, e.device, e.details()});
             return ports;
         },
         [this](int port) {
@@ -187,7 +248,46 @@ void RadioController::bandAdopted(bool channelsCorrected) {
         window_.reopenChannelWindow();
 }
 
+void RadioController::phaseChanged(link::WritePhase phase) {
+    namespace labels = text::labels::safety;
+    if (!progress_)
+        return;
+    const int lang = ws_.state.language;
+    switch (phase) {
+    case link::WritePhase::BackupRead:
+        progress_->setPhase(qs(labels::kPhaseBackup, lang));
+        break;
+    case link::WritePhase::Transfer:
+        progress_->setPhase(qs(labels::kPhaseWrite, lang));
+        break;
+    case link::WritePhase::Verify:
+        progress_->setPhase(qs(labels::kPhaseVerify, lang));
+        break;
+    }
+}
+
+void RadioController::backupFailed(const QString& error) {
+    prompter_.inform(
+        text::fill(text::labels::safety::kBackupFailed[ws_.state.language], {error.toStdString()}),
+        text::Icon::Warning);
+}
+
+bool RadioController::imageReceived(const link::RadioImage& image) {
+    QString error;
+    if (!backups_.keepRead(image, ws_, QDateTime::currentDateTime(), &error).isEmpty())
+        return true;
+    backupFailed(error);
+    return false;
+}
+
+void RadioController::imageSent(const link::RadioImage& image) {
+    QString error;
+    if (backups_.keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error).isEmpty())
+        backupFailed(error);
+}
+
 void RadioController::finished(link::OperationKind kind, bool success) {
+    endTrace();
     progressHidden();
     emit conversationFinished(static_cast<int>(kind), success);
 }

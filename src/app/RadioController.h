@@ -8,13 +8,16 @@
 #include "app/FrmProgress.h"
 #include "link/Link.h"
 #include "model/Workspace.h"
+#include "platform/BackupStore.h"
 #include "platform/PortCatalog.h"
+#include "platform/TraceStore.h"
 #include "text/Prompter.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace zx::platform {
@@ -43,6 +46,21 @@ public:
     void communicationPortSetup();
     // Closes the serial port if it is open (before another program version takes over).
     void closePort();
+    // Ends a running conversation the way a cancelled one ends (End to the radio when a
+    // programming session is open, a write that stopped says so) and waits for its finish,
+    // a few seconds at most: the program is about to close.
+    void endConversation();
+
+    // Backups of what reads and writes exchange, and the byte traces of the last ten
+    // conversations, in the per-user data folder unless set otherwise.
+    void setDataFolders(const QString& backups, const QString& traces);
+    platform::BackupStore& backups() { return backups_; }
+    platform::TraceStore& traces() { return traces_; }
+    // Shows a folder in the file manager (made first when missing).
+    using FolderOpener = std::function<bool(const QString& folder)>;
+    void setFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
+    void openBackupFolder();
+    void openTraceFolder();
 
     // Finds the devices of port numbers through `catalog` from now on; with `persist`
     // false, port settings are no longer written to the settings file. Only while idle;
@@ -72,6 +90,12 @@ private:
     void buildLink();
     void TimerWrite_Timer();
     void storePortSettings(const link::PortSettings& settings);
+    // Starts the trace of a conversation; `started` false ends it again at once.
+    void beginTrace(const char* what);
+    void endTrace();
+    bool startTraced(const char* what, bool (link::Link::*command)());
+    void showFolder(const QString& folder);
+    void backupFailed(const QString& error);
 
     // link::LinkEvents
     void progressShown(link::OperationKind kind) override;
@@ -85,6 +109,9 @@ private:
     void readDecoded() override;
     void identityDecoded() override;
     void bandAdopted(bool channelsCorrected) override;
+    void phaseChanged(link::WritePhase phase) override;
+    bool imageReceived(const link::RadioImage& image) override;
+    void imageSent(const link::RadioImage& image) override;
     void finished(link::OperationKind kind, bool success) override;
 
     frmMain& window_;
@@ -96,6 +123,9 @@ private:
     bool persistPorts_ = true;
     QPointer<FrmProgress> progress_;
     QTimer* timerWrite_ = nullptr;
+    platform::BackupStore backups_;
+    platform::TraceStore traces_;
+    FolderOpener openFolder_;
 };
 
 } // namespace zx::app

@@ -6,6 +6,7 @@
 #include "app/FrmPrintList.h"
 #include "app/FrmSetLanguage.h"
 #include "app/ProgramIcon.h"
+#include "app/ImageDocument.h"
 #include "app/QtText.h"
 #include "app/QtTranslations.h"
 #include "app/RadioController.h"
@@ -13,6 +14,7 @@
 #include "app/TreePanel.h"
 #include "app/Twips.h"
 #include "app/VersionHandover.h"
+#include "app/WriteSafetySettings.h"
 #include "editors/FrmEMG.h"
 #include "editors/FrmEmbMsg.h"
 #include "editors/FrmOptFeatures.h"
@@ -27,6 +29,7 @@
 #include "text/labels/DocumentLabels.h"
 #include "text/labels/EditingLabels.h"
 #include "text/labels/MainLabels.h"
+#include "text/labels/RadioSafetyLabels.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -106,6 +109,10 @@ void frmMain::buildWindow() {
     // The toolbar's own context menu would hide bars behind the View menu's back.
     setContextMenuPolicy(Qt::PreventContextMenu);
     menus_.build(this);
+    safety_.build(menus_);
+    const link::WriteOptions writeOptions = WriteSafetySettings(services_.settingsPath).read();
+    safety_.mnuBackupBeforeWrite->setChecked(writeOptions.backupFirst);
+    safety_.mnuVerifyAfterWrite->setChecked(writeOptions.verify);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MainFrame"));
@@ -171,6 +178,12 @@ void frmMain::connectCommands() {
     on(m.mnuWindowCascade, [this] { cascade(); });
     on(m.mnuCloseAll, [this] { closeAllChildWindows(); });
     on(m.mnuHelpAbout, [this] { showAbout(); });
+    on(safety_.mnuOpenBackupFolder, [this] { radio_->openBackupFolder(); });
+    on(safety_.mnuOpenTraceFolder, [this] { radio_->openTraceFolder(); });
+    connect(safety_.mnuBackupBeforeWrite, &QAction::triggered, this,
+            [this](bool on) { WriteSafetySettings(services_.settingsPath).writeBackupFirst(on); });
+    connect(safety_.mnuVerifyAfterWrite, &QAction::triggered, this,
+            [this](bool on) { WriteSafetySettings(services_.settingsPath).writeVerify(on); });
 
     connect(m.mnuTreeView, &QAction::toggled, this, [this](bool on) { setTreeVisible(on); });
     connect(m.mnuViewToolbar, &QAction::toggled, m.tbToolBar, &QToolBar::setVisible);
@@ -354,6 +367,7 @@ void frmMain::Change_Language() {
     menus_.label(lang);
     updateUndoActions();
     updateRecentMenu();
+    safety_.label(lang);
     const MainMenus& m = menus_;
     tree_->rebuild(QString::fromStdString(ws_.state.modelName), m.mnuChannelInfo->text(),
                    m.mnuOptFeature->text(), m.mnuEmbeddedMsg->text(), m.mnuEMG->text());
@@ -443,7 +457,12 @@ void frmMain::fileOpen() {
     commitOpenEditors();
     if (!confirmDiscardOrSave())
         return;
-    const QString path = services_.dialogs->openFile(this, dialogFolder(), fileFilter());
+    // Data files first; backups of the radio's memory may be opened too.
+    const QString path = services_.dialogs->openFile(
+        this, dialogFolder(),
+        fileFilter() + QStringLiteral(";;") +
+            qs(text::labels::safety::kImageFileLabel, ws_.state.language) +
+            QStringLiteral(" (*.img)"));
     if (path.isEmpty())
         return;
     openFile(path);
@@ -506,6 +525,15 @@ void frmMain::updateRecentMenu() {
 
 bool frmMain::openFile(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
+    if (isRadioImageFile(full)) {
+        closeAllChildWindows();
+        const bool opened = openRadioImage(ws_, full, prompter());
+        // As after a read: the band may have changed with the radio's data.
+        Change_Language();
+        openChildWindow(ChildWindow::ChannelInfo);
+        cascade();
+        return opened;
+    }
     closeAllChildWindows();
     const model::OpenOutcome outcome = model::openDataFile(ws_, full.toStdString(), prompter());
     switch (outcome.kind) {
@@ -743,6 +771,9 @@ void frmMain::dropEvent(QDropEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A conversation still running ends first, the clean way: the radio is released from
+    // its programming session and a write that stopped says what the radio holds.
+    radio_->endConversation();
     commitOpenEditors();
     if (!confirmDiscardOrSave()) {
         event->ignore();

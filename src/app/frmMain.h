@@ -7,6 +7,7 @@
 #include "app/FrmAbout.h"
 #include "app/MainMenus.h"
 #include "app/RecentFiles.h"
+#include "app/SafetyMenus.h"
 #include "model/Workspace.h"
 #include "platform/Installation.h"
 #include "text/Prompter.h"
@@ -68,6 +69,7 @@ public:
     RadioController& radio() { return *radio_; }
     QMdiArea* mdiArea() const { return mdi_; }
     MainMenus& menus() { return menus_; }
+    SafetyMenus& safetyMenus() { return safety_; }
     TreePanel* treePanel() const { return tree_; }
     EditHistory& history() { return *history_; }
     const RecentFiles& recentFiles() const { return recent_; }
@@ -105,7 +107,8 @@ public:
     void newFromToolbar(); // asks the unsaved-changes question when the document is modified
     void fileOpen();
     // Open of a chosen file, with every rule of Open (used for a file named on the
-    // command line too). Returns whether the document now holds the file.
+    // command line too). A radio memory image (a backup) is decoded as a read would decode
+    // it. Returns whether the document now holds the file.
     bool openFile(const QString& path);
     // A file dropped on the window or picked from the recent files: the unsaved-changes
     // question, then Open.
@@ -187,6 +190,7 @@ private:
     RecentFiles recent_;
     std::unique_ptr<RadioController> radio_;
     MainMenus menus_;
+    SafetyMenus safety_;
     QMdiArea* mdi_ = nullptr;
     TreePanel* tree_ = nullptr;
     QLabel* panels_[3] = {};

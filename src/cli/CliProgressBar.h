@@ -19,6 +19,7 @@ public:
     void hide();
 
     bool visible() const { return visible_; }
+    bool enabled() const { return enabled_; }
     int percent() const { return percent_; }
     // The bar as it is drawn, without the carriage return.
     static std::string render(const std::string& title, int percent, int width = 40);

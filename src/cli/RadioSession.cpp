@@ -6,10 +6,16 @@
 #include "model/Band.h"
 #include "model/DataFile.h"
 #include "platform/ProfileFile.h"
+#include "platform/SerialDevice.h"
+#include "text/Fill.h"
 #include "text/Messages.h"
 #include "text/labels/ProgressLabels.h"
+#include "text/labels/RadioSafetyLabels.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTextStream>
 #include <unistd.h>
 
@@ -35,11 +41,22 @@ void printError(const QString& text) {
     QTextStream(stderr) << "zx908hf-cli: " << text << '\n';
 }
 
+QString say(const text::TextTable& table, int language, const QStringList& values) {
+    std::vector<std::string> held;
+    for (const QString& value : values)
+        held.push_back(value.toStdString());
+    return QString::fromStdString(text::fill(table[language], held));
+}
+
 void addRadioOptions(QCommandLineParser& parser) {
-    parser.addOption({"port", "Serial port: a number, COM<n> or a device path.", "PORT"});
+    parser.addOption({"port",
+                      "Serial port for this run: a number, COM<n> or a device path (relative "
+                      "to the current folder or absolute). Nothing is saved.",
+                      "PORT"});
     parser.addOption({"handshaking",
                       "Handshaking for this run: 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both "
-                      "(runs as RTS/CTS).",
+                      "(runs as RTS/CTS). Warning: with 1 every read fails, because the "
+                      "radio's binary answers contain the XON and XOFF bytes (11 and 13 hex).",
                       "N"});
     parser.addOption({"stop-bits", "Stop bits for this run: 1 or 2.", "N"});
     parser.addOption({"yes", "Answer every question with OK, Yes or Retry."});
@@ -92,6 +109,25 @@ std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parse
     return options;
 }
 
+int checkPortArgument(const RadioCommandLine& options) {
+    const QString text = options.port.trimmed();
+    bool isNumber = false;
+    text.toInt(&isNumber);
+    if (text.isEmpty() || isNumber || platform::PortCatalog::parsePortName(text) > 0)
+        return ExitOk;
+    // Named as typed, so the user recognises it.
+    const platform::DeviceProblem problem =
+        platform::checkSerialPath(QDir::current().absoluteFilePath(text));
+    if (problem == platform::DeviceProblem::None ||
+        (problem == platform::DeviceProblem::Missing && options.portMayBeAbsent))
+        return ExitOk;
+    const platform::ProfileFile settings(platform::Installation::ofRunningProgram().settingsPath());
+    const int language =
+        text::languageFromIndex(readInt(settings, "CurrentLanguage", text::English));
+    printError(platform::describe({problem, text, {}, {}}, language));
+    return ExitPortError;
+}
+
 RadioSession::RadioSession(platform::Installation installation, RadioCommandLine options)
     : installation_(std::move(installation)), options_(std::move(options)),
       settingsPath_(installation_.settingsPath()), catalog_(settingsPath_), serial_(catalog_),
@@ -130,8 +166,12 @@ int RadioSession::prepare() {
         ws_.state.handshaking = *options_.handshaking;
     if (options_.stopBits)
         ws_.state.stopBits = *options_.stopBits;
+    if (ws_.state.handshaking == 1)
+        printError(say(text::labels::safety::kXonXoffWarning));
     if (!options_.port.isEmpty()) {
-        const std::optional<int> number = catalog_.resolve(options_.port);
+        // For this run only: the catalog numbers a typed path without recording it, and
+        // comPort is never written back by the command line.
+        const std::optional<int> number = catalog_.resolve(options_.port, options_.portMayBeAbsent);
         if (!number) {
             printError(QStringLiteral("no serial port '%1'").arg(options_.port));
             return ExitPortError;
@@ -162,22 +202,36 @@ int RadioSession::prepare() {
 int RadioSession::run(bool (link::Link::*command)()) {
     finished_ = false;
     success_ = false;
+    if (stopped())
+        return stop_.exitCode();
     if (!((*link_).*command)()) {
-        // Not started: either the port did not open or the question was cancelled.
-        if (!serial_.lastError().isEmpty()) {
-            printError(QStringLiteral("%1 (%2)").arg(
-                platform::PortCatalog::portName(ws_.state.comPort), serial_.lastError()));
-            return ExitPortError;
-        }
-        return ExitRadioFailed;
+        // Not started: either the port did not open (the engine said why) or the question
+        // was cancelled.
+        return link_->portOpenFailed() ? ExitPortError : ExitRadioFailed;
     }
     if (!finished_) {
         QEventLoop loop;
         onFinished_ = [&loop] { loop.quit(); };
-        loop.exec();
+        // A stop signal ends the conversation the clean way; its finish quits the loop.
+        const QMetaObject::Connection stop = QObject::connect(&stop_, &StopSignals::stopRequested,
+                                                              &stop_, [this] { link_->abort(); });
+        if (stopped())
+            link_->abort();
+        if (!finished_)
+            loop.exec();
+        QObject::disconnect(stop);
         onFinished_ = nullptr;
     }
-    return success_ ? ExitOk : ExitRadioFailed;
+    if (stopped())
+        return stop_.exitCode();
+    if (link_->portOpenFailed())
+        return ExitPortError;
+    if (!success_)
+        return ExitRadioFailed;
+    if (link_->kind() == link::OperationKind::None && lastKind_ == link::OperationKind::Write &&
+        link_->verification().failed())
+        return ExitVerifyFailed;
+    return ExitOk;
 }
 
 void RadioSession::progressShown(link::OperationKind kind) {
@@ -239,7 +293,45 @@ void RadioSession::bandAdopted(bool channelsCorrected) {
                         << (channelsCorrected ? "; channel frequencies corrected" : "") << '\n';
 }
 
-void RadioSession::finished(link::OperationKind /*kind*/, bool success) {
+void RadioSession::phaseChanged(link::WritePhase phase) {
+    namespace labels = text::labels::safety;
+    const text::TextTable& name = phase == link::WritePhase::BackupRead ? labels::kPhaseBackup
+                                  : phase == link::WritePhase::Verify   ? labels::kPhaseVerify
+                                                                        : labels::kPhaseWrite;
+    const std::string title =
+        std::string(text::labels::progress::kCaptionWrite[ws_.state.language]) + " - " +
+        std::string(name[ws_.state.language]);
+    bar_.breakLine();
+    if (!bar_.enabled())
+        QTextStream(stderr) << fromUtf8(title) << '\n';
+    bar_.show(title);
+}
+
+void RadioSession::reportBackup(const QString& path, const QString& error) {
+    bar_.breakLine();
+    printError(path.isEmpty() ? say(text::labels::safety::kBackupFailed, {error})
+                              : say(text::labels::safety::kBackupKept, {path}));
+}
+
+bool RadioSession::imageReceived(const link::RadioImage& image) {
+    if (!keepBackups_)
+        return true;
+    QString error;
+    const QString path = backups_.keepRead(image, ws_, QDateTime::currentDateTime(), &error);
+    reportBackup(path, error);
+    return !path.isEmpty();
+}
+
+void RadioSession::imageSent(const link::RadioImage& image) {
+    if (!keepBackups_)
+        return;
+    QString error;
+    reportBackup(backups_.keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error),
+                 error);
+}
+
+void RadioSession::finished(link::OperationKind kind, bool success) {
+    lastKind_ = kind;
     bar_.hide();
     finished_ = true;
     success_ = success;

@@ -5,16 +5,20 @@
 
 #include "cli/CliProgressBar.h"
 #include "cli/CliPrompter.h"
+#include "cli/StopSignals.h"
 #include "link/Link.h"
 #include "model/Defaults.h"
 #include "model/Workspace.h"
+#include "platform/BackupStore.h"
 #include "platform/Installation.h"
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
+#include "text/TextTable.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -28,14 +32,25 @@ struct RadioCommandLine {
     AnswerPolicy policy = AnswerPolicy::Ask;
     int retries = 3;
     QString tracePath;
+    // A --port path that does not exist yet is waited for (a batch: the device may come with
+    // the radio).
+    bool portMayBeAbsent = false;
 };
 
 void addRadioOptions(QCommandLineParser& parser);
 // The shared options as given; nullopt (with `error` set) for a value out of range.
 std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parser, QString& error);
 
+// A --port that names a path must name a serial port: a missing path, a folder, a file,
+// /dev/null or the terminal this program runs in are refused here, before anything else
+// happens. ExitOk, or ExitPortError with the reason printed.
+int checkPortArgument(const RadioCommandLine& options);
+
 // Prints "zx908hf-cli: <text>" on stderr.
 void printError(const QString& text);
+
+// A text of the tables in a language, its placeholders filled.
+QString say(const text::TextTable& table, int language, const QStringList& values = {});
 
 class RadioSession : public link::LinkEvents {
 public:
@@ -47,8 +62,21 @@ public:
     int prepare();
 
     // Starts a conversation (Link::readFromRadio, ...) and serves it until it has finished:
-    // ExitOk, ExitRadioFailed (failed or cancelled) or ExitPortError.
+    // ExitOk, ExitRadioFailed (failed or cancelled), ExitPortError (the port could not be
+    // opened, also at a retry), ExitVerifyFailed (a write whose read-back failed), or
+    // 128 + a stop signal's number.
     int run(bool (link::Link::*command)());
+
+    // Backups of what reads and writes exchange (on unless --no-backup).
+    void setKeepBackups(bool keep) { keepBackups_ = keep; }
+    platform::BackupStore& backups() { return backups_; }
+    StopSignals& stopSignals() { return stop_; }
+    bool stopped() const { return stop_.received() != 0; }
+    // say() in the language of the settings.
+    QString say(const text::TextTable& table, const QStringList& values = {}) const {
+        return cli::say(table, ws_.state.language, values);
+    }
+    CliProgressBar& progressBar() { return bar_; }
 
     model::Workspace& workspace() { return ws_; }
     CliPrompter& prompter() { return prompter_; }
@@ -67,10 +95,14 @@ public:
     void settingsFound(const link::PortSettings& settings) override;
     void startOtherVersion(const std::string& dataVersion) override;
     void bandAdopted(bool channelsCorrected) override;
+    void phaseChanged(link::WritePhase phase) override;
+    bool imageReceived(const link::RadioImage& image) override;
+    void imageSent(const link::RadioImage& image) override;
     void finished(link::OperationKind kind, bool success) override;
 
 private:
     void readSettings();
+    void reportBackup(const QString& path, const QString& error);
 
     platform::Installation installation_;
     RadioCommandLine options_;
@@ -81,9 +113,14 @@ private:
     CliPrompter prompter_;
     CliProgressBar bar_;
     std::unique_ptr<link::Link> link_;
+    StopSignals stop_;
+    platform::BackupStore backups_;
+    bool keepBackups_ = true;
+    QString progressTitle_;
     QFile trace_;
     bool finished_ = false;
     bool success_ = false;
+    link::OperationKind lastKind_ = link::OperationKind::None;
     std::function<void()> onFinished_;
 };
 

@@ -1,9 +1,11 @@
-// Verbs that talk to a radio or serve as one: read, write, band, identity, ports, simulate.
+// Verbs that talk to a radio or serve as one: read, write, band, identity, ports, backups,
+// simulate.
+#include "cli/BatchWrite.h"
+#include "cli/OutputCheck.h"
 #include "cli/RadioIdentityText.h"
 #include "cli/RadioSession.h"
 #include "cli/SimulateVerb.h"
 #include "cli/Verbs.h"
-#include "model/AtomicFile.h"
 #include "model/Band.h"
 #include "model/DataFile.h"
 #include "platform/Installation.h"
@@ -42,30 +44,38 @@ int parse(QCommandLineParser& parser, const QStringList& arguments, const QStrin
     return -1;
 }
 
-std::optional<RadioCommandLine> radioOptions(const QCommandLineParser& parser) {
+// The shared radio options; `code` is the exit code when they are refused (a bad value, or
+// a --port path that is no serial port).
+std::optional<RadioCommandLine> radioOptions(const QCommandLineParser& parser, int& code,
+                                             bool portMayBeAbsent = false) {
     QString error;
     std::optional<RadioCommandLine> options = readRadioOptions(parser, error);
-    if (!options)
+    if (!options) {
         printError(error);
+        code = ExitUsage;
+        return std::nullopt;
+    }
+    options->portMayBeAbsent = portMayBeAbsent;
+    code = checkPortArgument(*options);
+    if (code != ExitOk)
+        return std::nullopt;
     return options;
 }
 
-// A data file can be written at `path`: its folder exists and it is not a folder itself.
-// Checked before the radio is touched, so that a read is not wasted on a bad name.
+// A data file can be written at `path`. Checked before the radio is touched, so that a read
+// is not wasted on a bad name.
 bool canWriteTo(const QString& path) {
-    const QFileInfo info(path);
-    const std::string name = QFile::encodeName(path).toStdString();
-    if (const model::SaveOutcome target = model::checkSaveTarget(name);
-        target.failure == model::SaveOutcome::NotRegularFile) {
-        printError(QString::fromStdString(model::saveFailureMessage(target, name, text::English)));
-        return false;
-    }
-    if (!info.absoluteDir().exists()) {
-        printError(QStringLiteral("cannot write %1: its folder does not exist").arg(path));
-        return false;
-    }
-    return true;
+    QString problem;
+    if (canWriteFile(path, problem))
+        return true;
+    printError(problem);
+    return false;
 }
+
+const QCommandLineOption
+    kNoBackup("no-backup",
+              "Keep no backup of what this run reads or writes (kept by default in the "
+              "backups folder; see the backups verb).");
 
 bool saveAs(RadioSession& session, const QString& path) {
     model::Workspace& ws = session.workspace();
@@ -92,12 +102,14 @@ bool openInto(RadioSession& session, const QString& path) {
 int runRead(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOption({{"o", "output"}, "Data file to save the radio's configuration in.", "FILE"});
+    parser.addOption(kNoBackup);
     if (const int code = parse(parser, arguments, "Reads the configuration from the radio.");
         code >= 0)
         return code;
-    const std::optional<RadioCommandLine> options = radioOptions(parser);
+    int refused = ExitOk;
+    const std::optional<RadioCommandLine> options = radioOptions(parser, refused);
     if (!options)
-        return ExitUsage;
+        return refused;
     const QString output = parser.value("output");
     if (output.isEmpty() || !parser.positionalArguments().isEmpty()) {
         printError("usage: read [--port P] -o FILE");
@@ -107,6 +119,7 @@ int runRead(const QStringList& arguments) {
         return ExitFileError;
 
     RadioSession session(platform::Installation::ofRunningProgram(), *options);
+    session.setKeepBackups(!parser.isSet(kNoBackup));
     if (const int code = session.prepare(); code != ExitOk)
         return code;
     if (const int code = session.run(&link::Link::readFromRadio); code != ExitOk)
@@ -117,20 +130,69 @@ int runRead(const QStringList& arguments) {
 int runWrite(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addPositionalArgument("FILE", "Data file to write into the radio.");
-    if (const int code = parse(parser, arguments, "Writes a data file into the radio."); code >= 0)
+    parser.addOption(kNoBackup);
+    parser.addOption({"no-verify", "Do not read the radio back to compare it with what was "
+                                   "written (verified by default; exit code 5 when it differs)."});
+    parser.addOption({"backup-first", "Read the radio and keep its configuration as a backup "
+                                      "before writing; nothing is written when that fails."});
+    parser.addOption({"batch", "Write one radio after another: wait for a radio to answer, "
+                               "write and verify it, log it, wait for it to be disconnected, "
+                               "repeat until --count radios or Ctrl+C. Questions take the "
+                               "safe answer unless --yes."});
+    parser.addOption({"count", "With --batch: stop after N radios.", "N"});
+    parser.addOption({"log",
+                      "With --batch: append a CSV line per radio (time, serial number, "
+                      "model code, band, result, seconds) to FILE.",
+                      "FILE"});
+    if (const int code =
+            parse(parser, arguments,
+                  "Writes a data file into the radio and verifies it.\nExit codes: "
+                  "0 written (and verified), 1 failed or cancelled, 3 file error, "
+                  "4 port error, 5 verification failed, 128 + signal when stopped; a batch "
+                  "ends with 1 when any radio failed.");
+        code >= 0)
         return code;
-    const std::optional<RadioCommandLine> options = radioOptions(parser);
+    const bool batch = parser.isSet("batch");
+    int refused = ExitOk;
+    std::optional<RadioCommandLine> options = radioOptions(parser, refused, batch);
     if (!options)
-        return ExitUsage;
-    if (parser.positionalArguments().size() != 1) {
-        printError("usage: write [--port P] FILE");
+        return refused;
+    if (parser.positionalArguments().size() != 1 ||
+        (!batch && (parser.isSet("count") || parser.isSet("log")))) {
+        printError("usage: write [--port P] FILE [--batch [--count N] [--log LOG.csv]]");
         return ExitUsage;
     }
+    if (parser.isSet(kNoBackup) && parser.isSet("backup-first")) {
+        printError("--backup-first keeps a backup; it cannot go with --no-backup");
+        return ExitUsage;
+    }
+    BatchOptions batchOptions;
+    if (parser.isSet("count")) {
+        bool ok = false;
+        batchOptions.count = parser.value("count").toInt(&ok);
+        if (!ok || batchOptions.count < 1) {
+            printError(QStringLiteral("--count takes a number of 1 or more, not '%1'")
+                           .arg(parser.value("count")));
+            return ExitUsage;
+        }
+    }
+    batchOptions.logPath = parser.value("log");
+    if (!batchOptions.logPath.isEmpty() && !canWriteTo(batchOptions.logPath))
+        return ExitFileError;
+    // A batch runs unattended: nobody is asked, questions take the safe answer.
+    if (batch && options->policy == AnswerPolicy::Ask)
+        options->policy = AnswerPolicy::No;
+
     RadioSession session(platform::Installation::ofRunningProgram(), *options);
+    session.setKeepBackups(!parser.isSet(kNoBackup));
+    session.engine().setWriteOptions(
+        {.backupFirst = parser.isSet("backup-first"), .verify = !parser.isSet("no-verify")});
     if (const int code = session.prepare(); code != ExitOk)
         return code;
     if (!openInto(session, parser.positionalArguments().first()))
         return ExitFileError;
+    if (batch)
+        return runBatch(session, batchOptions);
     return session.run(&link::Link::writeToRadio);
 }
 
@@ -144,9 +206,10 @@ int runBand(const QStringList& arguments) {
                                "into the document.");
         code >= 0)
         return code;
-    const std::optional<RadioCommandLine> options = radioOptions(parser);
+    int refused = ExitOk;
+    const std::optional<RadioCommandLine> options = radioOptions(parser, refused);
     if (!options)
-        return ExitUsage;
+        return refused;
     const bool adopt = parser.isSet("adopt");
     const QString output = parser.value("output");
     if (parser.positionalArguments().size() > 1 || adopt != !output.isEmpty()) {
@@ -183,9 +246,10 @@ int runIdentity(const QStringList& arguments) {
     if (const int code = parse(parser, arguments, "Reads and prints the radio's identity record.");
         code >= 0)
         return code;
-    const std::optional<RadioCommandLine> options = radioOptions(parser);
+    int refused = ExitOk;
+    const std::optional<RadioCommandLine> options = radioOptions(parser, refused);
     if (!options)
-        return ExitUsage;
+        return refused;
     if (!parser.positionalArguments().isEmpty()) {
         printError("usage: identity [--port P] [--json]");
         return ExitUsage;
@@ -213,7 +277,9 @@ int runIdentity(const QStringList& arguments) {
 int runPorts(const QStringList& arguments) {
     QCommandLineParser parser;
     if (const int code = parse(parser, arguments,
-                               "Lists the serial ports as COM numbers with their devices.", false);
+                               "Lists the serial ports as COM numbers with their devices and, "
+                               "where known, the adapter's name and USB IDs.",
+                               false);
         code >= 0)
         return code;
     if (!parser.positionalArguments().isEmpty()) {
@@ -222,9 +288,40 @@ int runPorts(const QStringList& arguments) {
     }
     platform::PortCatalog catalog(platform::Installation::ofRunningProgram().settingsPath());
     QTextStream out(stdout);
-    for (const platform::PortCatalog::Entry& entry : catalog.entries())
-        out << platform::PortCatalog::portName(entry.number).leftJustified(7) << entry.device
-            << '\n';
+    for (const platform::PortCatalog::Entry& entry : catalog.entries()) {
+        out << platform::PortCatalog::portName(entry.number).leftJustified(7) << entry.device;
+        if (const QString details = entry.details(); !details.isEmpty())
+            out << "  " << details;
+        out << '\n';
+    }
+    return ExitOk;
+}
+
+int runBackups(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption({"folder", "Print only the folder the backups are kept in."});
+    if (const int code = parse(parser, arguments,
+                               "Lists the backups of the radio's memory that reads and writes "
+                               "kept, newest first: time, read or write, the image file (.img, "
+                               "8192 bytes as received or sent); the document beside it has "
+                               "the same name ending in .dat.",
+                               false);
+        code >= 0)
+        return code;
+    if (!parser.positionalArguments().isEmpty()) {
+        printError("usage: backups [--folder]");
+        return ExitUsage;
+    }
+    const platform::BackupStore store;
+    QTextStream out(stdout);
+    if (parser.isSet("folder")) {
+        out << store.folder() << '\n';
+        return ExitOk;
+    }
+    for (const platform::BackupStore::Entry& entry : store.list())
+        out << entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << "  "
+            << (entry.kind == platform::BackupStore::Kind::Read ? "read " : "write") << "  "
+            << entry.imagePath << '\n';
     return ExitOk;
 }
 
@@ -237,6 +334,7 @@ std::vector<Verb> radioVerbs() {
         {"band", "print the radio's band; --adopt takes it into a data file", runBand},
         {"identity", "read and print the radio's identity record", runIdentity},
         {"ports", "list the serial ports as COM numbers", runPorts},
+        {"backups", "list the backups that reads and writes kept", runBackups},
     };
     verbs.push_back({"simulate", "serve as a virtual radio on a pseudo-terminal", runSimulate});
     return verbs;

@@ -120,10 +120,15 @@ int runSimulate(const QStringList& arguments) {
     const QCommandLineOption splitGap("split-gap", "Milliseconds between pieces (5).", "MS");
     const QCommandLineOption silentAfter("silent-after-blocks",
                                          "Go silent after answering N block commands.", "N");
+    const QCommandLineOption wrongByte(
+        "wrong-byte",
+        "Store a wrong byte at ADDR (hexadecimal) when a write covers it, XOR-ed with MASK "
+        "(hexadecimal, 01 by default), and still acknowledge the write.",
+        "ADDR[:MASK]");
     const QCommandLineOption dump("dump", "Write the radio's memory to FILE on exit.", "FILE");
     const QCommandLineOption verbose("verbose", "Print every command received on stderr.");
     parser.addOptions({help, linkOption, data, image, model, version, band, paced, drop, surplus,
-                       badChecksum, split, splitGap, silentAfter, dump, verbose});
+                       badChecksum, split, splitGap, silentAfter, wrongByte, dump, verbose});
 
     if (!parser.parse(arguments))
         return fail(ExitUsage, parser.errorText());
@@ -180,6 +185,19 @@ int runSimulate(const QStringList& arguments) {
                                        QString::number(number.low) + " to " +
                                        QString::number(number.high));
         number.apply(*value);
+    }
+
+    if (parser.isSet(wrongByte)) {
+        const QStringList parts = parser.value(wrongByte).split(':');
+        bool addressOk = false, maskOk = true;
+        const int address = parts[0].toInt(&addressOk, 16);
+        const int mask = parts.size() > 1 ? parts[1].toInt(&maskOk, 16) : 1;
+        if (parts.size() > 2 || !addressOk || !maskOk || address < 0 ||
+            address >= int(sim::kMemorySize) || mask < 1 || mask > 0xFF)
+            return fail(ExitUsage, "--wrong-byte takes ADDR[:MASK] in hexadecimal, an address "
+                                   "below 2000 and a mask 01 to FF");
+        options.faults.wrongByteAt = address;
+        options.faults.wrongByteXor = std::uint8_t(mask);
     }
 
     sim::Memory memory = sim::VirtualRadio::blankMemory();

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QStringList>
-
 #include <string_view>
 #include <vector>
 
@@ -15,6 +14,8 @@ enum ExitCode : int {
     ExitUsage = 2,
     ExitFileError = 3,
     ExitPortError = 4,
+    ExitVerifyFailed = 5, // written, but the read-back differs or could not be done
+    // A stop signal ends a conversation with 128 + its number (130 for Ctrl+C).
 };
 
 struct Verb {

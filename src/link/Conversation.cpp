@@ -40,12 +40,35 @@ void Link::State::nextWriteBlock() {
         sendEnd();
     } else {
         updateProgress();
+        noteWriteBlockSent();
         sendWriteBlock(blockAddress);
     }
 }
 
 void Link::State::storeBlock(std::span<const std::uint8_t> answer) {
-    image.store(blockAddress, blockData(answer));
+    readTarget().store(blockAddress, blockData(answer));
+}
+
+void Link::State::endAnswered() {
+    if (kind != OperationKind::Write) {
+        finish(true);
+        return;
+    }
+    switch (phase) {
+    case WritePhase::BackupRead:
+        // No backup kept, no write: the user asked for the old configuration to be safe.
+        if (events.imageReceived(readBack))
+            beginPhase(WritePhase::Transfer);
+        else
+            finish(false);
+        break;
+    case WritePhase::Transfer:
+        transferDone();
+        break;
+    case WritePhase::Verify:
+        verifyDone();
+        break;
+    }
 }
 
 void Link::State::takeBandCode(std::span<const std::uint8_t> answer) {
@@ -60,7 +83,14 @@ void Link::State::stepFunction(std::span<const std::uint8_t> answer) {
         stepRead(answer);
         break;
     case OperationKind::Write:
-        stepWrite(answer);
+        // The reads around a write are the read conversation's steps.
+        if (phase == WritePhase::Transfer)
+            stepWrite(answer);
+        else
+            stepRead(answer);
+        break;
+    case OperationKind::Presence:
+        stepPresence();
         break;
     case OperationKind::IdentityRead:
         stepIdentityRead(answer);
@@ -104,7 +134,7 @@ void Link::State::stepRead(std::span<const std::uint8_t> answer) {
         nextReadBlock();
         break;
     case 69:
-        finish(true);
+        endAnswered();
         break;
     default: // 70 and anything without a row
         finish(false);
@@ -144,10 +174,11 @@ void Link::State::stepWrite(std::span<const std::uint8_t> answer) {
         }
         break;
     case 4:
+        noteWriteBlockAcked();
         nextWriteBlock();
         break;
     case 69:
-        finish(true);
+        endAnswered();
         break;
     default:
         finish(false);

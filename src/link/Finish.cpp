@@ -14,19 +14,38 @@ using text::Icon;
 using text::MessageKey;
 
 void Link::State::finish(bool success) {
+    // Ended during a settings search (an abort): it ends as the conversation it stood for.
+    if (kind == OperationKind::PortSearch) {
+        kind = search.savedKind;
+        events.searchEnded();
+    }
     const OperationKind finished = kind;
+    if (finished == OperationKind::Write) {
+        // A write whose transfer completed has written the radio, whatever became of the
+        // read-back after it.
+        if (phase == WritePhase::Verify && verification.state == Verification::State::NotRun)
+            verification.state = Verification::State::Incomplete;
+        success = transferComplete;
+        if (blocksSent > 0)
+            reportSent();
+    }
     if (finished == OperationKind::Read || finished == OperationKind::Write)
         events.progressHidden();
     io.stopAnswerTimer();
     if (io.isPortOpen())
         io.closePort();
+    sessionOpen = false;
+    aborting = false;
     ++promptDepth;
     prompter.showDeferred();
     --promptDepth;
+    if (finished == OperationKind::Write)
+        showWriteOutcome(success);
 
     if (success) {
         switch (finished) {
         case OperationKind::Read:
+            events.imageReceived(image);
             events.readDecoding();
             radioBandCode = image.decode(ws);
             model::documentReplaced(ws);
@@ -34,9 +53,6 @@ void Link::State::finish(bool success) {
             ws.state.untitled = true;
             events.readDecoded();
             ask(msg(MessageKey::ReadCompleted), Buttons::Ok, Icon::None);
-            break;
-        case OperationKind::Write:
-            ask(msg(MessageKey::WriteCompleted), Buttons::Ok, Icon::None);
             break;
         case OperationKind::IdentityRead:
             image.decodeIdentity(ws.identity);

@@ -27,7 +27,9 @@ bool Link::State::identityCheck() {
     io.stopAnswerTimer();
     const std::string radioBand = model::bandTextFromIndex(radioBandCode);
     const bool modelOk = modelMatches();
-    const bool bandOk = kind != OperationKind::Write || ws.state.bandText == radioBand;
+    // The band counts for the transfer of a write only; the reads around it take any band.
+    const bool bandOk = kind != OperationKind::Write || phase != WritePhase::Transfer ||
+                        ws.state.bandText == radioBand;
     const bool versionOk = model::isCompatibleVersion(ws.versions, radio.dataVersion);
     if (modelOk && bandOk && versionOk)
         return true;

@@ -2,6 +2,10 @@
 // identity-record read and the search for working port settings, as one state machine
 // without I/O. It is driven by the commands below, by onAnswer (a whole answer, once the
 // expected count has arrived) and by onTimeout (the 300 ms answer timer fired).
+//
+// A write can be framed by two reads on the same port: a backup read before it (the radio's
+// configuration as it was, for the caller to keep) and a read-back after it that is compared
+// with what was sent. The engine keeps no files: it reports what it read and sent.
 #pragma once
 
 #include "link/LinkIo.h"
@@ -12,6 +16,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace zx::link {
 
@@ -25,6 +30,31 @@ enum class OperationKind : std::int16_t {
     IdentityRead = 3,
     BandCheck = 6,
     PortSearch = 9,
+    // Is a radio there? A hand-shake, and End at once when it is answered. Shows nothing.
+    Presence = 10,
+};
+
+// Where a write conversation stands: reading the radio for a backup first, sending the
+// image, or reading it back to compare.
+enum class WritePhase { BackupRead, Transfer, Verify };
+
+struct WriteOptions {
+    bool backupFirst = false; // read the radio before writing; no write when that read fails
+    bool verify = true;       // read the radio back after writing and compare
+};
+
+// The outcome of the read-back after a write.
+struct Verification {
+    enum class State {
+        NotRun,     // off, or the write did not get that far
+        Ok,         // 0010-1DDF equal to what was sent
+        Differs,    // see `differences`
+        Incomplete, // the read-back did not finish
+    };
+    State state = State::NotRun;
+    // Addresses (0010-1DDF) where the radio holds another byte than was sent, ascending.
+    std::vector<int> differences;
+    bool failed() const { return state == State::Differs || state == State::Incomplete; }
 };
 
 // What the engine tells the program around a conversation. The desktop program shows and
@@ -63,7 +93,19 @@ public:
     // channel frequencies were corrected too (reopen the channel window).
     virtual void bandAdopted(bool /*channelsCorrected*/) {}
 
-    // The conversation has ended: port closed, operation kind back to 0.
+    // A write moved into another phase: the backup read before it, the transfer, the
+    // read-back after it. The progress display starts again at 0 for each.
+    virtual void phaseChanged(WritePhase /*phase*/) {}
+    // The radio's memory as received: after a successful read (before it is decoded into the
+    // document) and after the backup read of a write (which decodes nothing). False: it
+    // could not be kept; a write that read it as its backup then writes nothing.
+    virtual bool imageReceived(const RadioImage& /*image*/) { return true; }
+    // The image a write sent (its identity bytes and band code included), once the transfer
+    // is over, completed or not, provided at least one block went out.
+    virtual void imageSent(const RadioImage& /*image*/) {}
+
+    // The conversation has ended: port closed, operation kind back to 0. A write counts as
+    // a success once its transfer completed, whatever its verification found.
     virtual void finished(OperationKind /*kind*/, bool /*success*/) {}
 };
 
@@ -81,6 +123,20 @@ public:
     bool writeToRadio();
     bool readIdentity();
     bool checkRadioBand();
+    // A hand-shake on the configured port; when the radio answers, End follows at once.
+    // Finishes with success when it answered. No question, no message, no search; false
+    // when the port cannot be opened.
+    bool checkPresence();
+
+    // How the next writes are framed (backup read before, verification after).
+    void setWriteOptions(const WriteOptions& options);
+    const WriteOptions& writeOptions() const;
+
+    // Ends the conversation now, the way a cancelled one ends: End is sent first when a
+    // programming session is open (its answer or silence then finishes), otherwise it
+    // finishes at once. A write stopped this way says what the radio holds. False when no
+    // conversation runs, or while a question is on screen.
+    bool abort();
 
     // Inputs from the port adapter.
     void onAnswer(std::span<const std::uint8_t> answer);
@@ -98,6 +154,15 @@ public:
     int blockAddress() const;
     const std::string& radioModelCode() const;
     const std::string& radioDataVersion() const;
+
+    // The phase of the current (or last) write and the outcome of its read-back.
+    WritePhase writePhase() const;
+    const Verification& verification() const;
+    // The image read back after the last verified write.
+    const RadioImage& readBackImage() const;
+    // True when the port could not be opened during the last command (at its start or when
+    // a connection prompt retried).
+    bool portOpenFailed() const;
 
 private:
     struct State;

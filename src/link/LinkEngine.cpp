@@ -24,8 +24,18 @@ Answer Link::State::ask(std::string_view text, Buttons buttons, Icon icon) {
     return answer;
 }
 
+bool Link::State::readSide() const {
+    return kind != OperationKind::Write || phase != WritePhase::Transfer;
+}
+
 int& Link::State::step() {
-    return kind == OperationKind::Write ? writeStep : readStep;
+    return readSide() ? readStep : writeStep;
+}
+
+RadioImage& Link::State::readTarget() {
+    const OperationKind k = kind == OperationKind::PortSearch ? search.savedKind : kind;
+    // A write's own reads must not touch the image it sends.
+    return k == OperationKind::Write && phase != WritePhase::Transfer ? readBack : image;
 }
 
 PortSettings Link::State::configuredSettings() const {
@@ -42,7 +52,15 @@ bool Link::State::openPort(const PortSettings& settings) {
 bool Link::State::openConfiguredPort() {
     if (openPort(configuredSettings()))
         return true;
-    ask(msg(MessageKey::CannotOpenPort), Buttons::Ok, Icon::Error);
+    openFailed = true;
+    // The reason goes beside the message: a user cannot mend what nobody names.
+    std::string text = msg(MessageKey::CannotOpenPort);
+    const std::string reason = io.openFailureReason(ws.state.language);
+    if (!reason.empty()) {
+        text += text::kCrLf;
+        text += reason;
+    }
+    ask(text, Buttons::Ok, Icon::Error);
     return false;
 }
 
@@ -76,6 +94,7 @@ void Link::State::send(Bytes command, int answerLength, AnswerKind answer) {
 }
 
 void Link::State::sendHandshake() {
+    sessionOpen = true;
     send(handshake(), kAckAnswerLength, AnswerKind::Acknowledge);
 }
 void Link::State::sendIdentify() {
@@ -85,6 +104,7 @@ void Link::State::sendAcknowledge() {
     send(acknowledge(), kAckAnswerLength, AnswerKind::Acknowledge);
 }
 void Link::State::sendEnd() {
+    sessionOpen = false;
     send(end(), kAckAnswerLength, AnswerKind::Acknowledge);
 }
 void Link::State::sendReadBlock(int address, int length) {
@@ -95,18 +115,27 @@ void Link::State::sendWriteBlock(int address) {
          AnswerKind::Acknowledge);
 }
 
-void Link::State::startConversation() {
-    if (kind == OperationKind::Write) {
-        writeStep = 1;
+void Link::State::resetSteps() {
+    switch (kind) {
+    case OperationKind::Read:
+    case OperationKind::Write:
+    case OperationKind::IdentityRead:
+    case OperationKind::BandCheck:
+    case OperationKind::Presence:
+        step() = 1;
+        (readSide() ? writeStep : readStep) = 0;
+        break;
+    default:
         readStep = 0;
-    } else if (kind == OperationKind::Read || kind == OperationKind::IdentityRead ||
-               kind == OperationKind::BandCheck) {
-        readStep = 1;
         writeStep = 0;
-    } else {
-        readStep = 0;
-        writeStep = 0;
+        break;
     }
+}
+
+void Link::State::startConversation() {
+    resetSteps();
+    if (kind == OperationKind::Write && phase == WritePhase::Transfer)
+        passSending = false; // a restarted transfer is a new pass from its first block
     sendHandshake();
 }
 
@@ -114,7 +143,7 @@ void Link::State::startConversation() {
 
 bool Link::State::atBandRead() const {
     return (kind == OperationKind::BandCheck && readStep == 4) ||
-           (kind == OperationKind::Write && writeStep == 22);
+           (kind == OperationKind::Write && phase == WritePhase::Transfer && writeStep == 22);
 }
 
 BlockExpectation Link::State::blockExpectation() const {
@@ -141,9 +170,13 @@ void Link::State::handleAnswer(std::span<const std::uint8_t> answer) {
         (kind == OperationKind::Read || kind == OperationKind::Write ||
          kind == OperationKind::BandCheck || kind == OperationKind::PortSearch)) {
         radio = parseIdentityAnswer(answer);
-        image.storeIdentityAnswer(answer);
+        readTarget().storeIdentityAnswer(answer);
     }
     io.stopAnswerTimer();
+    if (aborting) {
+        finish(false); // the answer to End (or to what was outstanding when it went out)
+        return;
+    }
     if (kind == OperationKind::PortSearch)
         searchAnswer();
     else
@@ -163,6 +196,7 @@ bool Link::readFromRadio() {
         return false;
     s.kind = OperationKind::Read;
     s.readStep = 0;
+    s.openFailed = false;
     if (!s.openConfiguredPort()) {
         s.kind = OperationKind::None;
         return false;
@@ -186,6 +220,8 @@ bool Link::writeToRadio() {
         return false;
     s.kind = OperationKind::Write;
     s.writeStep = 0;
+    s.phase = WritePhase::Transfer;
+    s.openFailed = false;
     if (!s.openConfiguredPort()) {
         s.kind = OperationKind::None;
         return false;
@@ -198,9 +234,7 @@ bool Link::writeToRadio() {
     }
     s.image.reset();
     s.image.encode(s.ws.record, s.radioBandCode);
-    s.setBlockSequence(OperationKind::Write);
-    s.events.progressShown(OperationKind::Write);
-    s.startConversation();
+    s.startWrite();
     return true;
 }
 
@@ -210,6 +244,7 @@ bool Link::readIdentity() {
         return false;
     s.kind = OperationKind::IdentityRead;
     s.readStep = 0;
+    s.openFailed = false;
     if (!s.openConfiguredPort()) {
         s.kind = OperationKind::None;
         return false;
@@ -226,12 +261,46 @@ bool Link::checkRadioBand() {
         return false;
     s.kind = OperationKind::BandCheck;
     s.readStep = 0;
+    s.openFailed = false;
     if (!s.openConfiguredPort()) {
         s.kind = OperationKind::None;
         return false;
     }
     s.setBlockSequence(OperationKind::BandCheck);
     s.startConversation();
+    return true;
+}
+
+bool Link::checkPresence() {
+    State& s = *state_;
+    if (busy())
+        return false;
+    s.kind = OperationKind::Presence;
+    s.readStep = 0;
+    s.openFailed = false;
+    // Silent by design: a batch asks every second whether a radio is there.
+    if (!s.openPort(s.configuredSettings())) {
+        s.openFailed = true;
+        s.kind = OperationKind::None;
+        return false;
+    }
+    s.startConversation();
+    return true;
+}
+
+void Link::setWriteOptions(const WriteOptions& options) {
+    state_->writeOptions = options;
+}
+
+const WriteOptions& Link::writeOptions() const {
+    return state_->writeOptions;
+}
+
+bool Link::abort() {
+    State& s = *state_;
+    if (!busy() || s.promptDepth > 0)
+        return false;
+    s.abortNow();
     return true;
 }
 
@@ -253,7 +322,19 @@ int Link::radioBandCode() const {
     return state_->radioBandCode;
 }
 int Link::step() const {
-    return state_->kind == OperationKind::Write ? state_->writeStep : state_->readStep;
+    return state_->readSide() ? state_->readStep : state_->writeStep;
+}
+WritePhase Link::writePhase() const {
+    return state_->phase;
+}
+const Verification& Link::verification() const {
+    return state_->verification;
+}
+const RadioImage& Link::readBackImage() const {
+    return state_->readBack;
+}
+bool Link::portOpenFailed() const {
+    return state_->openFailed;
 }
 int Link::blockAddress() const {
     return state_->blockAddress;

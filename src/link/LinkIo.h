@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace zx::link {
@@ -23,6 +24,9 @@ public:
     // Opens the port afresh (closing it first when open) at 9600 baud, no parity, 8 data
     // bits. False when it cannot be opened; shows nothing.
     virtual bool openPort(const PortSettings& settings) = 0;
+    // Why the last open failed, in the language given (1 English, 2 Chinese), for the line
+    // beside "Cannot Open Communication Port."; empty when there is nothing to say.
+    virtual std::string openFailureReason(int /*language*/) const { return {}; }
     virtual void closePort() = 0;
     virtual bool isPortOpen() const = 0;
 

@@ -2,7 +2,9 @@
 // retry counters, the image), the search state, and the engine's operations. Each group of
 // operations lives in its own source file: LinkEngine.cpp (port, sending, dispatch),
 // Conversation.cpp (step functions), Timeouts.cpp (silence and connection prompts),
-// IdentityCheck.cpp, Finish.cpp and PortSearch.cpp. Internal to the link library.
+// IdentityCheck.cpp, Finish.cpp, PortSearch.cpp, WritePhases.cpp (backup read, read-back
+// and the partial-write report) and Abort.cpp (ending early, the presence check). Internal to
+// the link library.
 #pragma once
 
 #include "link/Answer.h"
@@ -28,7 +30,8 @@ struct Link::State {
     LinkEvents& events;
     text::Prompter& prompter;
 
-    RadioImage image;
+    RadioImage image;      // read into by a read; encoded and sent by a write
+    RadioImage readBack;   // the backup read and the read-back of a write
     int radioBandCode = 0; // last band code learned from a radio; 0 until one is
 
     OperationKind kind = OperationKind::None;
@@ -52,6 +55,24 @@ struct Link::State {
     // while it waits, and those must not drive the conversation behind the user's back.
     int promptDepth = 0;
 
+    // A hand-shake went out and no End since: the radio may be in its programming mode.
+    bool sessionOpen = false;
+    bool aborting = false;
+    bool openFailed = false; // the port could not be opened during this command
+
+    // The write's frame and where it stands.
+    WriteOptions writeOptions;
+    WriteOptions currentWrite; // the options the running write started with
+    WritePhase phase = WritePhase::Transfer;
+    bool transferComplete = false;
+    bool sentReported = false;
+    int blocksSent = 0; // write blocks sent in this conversation, every pass
+    int passAcked = 0;  // write blocks acknowledged in the last pass that sent one
+    int passTotal = 0;  // blocks of that pass
+    int passStart = 0;  // first address of the pass now running
+    bool passSending = false;
+    Verification verification;
+
     struct Search {
         OperationKind savedKind = OperationKind::None;
         std::vector<int> candidates;
@@ -64,7 +85,11 @@ struct Link::State {
     // --- LinkEngine.cpp
     std::string msg(text::MessageKey key) const;
     text::Answer ask(std::string_view text, text::Buttons buttons, text::Icon icon);
-    int& step(); // the step of the side the current kind uses
+    int& step(); // the step of the side the current kind (and write phase) uses
+    // The read-side step drives this conversation: every kind but a write's transfer.
+    bool readSide() const;
+    // Where answers to read blocks and identity answers go.
+    RadioImage& readTarget();
     PortSettings configuredSettings() const;
     bool openPort(const PortSettings& settings); // clears the silence counters; no message
     bool openConfiguredPort();                   // shows "Cannot Open Communication Port."
@@ -74,6 +99,7 @@ struct Link::State {
     void sendIdentify();
     void sendAcknowledge();
     void sendEnd();
+    void resetSteps(); // the conversation's step := 1, the other side's := 0
     void sendReadBlock(int address, int length);
     void sendWriteBlock(int address);
     void startConversation();
@@ -84,12 +110,14 @@ struct Link::State {
     // --- Conversation.cpp
     void stepFunction(std::span<const std::uint8_t> answer);
     void stepRead(std::span<const std::uint8_t> answer);
+    void stepWriteRead(std::span<const std::uint8_t> answer); // backup read, read-back
     void stepWrite(std::span<const std::uint8_t> answer);
     void stepIdentityRead(std::span<const std::uint8_t> answer);
     void stepBandCheck(std::span<const std::uint8_t> answer);
     void nextReadBlock();
     void nextWriteBlock();
     void storeBlock(std::span<const std::uint8_t> answer);
+    void endAnswered(); // End after a completed transfer was answered (or stayed silent)
     void takeBandCode(std::span<const std::uint8_t> answer);
     void updateProgress();
 
@@ -106,6 +134,20 @@ struct Link::State {
     // --- Finish.cpp
     void finish(bool success);
     void finishBandCheck();
+
+    // --- WritePhases.cpp
+    void startWrite();
+    void beginPhase(WritePhase next);
+    void transferDone();
+    void verifyDone();
+    void noteWriteBlockSent();
+    void noteWriteBlockAcked();
+    void reportSent();
+    void showWriteOutcome(bool transferred);
+
+    // --- Abort.cpp
+    void stepPresence();
+    void abortNow();
 
     // --- PortSearch.cpp
     void startSearch();

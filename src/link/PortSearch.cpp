@@ -64,7 +64,7 @@ void Link::State::searchAnswer() {
             ws.state.stopBits = search.trial.stopBits;
             events.settingsFound(search.trial);
             events.searchEnded();
-            if (kind == OperationKind::Write) {
+            if (kind == OperationKind::Write && phase == WritePhase::Transfer) {
                 // The write goes on with its band read, so that the band test and the band
                 // code written at 1D87 are this radio's and not a stale value.
                 readStep = 0;
@@ -128,13 +128,7 @@ void Link::State::searchExhausted() {
             return;
         }
     }
-    if (kind == OperationKind::Write) {
-        writeStep = 1;
-        readStep = 0;
-    } else {
-        readStep = 1;
-        writeStep = 0;
-    }
+    resetSteps();
     connectionPromptTransfer();
 }
 

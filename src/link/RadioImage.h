@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace zx::link {
 
@@ -53,6 +54,12 @@ public:
     // carry (reserved, version, model text) keep what `identity` held.
     void decodeIdentity(model::RadioIdentity& identity) const;
     model::RadioIdentity decodeIdentity() const;
+
+    // The frequency text decode takes from the five bytes of a slot's receive or transmit
+    // part (three BCD bytes, the signed fine part in 10 Hz units): the frequency in hertz as
+    // decimal digits, or the hexadecimal digits followed by "00" when the BCD bytes are not
+    // decimal; `numeric` tells which.
+    static std::string frequencyText(const std::uint8_t* fiveBytes, bool* numeric = nullptr);
 
     // Byte 1D87 when it is 0 or 1, otherwise 0.
     int readBandCode() const;

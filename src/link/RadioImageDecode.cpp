@@ -26,22 +26,14 @@ std::string hexDigits(const std::uint8_t* p) {
     return text + "00";
 }
 
-// Three BCD bytes and a signed 15-bit fine part (in 10 Hz units) into the frequency text and
-// the fine offset in hertz. A text that is not a number stays as read.
+// The fine offset in hertz of five slot bytes, kept as its magnitude (the sign is in the
+// frequency text); the field is 16 bits, so offsets beyond it are kept at its limit rather
+// than wrapped.
 void takeFrequency(const std::uint8_t* p, model::FixedText<8>& freq, model::Integer& fineOffset,
                    bool& numeric) {
-    std::string text = hexDigits(p);
     const int offset = (((p[4] & 0x7F) << 8) | p[3]) * 10;
-    const bool subtract = (p[4] & 0x80) != 0;
-    // The offset is kept as its magnitude (the sign is in the frequency text); the field is
-    // 16 bits, so offsets beyond it are kept at its limit rather than wrapped.
     fineOffset = static_cast<model::Integer>(std::min(offset, 32767));
-    numeric = allDigits(text);
-    if (numeric) {
-        const long value = std::stol(text) + (subtract ? -offset : offset);
-        text = std::to_string(value);
-    }
-    freq.assign(text);
+    freq.assign(RadioImage::frequencyText(p, &numeric));
 }
 
 int flag(std::uint8_t byte, int bitNumber) {
@@ -78,6 +70,20 @@ void takeIdentityText(const std::array<std::uint8_t, RadioImage::kSize>& bytes, 
 }
 
 } // namespace
+
+std::string RadioImage::frequencyText(const std::uint8_t* p, bool* numeric) {
+    std::string text = hexDigits(p);
+    const int offset = (((p[4] & 0x7F) << 8) | p[3]) * 10;
+    const bool subtract = (p[4] & 0x80) != 0;
+    const bool isNumber = allDigits(text);
+    if (isNumber) {
+        const long value = std::stol(text) + (subtract ? -offset : offset);
+        text = std::to_string(value);
+    }
+    if (numeric)
+        *numeric = isNumber;
+    return text;
+}
 
 int RadioImage::decode(model::Workspace& ws) const {
     using namespace layout;

@@ -9,14 +9,25 @@ using text::Buttons;
 using text::Icon;
 using text::MessageKey;
 
+namespace {
+// After End the radio may take a moment before it takes a new hand-shake (a radio that
+// restarts to apply what was written, say): the read-back tries longer than a first contact
+// before it asks the user.
+constexpr int kReadBackHandshakes = 10;
+} // namespace
+
 void Link::State::handleTimeout() {
     if (kind == OperationKind::None || promptDepth > 0)
         return;
     io.stopAnswerTimer();
+    if (aborting) {
+        finish(false); // End after an abort went unanswered
+        return;
+    }
     const int s = step();
 
     if (s == 69) {
-        finish(true);
+        endAnswered();
         return;
     }
     if (s == 70) {
@@ -26,11 +37,18 @@ void Link::State::handleTimeout() {
 
     switch (kind) {
     case OperationKind::Read:
-    case OperationKind::Write:
+    case OperationKind::Write: {
+        const bool transfer = kind == OperationKind::Write && phase == WritePhase::Transfer;
+        // The read-back talks to the radio this very port has just written: silence there
+        // is a radio gone, not a wrong setting, and a search would only cost minutes.
+        const bool readBack = kind == OperationKind::Write && phase == WritePhase::Verify;
+        const int handshakeRetries = readBack ? kReadBackHandshakes - 1 : 1;
         if (s == 1) {
-            if (handshakeSilences < 1) {
+            if (handshakeSilences < handshakeRetries) {
                 ++handshakeSilences;
                 sendHandshake();
+            } else if (readBack) {
+                connectionPromptTransfer();
             } else {
                 startSearch();
             }
@@ -38,18 +56,24 @@ void Link::State::handleTimeout() {
             if (identifySilences < 1) {
                 ++identifySilences;
                 sendIdentify();
+            } else if (readBack) {
+                connectionPromptTransfer();
             } else {
                 identifySilences = 0;
                 startSearch();
             }
-        } else if (s == 3 || (kind == OperationKind::Read && s == 5)) {
+        } else if (s == 3 || (!transfer && s == 5)) {
             // A lost acknowledge does not stop the transfer.
             stepFunction({});
-        } else if (s == 4 || (kind == OperationKind::Write && (s == 21 || s == 22))) {
+        } else if (s == 4 || (transfer && (s == 21 || s == 22))) {
             connectionPromptTransfer();
         } else {
             finish(false);
         }
+        break;
+    }
+    case OperationKind::Presence:
+        finish(false); // nobody answered the hand-shake
         break;
     case OperationKind::IdentityRead:
         if (s == 1)

@@ -3,7 +3,9 @@
 #include "platform/PortCatalog.h"
 
 #include "platform/ProfileFile.h"
+#include "platform/SerialDevice.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
@@ -25,7 +27,25 @@ bool sameDevice(const QString& a, const QString& b) {
 } // namespace
 
 PortCatalog::PortCatalog(QString settingsPath, DeviceLister lister)
+    : settingsPath_(std::move(settingsPath)) {
+    if (lister)
+        lister_ = [lister] {
+            QList<SystemPort> ports;
+            for (const QString& device : lister())
+                ports.append({device, {}, {}});
+            return ports;
+        };
+}
+
+PortCatalog::PortCatalog(QString settingsPath, PortLister lister)
     : settingsPath_(std::move(settingsPath)), lister_(std::move(lister)) {}
+
+QString PortCatalog::Entry::details() const {
+    if (usbIds.isEmpty())
+        return description;
+    return description.isEmpty() ? QStringLiteral("(%1)").arg(usbIds)
+                                 : QStringLiteral("%1 (%2)").arg(description, usbIds);
+}
 
 QString PortCatalog::portName(int number) {
     return QStringLiteral("COM") + QString::number(number);
@@ -43,18 +63,25 @@ int PortCatalog::parsePortName(const QString& name) {
     return number > 0 ? number : 0;
 }
 
-QStringList PortCatalog::systemDevices() const {
+QList<PortCatalog::SystemPort> PortCatalog::systemPorts() const {
     if (lister_)
         return lister_();
-    QStringList devices;
+    QList<SystemPort> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        SystemPort port;
 #ifdef Q_OS_WIN
-        devices << info.portName();
+        port.device = info.portName();
 #else
-        devices << info.systemLocation();
+        port.device = info.systemLocation();
 #endif
+        port.description = info.description();
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+            port.usbIds = QStringLiteral("%1:%2")
+                              .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                              .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+        ports.append(port);
     }
-    return devices;
+    return ports;
 }
 
 #ifdef Q_OS_WIN
@@ -69,11 +96,15 @@ int PortCatalog::record(const QString& device) {
     return parsePortName(device);
 }
 
+int PortCatalog::lowestFreeNumber() const {
+    return 0;
+}
+
 QList<PortCatalog::Entry> PortCatalog::entries() {
     QList<Entry> list;
-    for (const QString& device : systemDevices())
-        if (const int number = parsePortName(device); number > 0)
-            list.append({number, portName(number)});
+    for (const SystemPort& port : systemPorts())
+        if (const int number = parsePortName(port.device); number > 0)
+            list.append({number, portName(number), port.description, port.usbIds});
     std::sort(list.begin(), list.end(),
               [](const Entry& a, const Entry& b) { return a.number < b.number; });
     return list;
@@ -103,17 +134,21 @@ QList<PortCatalog::Entry> PortCatalog::recorded() const {
     return list;
 }
 
-int PortCatalog::record(const QString& device) {
-    const QList<Entry> known = recorded();
-    for (const Entry& entry : known)
-        if (sameDevice(entry.device, device))
-            return entry.number;
+int PortCatalog::lowestFreeNumber() const {
     std::set<int> used;
-    for (const Entry& entry : known)
+    for (const Entry& entry : recorded())
         used.insert(entry.number);
     int number = 1;
     while (used.count(number))
         ++number;
+    return number;
+}
+
+int PortCatalog::record(const QString& device) {
+    for (const Entry& entry : recorded())
+        if (sameDevice(entry.device, device))
+            return entry.number;
+    const int number = lowestFreeNumber();
     bool kept = false;
     if (!settingsPath_.isEmpty()) {
         ProfileFile settings(settingsPath_);
@@ -126,14 +161,22 @@ int PortCatalog::record(const QString& device) {
 }
 
 QList<PortCatalog::Entry> PortCatalog::entries() {
-    const QStringList present = systemDevices();
-    for (const QString& device : present)
-        record(device);
+    const QList<SystemPort> present = systemPorts();
+    for (const SystemPort& port : present)
+        record(port.device);
     QList<Entry> list;
-    for (const Entry& entry : recorded()) {
-        const bool listed = present.contains(entry.device);
-        if (listed || QFileInfo::exists(entry.device))
+    for (Entry entry : recorded()) {
+        const auto listed = std::find_if(present.begin(), present.end(), [&](const SystemPort& p) {
+            return p.device == entry.device;
+        });
+        if (listed != present.end()) {
+            entry.description = listed->description;
+            entry.usbIds = listed->usbIds;
             list.append(entry);
+        } else if (checkSerialPath(entry.device) == DeviceProblem::None &&
+                   (!isPseudoTerminal(entry.device) || namedThisRun_.contains(entry.device))) {
+            list.append(entry);
+        }
     }
     std::sort(list.begin(), list.end(),
               [](const Entry& a, const Entry& b) { return a.number < b.number; });
@@ -152,7 +195,10 @@ QString PortCatalog::deviceFor(int number) {
 }
 
 int PortCatalog::numberFor(const QString& device) {
-    return device.isEmpty() ? 0 : record(device);
+    if (device.isEmpty())
+        return 0;
+    namedThisRun_.append(device);
+    return record(device);
 }
 
 #endif
@@ -164,7 +210,7 @@ std::vector<int> PortCatalog::numbers() {
     return out;
 }
 
-std::optional<int> PortCatalog::resolve(const QString& text) {
+std::optional<int> PortCatalog::resolve(const QString& text, bool mayBeAbsent) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
@@ -174,10 +220,23 @@ std::optional<int> PortCatalog::resolve(const QString& text) {
         return number > 0 ? std::optional<int>(number) : std::nullopt;
     if (const int named = parsePortName(trimmed); named > 0)
         return named;
-    if (!QFileInfo::exists(trimmed))
+    // A path is opened exactly as given: relative to the current folder, not below /dev.
+    const QString path = QDir::current().absoluteFilePath(trimmed);
+    if (!mayBeAbsent && !QFileInfo::exists(path))
         return std::nullopt;
-    const int recordedNumber = numberFor(trimmed);
-    return recordedNumber > 0 ? std::optional<int>(recordedNumber) : std::nullopt;
+#ifdef Q_OS_WIN
+    return std::nullopt;
+#else
+    // Exactly that path: a link keeps being followed afresh at every open, so that it may
+    // point at another device later (an adapter that comes with each radio).
+    namedThisRun_.append(path);
+    for (const Entry& entry : recorded())
+        if (entry.device == path)
+            return entry.number;
+    const int fresh = lowestFreeNumber();
+    sessionOnly_.append({fresh, path});
+    return fresh;
+#endif
 }
 
 } // namespace zx::platform

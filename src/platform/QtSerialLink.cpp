@@ -16,6 +16,7 @@ QtSerialLink::QtSerialLink(PortCatalog& catalog, QObject* parent)
     answerTimer_.setTimerType(Qt::PreciseTimer);
     connect(&answerTimer_, &QTimer::timeout, this, &QtSerialLink::onTimerFired);
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialLink::onReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLink::onPortError);
     clock_.start();
 }
 
@@ -50,26 +51,46 @@ QSerialPort::StopBits QtSerialLink::stopBitsFor(int stopBits) {
     return stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop;
 }
 
+bool QtSerialLink::fail(OpenFailure failure) {
+    failure_ = std::move(failure);
+    lastError_ = describe(failure_, 1);
+    traceNote(QStringLiteral("open failed: %1").arg(lastError_));
+    return false;
+}
+
 bool QtSerialLink::openPort(const link::PortSettings& settings) {
     answerTimer_.stop();
     if (port_.isOpen())
         port_.close();
     received_.clear();
     lastError_.clear();
+    failure_ = {};
 
     // Values a hand-edited settings file may hold but no serial line has.
-    if (settings.stopBits != 1 && settings.stopBits != 2) {
-        lastError_ = QStringLiteral("stop bits must be 1 or 2, not %1").arg(settings.stopBits);
-        return false;
-    }
-    if (settings.handshaking < 0 || settings.handshaking > 3) {
-        lastError_ = QStringLiteral("handshaking must be 0 to 3, not %1").arg(settings.handshaking);
-        return false;
-    }
+    if (settings.stopBits != 1 && settings.stopBits != 2)
+        return fail({DeviceProblem::Other,
+                     PortCatalog::portName(settings.port),
+                     {},
+                     QStringLiteral("stop bits must be 1 or 2, not %1").arg(settings.stopBits)});
+    if (settings.handshaking < 0 || settings.handshaking > 3)
+        return fail(
+            {DeviceProblem::Other,
+             PortCatalog::portName(settings.port),
+             {},
+             QStringLiteral("handshaking must be 0 to 3, not %1").arg(settings.handshaking)});
     const QString device = catalog_.deviceFor(settings.port);
-    if (device.isEmpty()) {
-        lastError_ = QStringLiteral("%1 has no device").arg(PortCatalog::portName(settings.port));
-        return false;
+    if (device.isEmpty())
+        return fail({DeviceProblem::NoDevice, PortCatalog::portName(settings.port), {}, {}});
+    // A settings file may name anything: only a terminal device is opened, so that a stray
+    // entry never sets a file or the user's own terminal to raw mode and writes into it.
+    switch (const DeviceProblem problem = checkSerialPath(device)) {
+    case DeviceProblem::None:
+        break;
+    case DeviceProblem::Missing:
+        return fail(
+            {openedDevices_.contains(device) ? DeviceProblem::Vanished : problem, device, {}, {}});
+    default:
+        return fail({problem, device, {}, {}});
     }
 
     port_.setPortName(device);
@@ -81,11 +102,10 @@ bool QtSerialLink::openPort(const link::PortSettings& settings) {
     const bool opened = port_.open(QIODevice::ReadWrite);
     // An error reported on the way while the port did open (a line-status complaint of the
     // driver, say) still leaves a usable port: it counts as open.
-    if (!opened && !port_.isOpen()) {
-        lastError_ = port_.errorString();
-        traceNote(QStringLiteral("open %1 failed: %2").arg(device, lastError_));
-        return false;
-    }
+    if (!opened && !port_.isOpen())
+        return fail(explainOpenFailure(device, port_.error(), port_.errorString(),
+                                       openedDevices_.contains(device)));
+    openedDevices_.insert(device);
     // Programming cables draw their power from the modem lines. A pseudo-terminal has none,
     // and setting them fails there; that must not fail the open.
     port_.setDataTerminalReady(true);
@@ -97,6 +117,19 @@ bool QtSerialLink::openPort(const link::PortSettings& settings) {
                   .arg(settings.stopBits)
                   .arg(settings.handshaking));
     return true;
+}
+
+std::string QtSerialLink::openFailureReason(int language) const {
+    return describe(failure_, language).toStdString();
+}
+
+void QtSerialLink::onPortError(QSerialPort::SerialPortError error) {
+    // The device went away under an open port (an adapter pulled out): close it, so that
+    // the conversation meets silence and a retry says what happened.
+    if (error != QSerialPort::ResourceError || !port_.isOpen())
+        return;
+    traceNote(QStringLiteral("port error: %1").arg(port_.errorString()));
+    port_.close();
 }
 
 void QtSerialLink::closePort() {

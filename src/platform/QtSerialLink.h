@@ -10,10 +10,12 @@
 #pragma once
 
 #include "link/LinkIo.h"
+#include "platform/SerialDevice.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QSerialPort>
+#include <QSet>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
@@ -49,6 +51,7 @@ public:
 
     // link::LinkIo
     bool openPort(const link::PortSettings& settings) override;
+    std::string openFailureReason(int language) const override;
     void closePort() override;
     bool isPortOpen() const override;
     void send(std::span<const std::uint8_t> command, int expectedAnswerLength) override;
@@ -56,8 +59,10 @@ public:
     void stopAnswerTimer() override;
     std::vector<int> listPorts() override;
 
-    // Why the last open failed (for a message beside "Cannot Open Communication Port.").
+    // Why the last open failed (for a message beside "Cannot Open Communication Port."), in
+    // English; empty after a successful open.
     QString lastError() const { return lastError_; }
+    const OpenFailure& lastFailure() const { return failure_; }
     // The device the last open used.
     QString deviceName() const { return port_.portName(); }
 
@@ -72,6 +77,8 @@ public:
 private:
     void onReadyRead();
     void onTimerFired();
+    void onPortError(QSerialPort::SerialPortError error);
+    bool fail(OpenFailure failure);
     void traceBytes(char direction, const QByteArray& bytes);
     void traceNote(const QString& note);
 
@@ -85,6 +92,9 @@ private:
     QIODevice* trace_ = nullptr;
     QElapsedTimer clock_;
     QString lastError_;
+    OpenFailure failure_;
+    QSet<QString>
+        openedDevices_; // devices this link has had open, to tell "gone" from "never there"
     qint64 bytesSent_ = 0;
     qint64 bytesReceived_ = 0;
 };

@@ -124,6 +124,10 @@ Bytes RadioDevice::act(const ParsedCommand& command, Outcome& outcome) {
         }
         ++blocksActed_;
         std::copy(command.data.begin(), command.data.end(), memory_.begin() + command.address);
+        if (const auto& wrong = options_.faults.wrongByteAt;
+            wrong && *wrong >= command.address &&
+            *wrong < command.address + static_cast<int>(command.data.size()))
+            memory_[std::size_t(*wrong)] ^= options_.faults.wrongByteXor;
         return link::acknowledge();
     }
     return {};

@@ -4,6 +4,7 @@
 #include "sim/RadioCommand.h"
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,10 @@ struct FaultPlan {
     // After answering this many block commands (read or write) the radio goes silent for
     // the rest of its run, as if the cable had been pulled: nothing more is acted on.
     std::optional<int> silentAfterBlocks;
+    // A write block that covers this address stores the byte there XOR `wrongByteXor`, and
+    // the radio acknowledges it all the same: a memory fault only a read-back can see.
+    std::optional<int> wrongByteAt;
+    std::uint8_t wrongByteXor = 0x01;
 };
 
 struct RadioOptions {

@@ -32,6 +32,9 @@ inline void ensureAppApplication() {
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Backups and serial traces of the tests go to a folder of their own, not the user's.
+    static QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
     static int argc = 1;
     static char name[] = "app_tests";
     static char* argv[] = {name, nullptr};

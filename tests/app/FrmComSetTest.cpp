@@ -75,6 +75,17 @@ TEST(FrmComSet, ShowsTheCurrentPortOrTheFirst) {
     EXPECT_EQ(other->selectedPort(), 1);
 }
 
+TEST(FrmComSet, ShowsTheAdapterBesideItsDevice) {
+    Fixture f;
+    f.ports = {{3, "/dev/ttyUSB0", "CP2102 USB to UART Bridge (10c4:ea60)"}};
+    f.ws.state.comPort = 3;
+    auto w = f.open();
+    EXPECT_EQ(combo(*w)->currentText(), "COM3") << "the entry still reads COM + number";
+    const QString shown = "/dev/ttyUSB0  CP2102 USB to UART Bridge (10c4:ea60)";
+    EXPECT_EQ(w->findChild<QLabel*>("LabelDevice")->text(), shown);
+    EXPECT_EQ(combo(*w)->itemData(0, Qt::ToolTipRole).toString(), shown);
+}
+
 TEST(FrmComSet, OkKeepsTheChosenPortCancelNothing) {
     Fixture f;
     f.ports = {{1, {}}, {10, {}}};

@@ -5,8 +5,11 @@
 #include "AppTestSupport.h"
 #include "app/ProgramIcon.h"
 #include "app/QtTranslations.h"
+#include "app/RadioController.h"
 #include "app/ScreenFit.h"
 #include "app/VersionListFile.h"
+#include "platform/PortCatalog.h"
+#include "platform/PtyPair.h"
 #include "platform/UserStore.h"
 
 #include <QAction>
@@ -250,11 +253,22 @@ TEST_F(DesktopTest, AFileOfTheWrongLengthIsNamedWithBothLengths) {
 }
 
 TEST_F(DesktopTest, StatusBarShowsThePortChosenInThePortWindow) {
-    // A device the port list names as COM7 (any file that exists will do).
+    // Two serial devices the system lists, numbered COM7 and COM8 in the settings file.
+    test::PtyPair seven, eight;
+    ASSERT_TRUE(seven.ok() && eight.ok());
     platform::ProfileFile(inst.settingsPath())
-        .write(QStringLiteral("ports"), QStringLiteral("COM7"), QStringLiteral("/dev/null"));
+        .write(QStringLiteral("ports"), QStringLiteral("COM7"), seven.slavePath());
+    platform::ProfileFile(inst.settingsPath())
+        .write(QStringLiteral("ports"), QStringLiteral("COM8"), eight.slavePath());
     AppHarness app(inst);
     app::frmMain& w = app.window();
+    ASSERT_TRUE(
+        w.radio().setPortCatalog(std::make_unique<platform::PortCatalog>(
+                                     inst.settingsPath(),
+                                     [&] {
+                                         return QStringList{seven.slavePath(), eight.slavePath()};
+                                     }),
+                                 true));
     EXPECT_EQ(w.statusPanel(3)->text(), "COM1");
 
     const auto choose = [&w](const QString& entry, const char* button) {
@@ -275,8 +289,6 @@ TEST_F(DesktopTest, StatusBarShowsThePortChosenInThePortWindow) {
     EXPECT_EQ(inst.setting("comPort"), "7");
 
     // The toolbar button does the same.
-    platform::ProfileFile(inst.settingsPath())
-        .write(QStringLiteral("ports"), QStringLiteral("COM8"), QStringLiteral("/dev/zero"));
     choose("COM8", "CommandOK");
     action(w, "CommSet")->trigger();
     EXPECT_EQ(w.statusPanel(3)->text(), "COM8");

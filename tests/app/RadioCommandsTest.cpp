@@ -202,8 +202,10 @@ TEST_F(RadioCommands, WriteCommitsTheOpenEditorAndSendsTheDocument) {
     watchProgress(progress);
     EXPECT_EQ(progress.titles.front(), "Write data to radio");
     ASSERT_TRUE(waitFinished());
-    EXPECT_EQ(prompter().texts(), (std::vector<std::string>{msg(MessageKey::WriteConfirm),
-                                                            msg(MessageKey::WriteCompleted)}));
+    // Verification after writing is on by default.
+    EXPECT_EQ(prompter().texts(),
+              (std::vector<std::string>{msg(MessageKey::WriteConfirm),
+                                        msg(MessageKey::WriteCompleted), "Verify OK."}));
     EXPECT_EQ(ws().record.embeddedMessage[0].view().substr(0, 12), "PENDING EDIT");
 
     // The radio's memory is the document's image over the range a write covers; the model
@@ -419,7 +421,11 @@ TEST_F(RadioCommands, PortThatCannotBeOpenedIsReported) {
     ws().state.comPort = 250; // no such device
     window().menus().mnuReadFromRadio->trigger();
     EXPECT_FALSE(radio().busy());
-    EXPECT_EQ(prompter().texts(), std::vector<std::string>{msg(MessageKey::CannotOpenPort)});
+    // The reason goes beside the message.
+    EXPECT_EQ(prompter().texts(),
+              std::vector<std::string>{msg(MessageKey::CannotOpenPort) +
+                                       "\r\nCOM250 stands for no device. Choose a port under "
+                                       "Setup, Communication Port."});
     EXPECT_EQ(radio().progressWindow(), nullptr);
 }
 

@@ -42,6 +42,11 @@ public:
                   versionList.isEmpty()
                       ? "[Version]\nFirmVersionCount=1\n\n[Firm]\nFirm0=V310V310\n"
                       : versionList);
+        useRadio(radioDevice);
+    }
+
+    // Makes COM1 of the settings file the terminal of `radioDevice`.
+    void useRadio(const std::string& radioDevice) const {
         writeText(settingsPath(),
                   QStringLiteral("[language]\nIsFirstRun=0\ncomPort=1\nHandshaking=0\n"
                                  "StopBit=1\nCurrentLanguage=1\n\n[ports]\nCOM1=%1\n")
@@ -53,23 +58,44 @@ public:
     QString executable() const { return programFolder() + "/zx908hf-cli"; }
     QString settingsPath() const { return root_.filePath("language/mysetup.ini"); }
     QString file(const QString& name) const { return root_.filePath(name); }
+    // The per-user data folder the program sees, and its backups folder.
+    QString dataHome() const { return root_.filePath("data"); }
+    QString backupsFolder() const { return dataHome() + "/zx908hf/backups"; }
     QString newTemplate(int band) const {
         return programFolder() + QStringLiteral("/Init/%1_ZX-908HF_New.dat").arg(band);
     }
 
-    CliResult run(const QStringList& arguments, int timeoutMs = 30000) const {
+    CliResult run(const QStringList& arguments, int timeoutMs = 30000,
+                  const QString& workingDirectory = QString()) const {
         QProcess process;
+        start(process, arguments, workingDirectory);
+        return finish(process, timeoutMs);
+    }
+
+    // Starts the program without waiting for it (for signals, or radios swapped meanwhile).
+    void start(QProcess& process, const QStringList& arguments,
+               const QString& workingDirectory = QString()) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ZX_TODAY", "20260315");
         env.insert("LC_ALL", "C");
+        // Backups and other per-user data stay inside this installation.
+        env.insert("XDG_DATA_HOME", dataHome());
         process.setProcessEnvironment(env);
+        if (!workingDirectory.isEmpty())
+            process.setWorkingDirectory(workingDirectory);
         process.start(executable(), arguments);
+        process.waitForStarted();
         process.closeWriteChannel();
+    }
+
+    // Waits for a started program to end and collects what it said.
+    static CliResult finish(QProcess& process, int timeoutMs = 30000) {
         CliResult result;
         if (!process.waitForFinished(timeoutMs)) {
             process.kill();
             process.waitForFinished();
-            result.err = QStringLiteral("timed out");
+            result.err =
+                QStringLiteral("timed out\n") + QString::fromUtf8(process.readAllStandardError());
             result.crashed = true;
             return result;
         }

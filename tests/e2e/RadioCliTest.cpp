@@ -394,11 +394,13 @@ TEST_F(RadioCliTest, PortsUsageAndPortErrors) {
     startRadio();
     CliResult result = cli({"ports"});
     ASSERT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(result.out.contains(
-        QStringLiteral("COM1   %1\n").arg(QString::fromStdString(radio->devicePath()))))
+    // A pseudo-terminal the settings recorded earlier is not offered (its number may be a
+    // shell window by now); as the configured port it is still used (the reads below).
+    EXPECT_FALSE(result.out.contains(QString::fromStdString(radio->devicePath())))
         << result.out.toStdString();
+    EXPECT_EQ(cli({"band", "--no"}).exitCode, 0);
 
-    // A device path given directly works and is recorded.
+    // A device path given directly works (for that run).
     const QString out = install->file("out.dat");
     result =
         cli({"read", "--yes", "--port", QString::fromStdString(radio->devicePath()), "-o", out});

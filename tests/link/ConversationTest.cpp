@@ -151,8 +151,10 @@ TEST_F(ConversationTest, WriteSendsFourHundredSeventySevenBlocksAndTheRadiosOwnI
         const int want = (a >= 0x1D90 && a < 0x1D9E) ? identity[a - 0x1D90] : expected.bytes[a];
         ASSERT_EQ(radio.memory[a], want) << std::hex << a;
     }
-    EXPECT_EQ(h.prompter.texts(), (std::vector<std::string>{en(MessageKey::WriteConfirm),
-                                                            en(MessageKey::WriteCompleted)}));
+    // Verification is on unless turned off: the read-back finds what was sent.
+    EXPECT_EQ(h.prompter.texts(),
+              (std::vector<std::string>{en(MessageKey::WriteConfirm),
+                                        en(MessageKey::WriteCompleted), "Verify OK."}));
     EXPECT_EQ(h.percents.back(), 100);
 }
 
@@ -179,9 +181,9 @@ TEST_F(ConversationTest, WriteRestartedFromThePromptSendsFourHundredSeventyEight
     h.pump();
     ASSERT_EQ(h.succeeded, true);
 
-    EXPECT_EQ(h.prompter.texts(), (std::vector<std::string>{en(MessageKey::WriteConfirm),
-                                                            en(MessageKey::CheckConnection),
-                                                            en(MessageKey::WriteCompleted)}));
+    EXPECT_EQ(h.prompter.texts(), (std::vector<std::string>{
+                                      en(MessageKey::WriteConfirm), en(MessageKey::CheckConnection),
+                                      en(MessageKey::WriteCompleted), "Verify OK."}));
     EXPECT_EQ(h.prompter.asked[1].buttons, Buttons::OkCancel);
     EXPECT_EQ(h.prompter.asked[1].icon, Icon::Question);
     ASSERT_EQ(radio.writes.size(), 10u + 478u);

@@ -35,6 +35,7 @@ class FakeLinkIo : public link::LinkIo {
 public:
     std::vector<int> ports{1};
     std::set<int> unopenable;
+    std::string openReason; // what openFailureReason says
 
     bool open = false;
     PortSettings current;
@@ -53,6 +54,7 @@ public:
         current = settings;
         return true;
     }
+    std::string openFailureReason(int) const override { return openReason; }
     void closePort() override { open = false; }
     bool isPortOpen() const override { return open; }
     void send(std::span<const std::uint8_t> command, int answerLength) override {
@@ -155,6 +157,9 @@ public:
     std::optional<bool> succeeded;
     link::OperationKind finishedKind = link::OperationKind::None;
     bool bandAdoptedCorrected = false;
+    std::vector<link::WritePhase> phases;
+    std::vector<link::RadioImage> received; // imageReceived, in order
+    std::vector<link::RadioImage> sentImages;
 
     // Plays the conversation until it finishes (or nothing more happens).
     void pump(int limit = 200000) {
@@ -214,6 +219,13 @@ public:
         events.push_back("bandAdopted");
         bandAdoptedCorrected = corrected;
     }
+    void phaseChanged(link::WritePhase phase) override { phases.push_back(phase); }
+    bool keepsImages = true;
+    bool imageReceived(const link::RadioImage& image) override {
+        received.push_back(image);
+        return keepsImages;
+    }
+    void imageSent(const link::RadioImage& image) override { sentImages.push_back(image); }
     void finished(link::OperationKind kind, bool success) override {
         finishedKind = kind;
         succeeded = success;

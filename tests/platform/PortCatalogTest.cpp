@@ -2,8 +2,10 @@
 // list misses, and what --port accepts.
 #include "platform/PortCatalog.h"
 
+#include "PtyPair.h"
 #include "platform/ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -69,17 +71,38 @@ TEST_F(PortCatalogTest, FillsTheLowestFreeNumberAndLeavesOtherSettingsAlone) {
     EXPECT_EQ(file.read("language", "Handshaking"), "2");
 }
 
-TEST_F(PortCatalogTest, ListsRecordedDevicesThatExistEvenWhenTheSystemListMissesThem) {
-    const QString pty = makeDevice("pts-link");
+TEST_F(PortCatalogTest, ListsOnlyTerminalsThatAreSafeToTry) {
+    test::PtyPair pty;
+    test::PtyPair stale;
+    ASSERT_TRUE(pty.ok() && stale.ok());
     ProfileFile file(settingsPath());
-    file.write("ports", "COM7", pty);
+    file.write("ports", "COM7", pty.slavePath());
+    // A pseudo-terminal recorded by an earlier run: perhaps a shell window by now.
+    file.write("ports", "COM8", stale.slavePath());
     file.write("ports", "COM5", dir.filePath("vanished"));
     file.write("ports", "junk", "/dev/ttyS9");
+    // What earlier versions recorded from --port: no serial ports at all.
+    file.write("ports", "COM3", dir.path());
+    file.write("ports", "COM4", "/dev/null");
+    file.write("ports", "COM6", makeDevice("notes.txt"));
     system = {"/dev/ttyS0"};
     PortCatalog ports = catalog();
-    EXPECT_EQ(ports.entries(), (QList<Entry>{{1, "/dev/ttyS0"}, {7, pty}}));
+    EXPECT_EQ(ports.numberFor(pty.slavePath()), 7) << "named in this run, like the demo radio";
+    EXPECT_EQ(ports.entries(), (QList<Entry>{{1, "/dev/ttyS0"}, {7, pty.slavePath()}}));
+    EXPECT_EQ(ports.deviceFor(8), stale.slavePath()) << "still used when chosen";
     // The garbage key takes no number: the next device still gets the lowest free one.
     EXPECT_EQ(ports.numberFor(makeDevice("another")), 2);
+}
+
+TEST_F(PortCatalogTest, EntriesCarryTheAdaptersDescriptionAndUsbIds) {
+    PortCatalog ports(settingsPath(), [] {
+        return QList<PortCatalog::SystemPort>{
+            {"/dev/ttyUSB0", "CP2102 USB to UART Bridge", "10c4:ea60"}, {"/dev/ttyS0", "", ""}};
+    });
+    const QList<Entry> entries = ports.entries();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].details(), "CP2102 USB to UART Bridge (10c4:ea60)");
+    EXPECT_EQ(entries[1].details(), "");
 }
 
 TEST_F(PortCatalogTest, ResolvesNumbersNamesAndPaths) {
@@ -96,12 +119,26 @@ TEST_F(PortCatalogTest, ResolvesNumbersNamesAndPaths) {
     EXPECT_EQ(ports.resolve("COMX"), std::nullopt);
     EXPECT_EQ(ports.resolve(dir.filePath("missing")), std::nullopt);
 
-    // A new path is numbered, recorded and found again by a later run.
+    // A new path is numbered for this catalog's life only: nothing is written.
     const std::optional<int> number = ports.resolve(pty);
     ASSERT_TRUE(number.has_value());
     EXPECT_EQ(*number, 1);
-    EXPECT_EQ(catalog().deviceFor(1), pty);
-    EXPECT_EQ(catalog().resolve(pty), 1);
+    EXPECT_EQ(ports.deviceFor(1), pty);
+    EXPECT_EQ(ports.resolve(pty), 1) << "asked again, the same number";
+    EXPECT_FALSE(QFile::exists(settingsPath()));
+    EXPECT_EQ(catalog().deviceFor(1), "");
+
+    // A relative path means the current folder, not /dev.
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    PortCatalog here = catalog();
+    const std::optional<int> relative = here.resolve("radio");
+    QDir::setCurrent(before);
+    ASSERT_TRUE(relative.has_value());
+    EXPECT_EQ(here.deviceFor(*relative), pty);
+    // A device the settings already number keeps its number.
+    ProfileFile(settingsPath()).write("ports", "COM4", pty);
+    EXPECT_EQ(catalog().resolve(pty), 4);
     EXPECT_EQ(PortCatalog::portName(10), "COM10");
     EXPECT_EQ(PortCatalog::parsePortName("COM10"), 10);
     EXPECT_EQ(PortCatalog::parsePortName("COM1x"), 0);

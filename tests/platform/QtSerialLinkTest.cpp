@@ -6,8 +6,11 @@
 #include "platform/PortCatalog.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 #include <termios.h>
 #include <vector>
 
@@ -111,6 +114,56 @@ TEST_F(QtSerialLinkTest, RefusesPortsAndSettingsNoLineHas) {
     QtSerialLink other(stale);
     EXPECT_FALSE(other.openPort({gone, 0, 1}));
     EXPECT_FALSE(other.isPortOpen());
+    EXPECT_EQ(other.lastFailure().problem, DeviceProblem::Missing);
+}
+
+TEST_F(QtSerialLinkTest, EveryFailedOpenSaysWhyInBothLanguages) {
+    PortCatalog ports(QString(), [] { return QStringList(); });
+    QtSerialLink serial(ports);
+    const auto reason = [&](int port, int language = 1) {
+        EXPECT_FALSE(serial.openPort({port, 0, 1}));
+        EXPECT_FALSE(serial.isPortOpen());
+        return QString::fromStdString(serial.openFailureReason(language));
+    };
+
+    // Whatever a settings file names, only a terminal device is opened.
+    QFile plain(dir.filePath("notes.txt"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    for (const QString& path : {QStringLiteral("/dev/null"), dir.path(), plain.fileName()})
+        EXPECT_EQ(reason(ports.numberFor(path)), path + " is not a serial port.");
+    EXPECT_EQ(reason(ports.numberFor(plain.fileName()), 2), plain.fileName() + " 不是串口。");
+    EXPECT_EQ(reason(77), "COM77 stands for no device. Choose a port under Setup, Communication "
+                          "Port.");
+
+    // Held by someone else (here: this very adapter).
+    ASSERT_TRUE(open());
+    const int sameDevice = ports.numberFor(pty.slavePath());
+    EXPECT_EQ(reason(sameDevice),
+              pty.slavePath() + " is in use by another program. Close it and try again.");
+    link.closePort();
+
+    // Opened once, then gone: the cable was pulled.
+    auto pulled = std::make_unique<PtyPair>();
+    const int adapter = ports.numberFor(pulled->slavePath());
+    ASSERT_TRUE(serial.openPort({adapter, 0, 1})) << serial.lastError().toStdString();
+    serial.closePort();
+    const QString path = pulled->slavePath();
+    pulled.reset();
+    if (!QFileInfo::exists(path)) { // a pseudo-terminal number may be taken again at once
+        EXPECT_TRUE(reason(adapter).startsWith(path + " has gone away"));
+    }
+}
+
+TEST(SerialDeviceTest, PermissionProblemNamesTheGroupAndTheRemedy) {
+    const OpenFailure denied{DeviceProblem::Permission, "/dev/ttyUSB0", "dialout", {}};
+    EXPECT_EQ(describe(denied, 1),
+              "No permission to use /dev/ttyUSB0. Its group is dialout: run  sudo usermod -aG "
+              "dialout $USER  and then log out and in again.");
+    EXPECT_TRUE(describe(denied, 2).contains("sudo usermod -aG dialout $USER"));
+    EXPECT_EQ(checkSerialPath("/no/such/device"), DeviceProblem::Missing);
+    EXPECT_EQ(checkSerialPath("/dev/tty"), DeviceProblem::NotSerial)
+        << "the program's own terminal";
 }
 
 TEST_F(QtSerialLinkTest, SendsCommandAndHandsOverAnswerArrivingInPiecesOnce) {

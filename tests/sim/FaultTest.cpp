@@ -91,5 +91,20 @@ TEST_F(FaultTest, PacedSurplusByteArrivesWithTheLastAnswerByte) {
     EXPECT_EQ(port->drain(0ms), Bytes{kSurplusByte});
 }
 
+TEST_F(FaultTest, WrongByteIsStoredWhileTheWriteIsAcknowledged) {
+    options.faults.wrongByteAt = 0x0123;
+    options.faults.wrongByteXor = 0x80;
+    startRadio();
+    Bytes write{'W', 0x01, 0x20, 16};
+    for (int i = 0; i < 16; ++i)
+        write.push_back(std::uint8_t(i));
+    write.push_back(std::uint8_t(std::accumulate(write.begin() + 1, write.end(), 0u)));
+    EXPECT_EQ(port->exchange(write, 1), Bytes{0x06});
+    const Bytes stored = radio->readMemory(0x0120, 16);
+    EXPECT_EQ(stored[2], 0x02);
+    EXPECT_EQ(stored[3], 0x03 ^ 0x80) << "the chosen address holds a wrong byte";
+    EXPECT_EQ(stored[4], 0x04);
+}
+
 } // namespace
 } // namespace zx::sim

@@ -1,0 +1,160 @@
+// Serial device checks through stat(2), sysfs and access(2); nothing is opened.
+#include "platform/SerialDevice.h"
+
+#include "text/Fill.h"
+#include "text/labels/RadioSafetyLabels.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
+
+namespace zx::platform {
+
+namespace labels = text::labels::safety;
+
+namespace {
+
+#ifdef Q_OS_UNIX
+// Character devices that are terminals but never a radio's serial line: the controlling
+// terminal (/dev/tty), the console and the pseudo-terminal multiplexer (major 5), and the
+// virtual consoles (major 4, minors below 64).
+bool isConsole(dev_t rdev) {
+    return major(rdev) == 5 || (major(rdev) == 4 && minor(rdev) < 64);
+}
+
+// The terminal this program itself talks through: writing "PROGRAM" there would land on
+// the user's own screen.
+bool isOwnTerminal(dev_t rdev) {
+    for (int fd = 0; fd <= 2; ++fd) {
+        struct stat info {};
+        if (::isatty(fd) && ::fstat(fd, &info) == 0 && S_ISCHR(info.st_mode) &&
+            info.st_rdev == rdev)
+            return true;
+    }
+    return false;
+}
+
+// A character device of the tty class. Pseudo-terminal slaves (majors 136-143) have no
+// sysfs entry; without sysfs the device is given the benefit of the doubt.
+bool isTerminalDevice(dev_t rdev) {
+    if (major(rdev) >= 136 && major(rdev) <= 143)
+        return true;
+    const QString sysfs =
+        QStringLiteral("/sys/dev/char/%1:%2/subsystem").arg(major(rdev)).arg(minor(rdev));
+    if (!QFileInfo::exists(QStringLiteral("/sys/dev/char")))
+        return true;
+    return QFileInfo(QFileInfo(sysfs).symLinkTarget()).fileName() == QLatin1String("tty");
+}
+#endif
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QString fill(const text::TextTable& table, int language, const QStringList& values) {
+    std::vector<std::string> held;
+    for (const QString& v : values)
+        held.push_back(v.toStdString());
+    return qs(text::fill(table[language], held));
+}
+
+} // namespace
+
+DeviceProblem checkSerialPath(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == EACCES ? DeviceProblem::Permission : DeviceProblem::Missing;
+    if (!S_ISCHR(info.st_mode) || !isTerminalDevice(info.st_rdev) || isConsole(info.st_rdev) ||
+        isOwnTerminal(info.st_rdev))
+        return DeviceProblem::NotSerial;
+    return DeviceProblem::None;
+#else
+    Q_UNUSED(path);
+    return DeviceProblem::None;
+#endif
+}
+
+bool isPseudoTerminal(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode) &&
+           major(info.st_rdev) >= 136 && major(info.st_rdev) <= 143;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+OpenFailure explainOpenFailure(const QString& device, QSerialPort::SerialPortError error,
+                               const QString& message, bool openedBefore) {
+    OpenFailure failure;
+    failure.device = device;
+    failure.detail = message;
+#ifdef Q_OS_UNIX
+    const QByteArray local = QFile::encodeName(device);
+    struct stat info {};
+    if (::stat(local.constData(), &info) != 0) {
+        failure.problem = openedBefore ? DeviceProblem::Vanished : DeviceProblem::Missing;
+        return failure;
+    }
+    if (error == QSerialPort::PermissionError) {
+        if (::access(local.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
+            failure.problem = DeviceProblem::Permission;
+            if (const group* g = ::getgrgid(info.st_gid))
+                failure.group = QString::fromLocal8Bit(g->gr_name);
+            else
+                failure.group = QString::number(info.st_gid);
+        } else {
+            // Allowed, yet refused: another program has it (a lock file or an exclusive
+            // open).
+            failure.problem = DeviceProblem::Busy;
+        }
+        return failure;
+    }
+#endif
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        failure.problem = openedBefore ? DeviceProblem::Vanished : DeviceProblem::Missing;
+        break;
+    case QSerialPort::PermissionError:
+        failure.problem = DeviceProblem::Busy;
+        break;
+    default:
+        failure.problem = DeviceProblem::Other;
+        break;
+    }
+    return failure;
+}
+
+QString describe(const OpenFailure& f, int language) {
+    switch (f.problem) {
+    case DeviceProblem::None:
+        return {};
+    case DeviceProblem::Missing:
+        return fill(labels::kPortMissing, language, {f.device});
+    case DeviceProblem::NotSerial:
+        return fill(labels::kPortNotSerial, language, {f.device});
+    case DeviceProblem::Permission:
+        return fill(labels::kPortPermission, language, {f.device, f.group});
+    case DeviceProblem::Busy:
+        return fill(labels::kPortBusy, language, {f.device});
+    case DeviceProblem::Vanished:
+        return fill(labels::kPortVanished, language, {f.device});
+    case DeviceProblem::NoDevice:
+        return fill(labels::kPortNoDevice, language, {f.device});
+    case DeviceProblem::Other:
+        break;
+    }
+    return fill(labels::kPortOther, language, {f.device, f.detail});
+}
+
+} // namespace zx::platform
