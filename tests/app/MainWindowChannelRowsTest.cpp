@@ -304,6 +304,13 @@ TEST_F(ChannelRowsTest, InsideTheFrequencyBoxTheClipboardKeysStayRefused) {
     EXPECT_EQ(box->text(), "28.200000");
     EXPECT_TRUE(app.ws.record == before);
     EXPECT_EQ(clipboard(), spreadsheetRow(1, "28.500000")) << "nothing was copied";
+
+    // An open list keeps them too: they do not become row commands behind its back.
+    clickCell(2, model::ColScan);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Combo8_7");
+    press(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_Delete);
+    EXPECT_TRUE(app.ws.record == before);
 }
 
 TEST_F(ChannelRowsTest, FillChannelsFillsFromTheCurrentRowAndRefusesWhatDoesNotFit) {
