@@ -2,8 +2,19 @@
 #include "app/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace zx::app {
+
+namespace {
+
+// The extension of the filter's first pattern: "dat" for "Data File (*.dat)".
+QString firstSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    return pattern.match(filter).captured(1);
+}
+
+} // namespace
 
 QString QtFileDialogs::openFile(QWidget* parent, const QString& folder, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
@@ -14,8 +25,9 @@ QString QtFileDialogs::saveFile(QWidget* parent, const QString& preset, const QS
     dialog.setObjectName(QStringLiteral("SaveFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // Added while the dialog is open: "target" is checked (and asked about) as "target.dat".
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    // Added while the dialog is open: "target" is checked (and asked about) as "target.dat"
+    // (or "target.csv" when channel tables are saved).
+    dialog.setDefaultSuffix(firstSuffix(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -18,8 +18,9 @@ public:
     virtual QString saveFile(QWidget* parent, const QString& preset, const QString& filter) = 0;
 };
 
-// The standard dialogs. The save dialog adds ".dat" to a name typed without it before it
-// checks whether the file exists, so the overwrite question names the file really written.
+// The standard dialogs. The save dialog adds the extension of the filter (".dat") to a name
+// typed without it before it checks whether the file exists, so the overwrite question names
+// the file really written.
 class QtFileDialogs : public FileDialogs {
 public:
     QString openFile(QWidget* parent, const QString& folder, const QString& filter) override;

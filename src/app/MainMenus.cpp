@@ -2,6 +2,7 @@
 #include "app/MainMenus.h"
 
 #include "app/QtText.h"
+#include "text/labels/ChannelRowsLabels.h"
 #include "text/labels/MainLabels.h"
 
 #include <QAction>
@@ -70,6 +71,9 @@ void MainMenus::build(QMainWindow* window) {
     mnuFileSaveAs = addEntry(mnuFile, "mnuFileSaveAs");
     mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuFile->addSeparator();
+    mnuImportChannels = addEntry(mnuFile, "mnuImportChannels");
+    mnuExportChannels = addEntry(mnuFile, "mnuExportChannels");
+    mnuFile->addSeparator();
     mnuFilePrint = addEntry(mnuFile, "mnuFilePrint");
     mnuFile->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
@@ -100,6 +104,7 @@ void MainMenus::build(QMainWindow* window) {
     mnuEditRedo->setEnabled(false);
     mnuEdit->addSeparator();
     mnuChannelInfo = addEntry(mnuEdit, "mnuChannelInfo");
+    mnuFillChannels = addEntry(mnuEdit, "mnuFillChannels");
     mnuEdit->addSeparator();
     mnuOptFeature = addEntry(mnuEdit, "mnuOptFeature");
     mnuKeyAssignm = addUnavailable(mnuEdit, "mnuKeyAssignm");
@@ -175,6 +180,8 @@ void MainMenus::label(int language) {
     set(mnuFileOpen, labels::mnuFileOpen);
     set(mnuFileSave, labels::mnuFileSave);
     set(mnuFileSaveAs, labels::mnuFileSaveAs);
+    set(mnuImportChannels, text::labels::channel_rows::mnuImportChannels);
+    set(mnuExportChannels, text::labels::channel_rows::mnuExportChannels);
     set(mnuFilePrint, labels::mnuFilePrint);
     set(mnuFileExit, labels::mnuFileExit);
     set(mnuModelInfo, labels::mnuModelInfo);
@@ -183,6 +190,7 @@ void MainMenus::label(int language) {
     set(mnuEditUndo, labels::mnuEditUndo);
     set(mnuEditRedo, labels::mnuEditRedo);
     set(mnuChannelInfo, labels::mnuChannelInfo);
+    set(mnuFillChannels, text::labels::channel_rows::mnuFillChannels);
     set(mnuOptFeature, labels::mnuOptFeature);
     set(mnuKeyAssignm, labels::mnuKeyAssignm);
     set(mnuScanInfo, labels::mnuScanInfo);

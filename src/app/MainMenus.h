@@ -29,6 +29,8 @@ struct MainMenus {
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuImportChannels = nullptr; // CSV channel tables, after Save As
+    QAction* mnuExportChannels = nullptr;
     QAction* mnuFilePrint = nullptr;
     QAction* mnuFileExit = nullptr;
     QAction* mnuModelInfo = nullptr;
@@ -37,6 +39,7 @@ struct MainMenus {
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
     QAction* mnuChannelInfo = nullptr;
+    QAction* mnuFillChannels = nullptr; // beside Channel Information
     QAction* mnuOptFeature = nullptr;
     QAction* mnuKeyAssignm = nullptr;
     QAction* mnuScanInfo = nullptr;

@@ -1,6 +1,7 @@
 // The main window: frame, child windows, labelling and the document commands.
 #include "app/frmMain.h"
 
+#include "app/ChannelFileCommands.h"
 #include "app/EditHistory.h"
 #include "app/FileDialogs.h"
 #include "app/FrmPrintList.h"
@@ -151,6 +152,8 @@ void frmMain::connectCommands() {
     on(m.mnuFileOpen, [this] { fileOpen(); });
     on(m.mnuFileSave, [this] { fileSave(); });
     on(m.mnuFileSaveAs, [this] { fileSaveAs(); });
+    on(m.mnuImportChannels, [this] { importChannels(*this); });
+    on(m.mnuExportChannels, [this] { exportChannels(*this); });
     on(m.mnuFilePrint, [this] { showPrintList(); });
     on(m.mnuFileExit, [this] { close(); });
     for (int i = 0; i < MainMenus::kRecentFileCount; ++i)
@@ -160,6 +163,12 @@ void frmMain::connectCommands() {
     on(m.MnuCheckRadioBand, [this] { radio_->checkRadioBand(); });
     on(m.MnuFrequencyCheck, [this] { checkAllChannelFrequency(); });
     on(m.mnuChannelInfo, [this] { openChildWindow(ChildWindow::ChannelInfo); });
+    // Fill works on the channel window's current row: the window opens first when closed.
+    on(m.mnuFillChannels, [this] {
+        if (auto* channels =
+                qobject_cast<editors::frmCommChInfo*>(openChildWindow(ChildWindow::ChannelInfo)))
+            channels->fillChannels();
+    });
     on(m.mnuOptFeature, [this] { openChildWindow(ChildWindow::OptFeatures); });
     on(m.mnuEmbeddedMsg, [this] { openChildWindow(ChildWindow::EmbMsg); });
     on(m.mnuEMG, [this] { radio_->readIdentity(); });

@@ -84,9 +84,9 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
 Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    // Column 0 only labels the rows.
+    // Column 0 only labels the rows; it shows when its row is chosen.
     if (index.column() == 0)
-        return Qt::ItemIsEnabled;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 

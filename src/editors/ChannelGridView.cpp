@@ -1,11 +1,12 @@
 // The channel grid's editing flow: cell entry, the editor over the current cell, the
-// Enter/Tab navigation and the editor following a scroll.
+// Enter/Tab navigation, the editor following a scroll, and the choice of whole rows.
 #include "editors/ChannelGridView.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace zx::editors {
 
@@ -75,6 +76,9 @@ void ChannelGridView::currentChanged(const QModelIndex& current, const QModelInd
             closeEditor(leaving, QAbstractItemDelegate::NoHint);
     }
     QTableView::currentChanged(current, previous);
+    // Chosen rows stay chosen only while the cursor is on the row numbers.
+    if ((!current.isValid() || current.column() >= 1) && selectionModel()->hasSelection())
+        clearSelection();
     if (entrySuspended_ || !isVisible())
         return;
     if (skipNextEntry_) {
@@ -190,6 +194,10 @@ void ChannelGridView::refillEditor() {
 }
 
 void ChannelGridView::keyPressEvent(QKeyEvent* event) {
+    if (editor_ == nullptr && rowKey(event)) {
+        event->accept();
+        return;
+    }
     // Enter on the grid opens the editor of its cell.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && editor_ == nullptr) {
         EnterGridEdit();
@@ -199,13 +207,109 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+bool ChannelGridView::rowKey(QKeyEvent* event) {
+    const bool chosen = selectionModel()->hasSelection();
+    if (event->matches(QKeySequence::Copy) && chosen) {
+        emit copyRowsRequested();
+        return true;
+    }
+    if (event->matches(QKeySequence::Cut) && chosen) {
+        emit cutRowsRequested();
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste) && pasteRow() >= 1) {
+        emit pasteRowsRequested();
+        return true;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && chosen) {
+        emit deleteRowsRequested();
+        return true;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectRows(1, kRows);
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape && chosen) {
+        clearSelection();
+        return true;
+    }
+    // Up and Down on the row numbers choose the next row, with Shift a range.
+    if (gridCol() == 0 && gridRow() >= 1 &&
+        (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        const int row = std::clamp(gridRow() + (event->key() == Qt::Key_Up ? -1 : 1), 1, kRows);
+        const bool extend = event->modifiers() & Qt::ShiftModifier;
+        moveGridCursor(row, 0);
+        scrollTo(currentIndex());
+        chooseRow(row, extend ? Qt::ShiftModifier : Qt::NoModifier);
+        return true;
+    }
+    return false;
+}
+
+std::vector<int> ChannelGridView::selectedRows() const {
+    std::vector<int> rows;
+    for (int row = 1; row <= kRows; ++row)
+        if (selectionModel()->isRowSelected(row - 1))
+            rows.push_back(row);
+    return rows;
+}
+
+int ChannelGridView::pasteRow() const {
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? gridRow() : rows.front();
+}
+
+void ChannelGridView::selectRows(int first, int last) {
+    first = std::clamp(first, 1, kRows);
+    last = std::clamp(last, first, kRows);
+    moveGridCursor(first, 0); // stores and closes the editor
+    selectionModel()->select(QItemSelection(model_->cell(first, 0), model_->cell(last, 0)),
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    anchorRow_ = first;
+}
+
+void ChannelGridView::chooseRow(int row, Qt::KeyboardModifiers modifiers) {
+    QItemSelectionModel* chosen = selectionModel();
+    if ((modifiers & Qt::ShiftModifier) && anchorRow_ >= 1) {
+        const int from = std::min(anchorRow_, row);
+        const int to = std::max(anchorRow_, row);
+        const auto keep = (modifiers & Qt::ControlModifier) ? QItemSelectionModel::Select
+                                                            : QItemSelectionModel::ClearAndSelect;
+        chosen->select(QItemSelection(model_->cell(from, 0), model_->cell(to, 0)),
+                       keep | QItemSelectionModel::Rows);
+        return;
+    }
+    chosen->select(model_->cell(row, 0),
+                   ((modifiers & Qt::ControlModifier) ? QItemSelectionModel::Toggle
+                                                      : QItemSelectionModel::ClearAndSelect) |
+                       QItemSelectionModel::Rows);
+    anchorRow_ = row;
+}
+
 void ChannelGridView::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex clicked = indexAt(event->position().toPoint());
+    choosingRows_ = event->button() == Qt::LeftButton && clicked.isValid() && clicked.column() == 0;
     QTableView::mousePressEvent(event);
+    if (choosingRows_) {
+        // The cursor is on the row number now (the editor has closed): the row is chosen.
+        chooseRow(clicked.row() + 1, event->modifiers());
+        return;
+    }
     // A click on the current cell, whose editor was closed when the focus went elsewhere,
     // opens it again, as a click on any other cell does.
-    const QModelIndex clicked = indexAt(event->position().toPoint());
     if (editor_ == nullptr && clicked.isValid() && clicked == currentIndex())
         enterCell();
+}
+
+void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {
+    if (!choosingRows_ || !(event->buttons() & Qt::LeftButton)) {
+        QTableView::mouseMoveEvent(event);
+        return;
+    }
+    // Dragging over the row numbers chooses the rows from the one pressed.
+    const int row = rowAt(int(event->position().y())) + 1;
+    if (row >= 1 && anchorRow_ >= 1)
+        chooseRow(row, event->modifiers() | Qt::ShiftModifier);
 }
 
 void ChannelGridView::scrollContentsBy(int dx, int dy) {

@@ -8,13 +8,18 @@
 // - a printable key typed while the grid itself has the focus starts editing the current
 //   cell with that key; there is no keyboard search that would jump to another row;
 // - when the rows scroll, the editor stays at its place on screen and the cell now under it
-//   takes it over, on every scroll step, so that no editor is ever left on a hidden row.
+//   takes it over, on every scroll step, so that no editor is ever left on a hidden row;
+// - whole rows are chosen on the row numbers (click, Shift+click, Ctrl+click, dragging,
+//   Shift+Up/Down, Ctrl+A) through the selection model; entering a cell lets them go. With
+//   no editor open, Ctrl+C, Ctrl+X, Delete and Ctrl+V are asked of the window as row
+//   commands; inside an editor they stay the editor's (the frequency box refuses them).
 #pragma once
 
 #include "editors/ChannelCellDelegate.h"
 #include "editors/ChannelGridModel.h"
 
 #include <QTableView>
+#include <vector>
 
 namespace zx::editors {
 
@@ -58,9 +63,22 @@ public:
     // is changing).
     void setEntrySuspended(bool suspended) { entrySuspended_ = suspended; }
 
+    // The rows chosen (1..60, ascending); empty when none.
+    std::vector<int> selectedRows() const;
+    // Chooses rows first..last (grid numbering) and puts the cursor on the row number of
+    // `first`, closing the editor.
+    void selectRows(int first, int last);
+    // The row a paste starts at: the first chosen row, else the cursor's row; 0 when none.
+    int pasteRow() const;
+
 signals:
     // A cell was entered; the caption names its row.
     void cellEntered(int row);
+    // Row commands, asked with no editor open.
+    void copyRowsRequested();
+    void cutRowsRequested();
+    void deleteRowsRequested();
+    void pasteRowsRequested();
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -69,10 +87,16 @@ protected:
     void keyboardSearch(const QString&) override {}
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     bool receiveCellEmpty(int row) const;
+    // A click on a row number: the row alone, a range from the anchor (Shift) or the row
+    // added or taken away (Ctrl).
+    void chooseRow(int row, Qt::KeyboardModifiers modifiers);
+    // Row commands and row keys while no editor is open; true when the key was one.
+    bool rowKey(QKeyEvent* event);
 
     ChannelGridModel* model_;
     ChannelCellDelegate* delegate_;
@@ -80,7 +104,9 @@ private:
     QPersistentModelIndex editIndex_;
     bool entrySuspended_ = false;
     bool skipNextEntry_ = false;
-    bool following_ = false; // the cursor is following a scroll
+    bool following_ = false;    // the cursor is following a scroll
+    int anchorRow_ = 0;         // where a range of rows starts (Shift)
+    bool choosingRows_ = false; // the left button went down on a row number
 };
 
 } // namespace zx::editors

@@ -5,6 +5,7 @@
 
 #include "editors/ChannelGridModel.h"
 #include "editors/ChannelGridView.h"
+#include "editors/ChannelRowCommands.h"
 #include "editors/InputGuards.h"
 #include "model/Band.h"
 #include "model/DataFile.h"
@@ -114,6 +115,7 @@ frmCommChInfo::~frmCommChInfo() {
     // The children outlive this part of the object; keep their signals away from it.
     disconnect(model_, nullptr, this, nullptr);
     disconnect(grid_, nullptr, this, nullptr);
+    disconnect(rows_, nullptr, this, nullptr);
 }
 
 QSize frmCommChInfo::sizeHint() const {
@@ -160,6 +162,7 @@ void frmCommChInfo::buildControls() {
 
     model_ = new ChannelGridModel(ws_, prompter_, this);
     grid_ = new ChannelGridView(model_, this);
+    rows_ = new ChannelRowCommands(ws_, prompter_, grid_, this);
 
     closeButton_ = new QPushButton(this);
     closeButton_->setObjectName(QStringLiteral("CommandClose"));
@@ -176,6 +179,11 @@ void frmCommChInfo::buildControls() {
         updateCaption();
     });
     connect(model_, &ChannelGridModel::cellStored, this, &frmCommChInfo::onCellStored);
+    connect(grid_, &ChannelGridView::copyRowsRequested, rows_, &ChannelRowCommands::copyRows);
+    connect(grid_, &ChannelGridView::cutRowsRequested, rows_, &ChannelRowCommands::cutRows);
+    connect(grid_, &ChannelGridView::deleteRowsRequested, rows_, &ChannelRowCommands::deleteRows);
+    connect(grid_, &ChannelGridView::pasteRowsRequested, rows_, &ChannelRowCommands::pasteRows);
+    connect(rows_, &ChannelRowCommands::documentChanged, this, &frmCommChInfo::onRowsChanged);
     connect(groupList_, &QComboBox::activated, this, [this](int index) {
         guarded("frmCommChInfo_SetGridData", [&] { onGroupActivated(index); });
     });
@@ -340,6 +348,15 @@ void frmCommChInfo::onCellStored(int row, bool emergencyFixed) {
     if (emergencyFixed)
         InitComboList();
     reShowGrid(row);
+}
+
+void frmCommChInfo::onRowsChanged() {
+    InitComboList();
+    setGridData();
+}
+
+void frmCommChInfo::fillChannels() {
+    guarded("frmCommChInfo_SetGridData", [&] { rows_->fillChannels(this); });
 }
 
 void frmCommChInfo::onGroupActivated(int index) {

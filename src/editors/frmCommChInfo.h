@@ -1,7 +1,8 @@
 // The channel information window: band list, group list, the six emergency channel lists
 // and the 60-row channel grid of the current group (ChannelGridView over ChannelGridModel,
 // with the cell editors of ChannelCellDelegate). Every edit is stored through the channel
-// cell update when the user leaves the cell, as one undoable step.
+// cell update when the user leaves the cell, as one undoable step. Whole rows are copied,
+// cut, deleted, pasted and filled through ChannelRowCommands.
 #pragma once
 
 #include "model/Workspace.h"
@@ -18,6 +19,7 @@ namespace zx::editors {
 
 class ChannelGridModel;
 class ChannelGridView;
+class ChannelRowCommands;
 
 class frmCommChInfo : public QWidget {
     Q_OBJECT
@@ -46,6 +48,9 @@ public:
     void validateControls();
     // Puts the grid cursor (and the editor) on a cell of the current group.
     void showCell(int row, int column);
+
+    // Edit > Fill Channels from the current row (or the first chosen row).
+    void fillChannels();
 
     // Editing steps, also used by the keyboard handling.
     void EnterGridEdit();
@@ -77,6 +82,8 @@ private:
     void updateCaption();
 
     void onCellStored(int row, bool emergencyFixed);
+    // After a row command changed the document: the emergency lists and the grid.
+    void onRowsChanged();
     void onGroupActivated(int index);
     void onEmergencyActivated(int group);
     void onBandActivated();
@@ -98,6 +105,7 @@ private:
     std::array<QComboBox*, model::kGroupCount> emergencyLists_{};
     ChannelGridModel* model_ = nullptr;
     ChannelGridView* grid_ = nullptr;
+    ChannelRowCommands* rows_ = nullptr;
     QPushButton* closeButton_ = nullptr;
 
     int captionChannel_ = 1;

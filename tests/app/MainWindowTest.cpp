@@ -85,20 +85,32 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesCaptionsShortcutsAndUnavailableEntrie
     EXPECT_EQ(action(w, "mnuEditRedo")->text(), "&Redo");
     EXPECT_FALSE(action(w, "mnuEditUndo")->isEnabled()) << "nothing to undo yet";
     EXPECT_EQ(action(w, "mnuHelpAbout")->text(), "&About ZX_908HF");
-    for (const char* name : {"mnuModelInfo", "mnuKeyAssignm", "mnuScanInfo",
-                             "MnuInitialBand1", "MnuInitialBand2", "mnuHelpTopic"})
+    for (const char* name : {"mnuModelInfo", "mnuKeyAssignm", "mnuScanInfo", "MnuInitialBand1",
+                             "MnuInitialBand2", "mnuHelpTopic"})
         EXPECT_FALSE(action(w, name)->isEnabled()) << name;
     EXPECT_FALSE(w.findChild<QMenu*>("mnuModel")->menuAction()->isEnabled());
     for (const char* name : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"})
         EXPECT_TRUE(action(w, name)->isChecked()) << name;
 
-    // Edit: Undo, Redo | sep | Channel | sep | Option, Key, Scan | sep sep | Local, Embedded.
+    // Edit: Undo, Redo | sep | Channel, Fill | sep | Option, Key, Scan | sep sep | Local,
+    // Embedded.
     QStringList edit;
     for (QAction* a : w.findChild<QMenu*>("mnuEdit")->actions())
         edit << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(edit, (QStringList{"mnuEditUndo", "mnuEditRedo", "-", "mnuChannelInfo", "-",
-                                 "mnuOptFeature", "mnuKeyAssignm", "mnuScanInfo", "-", "-",
-                                 "mnuEmbeddedMsg", "mnuEMG"}));
+    EXPECT_EQ(edit, (QStringList{"mnuEditUndo", "mnuEditRedo", "-", "mnuChannelInfo",
+                                 "mnuFillChannels", "-", "mnuOptFeature", "mnuKeyAssignm",
+                                 "mnuScanInfo", "-", "-", "mnuEmbeddedMsg", "mnuEMG"}));
+    EXPECT_EQ(action(w, "mnuFillChannels")->text(), "&Fill Channels…");
+    // File: New, Open, Save, Save As | sep | Import, Export Channels | sep | Print | ...
+    QStringList file;
+    for (QAction* a : w.findChild<QMenu*>("mnuFile")->actions())
+        if (a->isVisible())
+            file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    EXPECT_EQ(file, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
+                                 "mnuImportChannels", "mnuExportChannels", "-", "mnuFilePrint", "-",
+                                 "mnuFileExit"}));
+    EXPECT_EQ(action(w, "mnuImportChannels")->text(), "&Import Channels…");
+    EXPECT_EQ(action(w, "mnuExportChannels")->text(), "&Export Channels…");
 
     // The toolbar buttons carry their keys; tooltips are the menu captions with their "&".
     auto* bar = w.findChild<QToolBar*>("tbToolBar");

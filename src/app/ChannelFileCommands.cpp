@@ -1,0 +1,160 @@
+// Importing and exporting channel tables from the main window.
+#include "app/ChannelFileCommands.h"
+
+#include "app/FileDialogs.h"
+#include "app/QtText.h"
+#include "app/frmMain.h"
+#include "exchange/ChannelImport.h"
+#include "exchange/ChannelTable.h"
+#include "exchange/NoteList.h"
+#include "model/AtomicFile.h"
+#include "model/EditJournal.h"
+#include "model/RecordFields.h"
+#include "text/labels/ChannelRowsLabels.h"
+#include "text/labels/ExchangeLabels.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <optional>
+
+namespace zx::app {
+
+namespace {
+
+namespace labels = text::labels::channel_rows;
+
+// A channel table of 360 rows is some 40 kB; anything far larger is not one (the same limit
+// as the command line's).
+constexpr qint64 kMaxTable = 16 * 1024 * 1024;
+
+std::string nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+// The bytes of the file, or nullopt after telling the user why not. Only a regular file is
+// read: a device or a pipe could deliver without end.
+std::optional<QByteArray> readTable(const QString& path, frmMain& window) {
+    const int language = window.workspace().state.language;
+    const auto refuse = [&](const text::TextTable& why) {
+        window.prompter().inform(model::fillIn(why[language], {nativePath(path)}),
+                                 text::Icon::Warning);
+        return std::nullopt;
+    };
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return refuse(labels::kCannotRead);
+    const QByteArray bytes = file.read(kMaxTable + 1);
+    if (bytes.size() > kMaxTable)
+        return refuse(labels::kTooLarge);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(labels::kCannotRead);
+    return bytes;
+}
+
+// With bad rows: true when the user wants the valid rows imported.
+bool acceptValidRows(const exchange::ReadTable& table, frmMain& window) {
+    const int language = window.workspace().state.language;
+    const std::vector<std::string> counts{std::to_string(table.bad.size()),
+                                          std::to_string(table.rowCount)};
+    const std::string list = exchange::noteList(table.bad, language);
+    if (table.rows.empty()) {
+        const std::string nothing =
+            model::fillIn(text::labels::exchange::kNothingImported[language], counts);
+        window.prompter().inform(
+            model::fillIn(labels::kImportNothingValid[language], {nothing, list}),
+            text::Icon::Warning);
+        return false;
+    }
+    const std::string question = model::fillIn(
+        labels::kImportQuestion[language], {model::fillIn(labels::kRowsNotValid[language], counts),
+                                            list, std::to_string(table.rows.size())});
+    return window.prompter().ask(question, text::Buttons::YesNo, text::Icon::Question) ==
+           text::Answer::Yes;
+}
+
+std::string groupLetters(const std::vector<int>& groups) {
+    std::string letters;
+    for (int group : groups) {
+        if (!letters.empty())
+            letters += ", ";
+        letters += char('A' + group);
+    }
+    return letters;
+}
+
+} // namespace
+
+QString channelFileFilter(int language) {
+    return qs(labels::kCsvFilter, language) + QStringLiteral(" (*.csv)");
+}
+
+bool importChannels(frmMain& window) {
+    model::Workspace& ws = window.workspace();
+    // A value still being typed is stored first, as a step of its own.
+    window.commitOpenEditors();
+    const QString path = window.services().dialogs->openFile(&window, window.dialogFolder(),
+                                                             channelFileFilter(ws.state.language));
+    if (path.isEmpty())
+        return false;
+    const std::optional<QByteArray> bytes = readTable(path, window);
+    if (!bytes)
+        return false;
+
+    const int language = ws.state.language;
+    const exchange::ReadTable table = exchange::readChannelTable(
+        std::string_view(bytes->constData(), std::size_t(bytes->size())), ws.state);
+    if (!table.bad.empty() && !acceptValidRows(table, window))
+        return false;
+    if (table.rows.empty()) {
+        window.prompter().inform(model::fillIn(labels::kNoRows[language], {nativePath(path)}),
+                                 text::Icon::Warning);
+        return false;
+    }
+
+    std::vector<int> groups;
+    model::applyEdit(ws, {labels::kStepImport, QFileInfo(path).fileName().toStdString(), {}},
+                     [&] { groups = exchange::replaceGroups(ws.record, table.rows); });
+    window.refreshOpenEditors();
+
+    std::string done = model::fillIn(labels::kImported[language],
+                                     {std::to_string(table.rows.size()), groupLetters(groups)});
+    if (!table.warnings.empty())
+        done += "\n\n" + model::fillIn(labels::kImportNotes[language],
+                                       {exchange::noteList(table.warnings, language)});
+    window.prompter().inform(done, text::Icon::Information);
+    return true;
+}
+
+bool exportChannels(frmMain& window) {
+    model::Workspace& ws = window.workspace();
+    window.commitOpenEditors();
+    const int language = ws.state.language;
+    // Named after the document: radio.dat gives radio.csv.
+    const QString name =
+        QFileInfo(QString::fromStdString(ws.state.currentFileName)).completeBaseName() +
+        QStringLiteral(".csv");
+    const QString folder = window.dialogFolder();
+    const QString preset = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    const QString path =
+        window.services().dialogs->saveFile(&window, preset, channelFileFilter(language));
+    if (path.isEmpty())
+        return false;
+
+    const exchange::WrittenTable table = exchange::writeChannelTable(ws.record, ',');
+    const auto* data = reinterpret_cast<const std::uint8_t*>(table.text.data());
+    const std::string target = QFile::encodeName(path).toStdString();
+    const model::SaveOutcome saved = model::writeFileSafely(target, {data, table.text.size()});
+    if (!saved) {
+        window.prompter().inform(model::saveFailureMessage(saved, target, language),
+                                 text::Icon::Warning);
+        return false;
+    }
+    if (!table.notes.empty())
+        window.prompter().inform(model::fillIn(labels::kNotExported[language],
+                                               {exchange::noteList(table.notes, language)}),
+                                 text::Icon::Warning);
+    return true;
+}
+
+} // namespace zx::app

@@ -1,0 +1,22 @@
+// File > Import Channels… and Export Channels…: the channel table as a CHIRP-compatible CSV
+// file, read and written by the same functions as zx908hf-cli export and import --format
+// csv. An import replaces the channels of the groups the file names, as one undoable step;
+// a file with bad rows lists them and asks whether to import the valid rows (what the
+// command line's --skip-bad does), and otherwise imports nothing.
+#pragma once
+
+#include <QString>
+
+namespace zx::app {
+
+class frmMain;
+
+// The filter of the file windows: "CSV Channel Table (*.csv)" in a language.
+QString channelFileFilter(int language);
+
+// True when the document took channels from the file.
+bool importChannels(frmMain& window);
+// True when the file was written.
+bool exportChannels(frmMain& window);
+
+} // namespace zx::app
