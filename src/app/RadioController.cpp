@@ -2,11 +2,14 @@
 #include "app/RadioController.h"
 
 #include "app/FrmComSet.h"
+#include "app/FrmCompare.h"
 #include "app/FrmProgress.h"
 #include "app/QtText.h"
 #include "app/SetupFile.h"
 #include "app/WriteSafetySettings.h"
 #include "app/frmMain.h"
+#include "exchange/RadioComparison.h"
+#include "platform/CodePage.h"
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
 #include "text/Fill.h"
@@ -17,6 +20,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QUrl>
+#include <optional>
+#include <utility>
 
 namespace zx::app {
 
@@ -103,6 +108,36 @@ void RadioController::TimerWrite_Timer() {
         return;
     link_->setWriteOptions(WriteSafetySettings(window_.services().settingsPath).read());
     startTraced("write", &link::Link::writeToRadio);
+}
+
+void RadioController::compareWithRadio() {
+    if (busy())
+        return;
+    comparing_ = startTraced("compare", &link::Link::compareWithRadio);
+}
+
+void RadioController::showComparison() {
+    const std::optional<model::ConfigRecord>& radio = link_->radioDocument();
+    if (!radio)
+        return;
+    const int language = ws_.state.language;
+    const int codePage = ws_.state.systemLanguage;
+    const exchange::TextDecoder decode = [codePage](std::string_view bytes) {
+        return platform::fromCodePage(bytes, codePage).toStdString();
+    };
+    const std::vector<exchange::Difference> differences =
+        exchange::compareWithRadio(*radio, ws_.record);
+    const std::string verdict = exchange::radioComparisonVerdict(
+        differences.size(), window_.documentName().toStdString(), language);
+    if (differences.empty()) {
+        prompter_.inform(verdict, text::Icon::Information);
+        return;
+    }
+    QStringList lines;
+    for (const exchange::Difference& d : differences)
+        lines << QString::fromStdString(exchange::describeAgainstRadio(d, language, decode));
+    FrmCompare window(QString::fromStdString(verdict), lines, language, &window_);
+    window.exec();
 }
 
 void RadioController::checkRadioBand() {
@@ -289,6 +324,10 @@ void RadioController::imageSent(const link::RadioImage& image) {
 void RadioController::finished(link::OperationKind kind, bool success) {
     endTrace();
     progressHidden();
+    if (std::exchange(comparing_, false) && success)
+        // Shown once the conversation has wound up, so that its modal loop does not run
+        // inside the port's receive handler.
+        QTimer::singleShot(0, &window_, [this] { showComparison(); });
     emit conversationFinished(static_cast<int>(kind), success);
 }
 

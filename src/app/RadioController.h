@@ -1,8 +1,9 @@
-// The radio commands of the main window: Read from Radio, Write to Radio, Check Radio Band,
-// the identity read behind "Embedded Message" and the port setup window. They run the same
-// link engine over the same serial adapter as the command-line tool; this class turns the
-// engine's events into windows: the progress window, the child windows after a read, the
-// identity display, the settings file and the status bar after a port search.
+// The radio commands of the main window: Read from Radio, Write to Radio, Compare with
+// Radio, Check Radio Band, the identity read behind "Embedded Message" and the port setup
+// window. They run the same link engine over the same serial adapter as the command-line
+// tool; this class turns the engine's events into windows: the progress window, the child
+// windows after a read, the identity display, the list of differences after a comparison,
+// the settings file and the status bar after a port search.
 #pragma once
 
 #include "app/FrmProgress.h"
@@ -40,6 +41,8 @@ public:
     // Called after the main window has made the open editors commit their pending edits;
     // the conversation starts from TimerWrite, 20 ms later, once those commits are through.
     void writeToRadio();
+    // Reads the radio and shows how it differs from the document, which stays as it is.
+    void compareWithRadio();
     void checkRadioBand();
     void readIdentity();
     // The port setup window, modal.
@@ -96,6 +99,9 @@ private:
     bool startTraced(const char* what, bool (link::Link::*command)());
     void showFolder(const QString& folder);
     void backupFailed(const QString& error);
+    // The outcome of a comparison that read the radio: a message when the radio holds the
+    // document, else the window with the differences.
+    void showComparison();
 
     // link::LinkEvents
     void progressShown(link::OperationKind kind) override;
@@ -126,6 +132,7 @@ private:
     platform::BackupStore backups_;
     platform::TraceStore traces_;
     FolderOpener openFolder_;
+    bool comparing_ = false; // the running read is a Compare with Radio
 };
 
 } // namespace zx::app

@@ -3,6 +3,7 @@
 
 #include "app/MainMenus.h"
 #include "app/QtText.h"
+#include "text/labels/CompareLabels.h"
 #include "text/labels/RadioSafetyLabels.h"
 
 #include <QAction>
@@ -31,6 +32,7 @@ QAction* addAfter(QMenu* menu, QAction* after, const char* name) {
 
 void SafetyMenus::build(MainMenus& menus) {
     mnuOpenBackupFolder = addAfter(menus.mnuFile, menus.mnuFileSaveAs, "mnuOpenBackupFolder");
+    mnuCompareWithRadio = addAfter(menus.mnuProgram, menus.mnuWriteToRadio, "mnuCompareWithRadio");
     menus.mnuSet->addSeparator();
     mnuBackupBeforeWrite = menus.mnuSet->addAction(QString());
     mnuBackupBeforeWrite->setObjectName(QStringLiteral("mnuBackupBeforeWrite"));
@@ -43,6 +45,7 @@ void SafetyMenus::build(MainMenus& menus) {
 
 void SafetyMenus::label(int language) {
     mnuOpenBackupFolder->setText(qs(labels::mnuOpenBackupFolder, language));
+    mnuCompareWithRadio->setText(qs(text::labels::compare::mnuCompareWithRadio, language));
     mnuBackupBeforeWrite->setText(qs(labels::mnuBackupBeforeWrite, language));
     mnuVerifyAfterWrite->setText(qs(labels::mnuVerifyAfterWrite, language));
     mnuOpenTraceFolder->setText(qs(labels::mnuOpenTraceFolder, language));

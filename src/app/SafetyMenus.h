@@ -1,5 +1,6 @@
 // The menu entries of safe radio programming, placed beside the main window's own entries:
-// File > "Open Backup Folder" (after Save As), Setup > "Back Up Radio Before Writing" and
+// File > "Open Backup Folder" (after Save As), Program > "Compare with Radio" (after Write to
+// Radio), Setup > "Back Up Radio Before Writing" and
 // "Verify After Writing" (check entries at the end, kept in mysetup.ini), Help > "Open
 // Serial Trace Folder" (after Help topics).
 #pragma once
@@ -12,6 +13,7 @@ struct MainMenus;
 
 struct SafetyMenus {
     QAction* mnuOpenBackupFolder = nullptr;
+    QAction* mnuCompareWithRadio = nullptr;
     QAction* mnuBackupBeforeWrite = nullptr;
     QAction* mnuVerifyAfterWrite = nullptr;
     QAction* mnuOpenTraceFolder = nullptr;

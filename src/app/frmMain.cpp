@@ -188,6 +188,11 @@ void frmMain::connectCommands() {
     on(m.mnuCloseAll, [this] { closeAllChildWindows(); });
     on(m.mnuHelpAbout, [this] { showAbout(); });
     on(safety_.mnuOpenBackupFolder, [this] { radio_->openBackupFolder(); });
+    // The document as the user sees it, the edit in progress included.
+    on(safety_.mnuCompareWithRadio, [this] {
+        commitOpenEditors();
+        radio_->compareWithRadio();
+    });
     on(safety_.mnuOpenTraceFolder, [this] { radio_->openTraceFolder(); });
     connect(safety_.mnuBackupBeforeWrite, &QAction::triggered, this,
             [this](bool on) { WriteSafetySettings(services_.settingsPath).writeBackupFirst(on); });
@@ -322,6 +327,10 @@ void frmMain::commitOpenEditors() {
         w->validateControls();
     if (auto* w = qobject_cast<editors::FrmEmbMsg*>(childWindow(ChildWindow::EmbMsg)))
         w->validateControls();
+}
+
+QString frmMain::documentName() const {
+    return fileNamePart(ws_.state.currentFileName);
 }
 
 void frmMain::showIdentityWindow() {

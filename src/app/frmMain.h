@@ -137,6 +137,8 @@ public:
     void commitOpenEditors();
     // Shows the radio identity display modally (after an identity read).
     void showIdentityWindow();
+    // The file-name part of the current file name, as the caption shows it.
+    QString documentName() const;
 
     // Applies a language chosen in the language setup window: re-labels, closes all child
     // windows, reopens the channel window. Nothing happens when the language is unchanged.

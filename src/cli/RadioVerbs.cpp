@@ -1,13 +1,16 @@
-// Verbs that talk to a radio or serve as one: read, write, band, identity, ports, backups,
-// simulate.
+// Verbs that talk to a radio or serve as one: read, write, verify, band, identity, ports,
+// backups, simulate.
 #include "cli/BatchWrite.h"
 #include "cli/OutputCheck.h"
 #include "cli/RadioIdentityText.h"
 #include "cli/RadioSession.h"
 #include "cli/SimulateVerb.h"
+#include "cli/VerbSupport.h"
 #include "cli/Verbs.h"
+#include "exchange/RadioComparison.h"
 #include "model/Band.h"
 #include "model/DataFile.h"
+#include "platform/CodePage.h"
 #include "platform/Installation.h"
 #include "platform/PortCatalog.h"
 #include "text/Messages.h"
@@ -15,6 +18,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
@@ -196,6 +200,84 @@ int runWrite(const QStringList& arguments) {
     return session.run(&link::Link::writeToRadio);
 }
 
+// Exit code of verify when the radio holds another configuration than the file.
+constexpr int kExitRadioDiffers = 1;
+
+int runVerify(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "Data file to compare the radio with.");
+    parser.addOption(kNoBackup);
+    parser.addOption({"json", "Print the differences as a JSON array of objects with the keys "
+                              "key, field, radio and file."});
+    if (const int code = parse(
+            parser, arguments,
+            "Reads the radio (keeping a backup, as every read) and lists field by field where "
+            "its configuration differs from FILE, one line each:\n"
+            "  A-05 RX Frequency: radio 28.515000, file 28.525000\n"
+            "Only what the radio keeps is compared; FILE is not changed. Standard output "
+            "carries only the differences (nothing, or [] with --json, when the radio holds "
+            "what FILE holds); the verdict goes to standard error.\nExit codes: 0 equal, "
+            "1 different (or the radio could not be read: then nothing is printed on standard "
+            "output), 3 file error, 4 port error, 128 + signal when stopped.");
+        code >= 0)
+        return code;
+    int refused = ExitOk;
+    const std::optional<RadioCommandLine> options = radioOptions(parser, refused);
+    if (!options)
+        return refused;
+    if (parser.positionalArguments().size() != 1) {
+        printError("usage: verify [--port P] FILE [--json]");
+        return ExitUsage;
+    }
+    const QString file = parser.positionalArguments().first();
+
+    RadioSession session(platform::Installation::ofRunningProgram(), *options);
+    session.setKeepBackups(!parser.isSet(kNoBackup));
+    if (const int code = session.prepare(); code != ExitOk)
+        return code;
+    // The read decodes over the file, as a read in the desktop program decodes over the open
+    // document; the file's own record is kept aside to compare with.
+    if (!openInto(session, file))
+        return ExitFileError;
+    const model::ConfigRecord document = session.workspace().record;
+    if (const int code = session.run(&link::Link::compareWithRadio); code != ExitOk)
+        return code;
+    const std::optional<model::ConfigRecord>& radio = session.engine().radioDocument();
+    if (!radio)
+        return ExitRadioFailed;
+
+    const int language = session.workspace().state.language;
+    const int codePage = session.workspace().state.systemLanguage;
+    const exchange::TextDecoder decode = [codePage](std::string_view bytes) {
+        return platform::fromCodePage(bytes, codePage).toStdString();
+    };
+    const std::vector<exchange::Difference> differences =
+        exchange::compareWithRadio(*radio, document);
+    QByteArray out;
+    if (parser.isSet("json")) {
+        QJsonArray list;
+        for (const exchange::Difference& d : differences)
+            list.append(QJsonObject{
+                {"key", utf8(exchange::differenceKey(d))},
+                {"field", utf8(exchange::differenceName(d, language))},
+                {"radio", utf8(exchange::differenceValue(d, d.before, language, decode))},
+                {"file", utf8(exchange::differenceValue(d, d.after, language, decode))}});
+        out = QJsonDocument(list).toJson(QJsonDocument::Indented);
+    } else {
+        for (const exchange::Difference& d : differences)
+            out += QByteArray::fromStdString(exchange::describeAgainstRadio(d, language, decode)) +
+                   '\n';
+    }
+    if (!writeStdout(out))
+        return ExitFileError;
+    session.progressBar().breakLine();
+    QTextStream(stderr) << utf8(exchange::radioComparisonVerdict(
+                               differences.size(), QFileInfo(file).fileName().toStdString(),
+                               language))
+                        << '\n';
+    return differences.empty() ? ExitOk : kExitRadioDiffers;
+}
+
 int runBand(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addPositionalArgument("FILE", "Data file to compare the radio's band with.", "[FILE]");
@@ -331,6 +413,7 @@ std::vector<Verb> radioVerbs() {
     std::vector<Verb> verbs{
         {"read", "read the radio's configuration into a data file", runRead},
         {"write", "write a data file into the radio", runWrite},
+        {"verify", "compare the radio with a data file field by field", runVerify},
         {"band", "print the radio's band; --adopt takes it into a data file", runBand},
         {"identity", "read and print the radio's identity record", runIdentity},
         {"ports", "list the serial ports as COM numbers", runPorts},

@@ -27,7 +27,8 @@ struct Verb {
 
 // Verbs that work on data files (new, info, export, import, check).
 std::vector<Verb> fileVerbs();
-// Verbs that talk to a radio or serve as one (read, write, band, identity, ports, simulate).
+// Verbs that talk to a radio or serve as one (read, write, verify, band, identity, ports,
+// backups, simulate).
 std::vector<Verb> radioVerbs();
 
 } // namespace zx::cli

@@ -273,12 +273,7 @@ std::string Note::describe(int language) const {
 }
 
 std::string channelName(ChannelSlot slot) {
-    std::string name(1, char('A' + slot.group));
-    name += '-';
-    if (slot.number < 10)
-        name += '0';
-    name += std::to_string(slot.number);
-    return name;
+    return model::channelName(slot.group, slot.number);
 }
 
 int location(ChannelSlot slot) {

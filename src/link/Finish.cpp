@@ -45,14 +45,7 @@ void Link::State::finish(bool success) {
     if (success) {
         switch (finished) {
         case OperationKind::Read:
-            events.imageReceived(image);
-            events.readDecoding();
-            radioBandCode = image.decode(ws);
-            model::documentReplaced(ws);
-            ws.state.currentFileName = model::kUntitledFileName;
-            ws.state.untitled = true;
-            events.readDecoded();
-            ask(msg(MessageKey::ReadCompleted), Buttons::Ok, Icon::None);
+            finishRead();
             break;
         case OperationKind::IdentityRead:
             image.decodeIdentity(ws.identity);
@@ -71,6 +64,25 @@ void Link::State::finish(bool success) {
     readStep = 0;
     writeStep = 0;
     events.finished(finished, success);
+}
+
+void Link::State::finishRead() {
+    events.imageReceived(image);
+    if (comparing) {
+        // Decoded as a read decodes, over a copy: the document stays as the user left it.
+        model::Workspace read = ws;
+        read.journal = nullptr;
+        radioBandCode = image.decode(read);
+        radioDocument = read.record;
+        return;
+    }
+    events.readDecoding();
+    radioBandCode = image.decode(ws);
+    model::documentReplaced(ws);
+    ws.state.currentFileName = model::kUntitledFileName;
+    ws.state.untitled = true;
+    events.readDecoded();
+    ask(msg(MessageKey::ReadCompleted), Buttons::Ok, Icon::None);
 }
 
 void Link::State::finishBandCheck() {

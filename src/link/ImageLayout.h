@@ -2,6 +2,8 @@
 // decoder so that the two cannot drift apart. Internal to the link library.
 #pragma once
 
+#include "model/ConfigRecord.h"
+
 #include <array>
 #include <cstdint>
 
@@ -20,6 +22,16 @@ inline constexpr std::array<BytePosition, 27> kBytePositions{{
     {0x1D78, 27}, {0x1D79, 28}, {0x1D7A, 29}, {0x1D7B, 38}, {0x1D7C, 39}, {0x1D80, 41},
     {0x1D81, 42}, {0x1D82, 30}, {0x1D83, 31},
 }};
+
+// An emergency channel position (24..29) carries FF for a group without channels: read
+// back as -1, the document's "none", not as channel 256.
+inline constexpr bool isEmergencyPosition(int position) {
+    return position >= model::kEmergencyChannelPosition &&
+           position < model::kEmergencyChannelPosition + model::kGroupCount;
+}
+inline constexpr int emergencyChannelFromByte(std::uint8_t byte) {
+    return byte == 0xFF ? -1 : byte;
+}
 
 // Positions carried as 16 bits, high byte first.
 inline constexpr BytePosition kWord1{0x1D61, 1};

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -123,6 +124,11 @@ public:
     bool writeToRadio();
     bool readIdentity();
     bool checkRadioBand();
+    // Compare with Radio: the read conversation as readFromRadio runs it (progress, the
+    // image reported for its backup), but without its question and without touching the
+    // document, since nothing is replaced: on success radioDocument() holds the document the
+    // read would have made, and "Read Data Completed." is not shown.
+    bool compareWithRadio();
     // A hand-shake on the configured port; when the radio answers, End follows at once.
     // Finishes with success when it answered. No question, no message, no search; false
     // when the port cannot be opened.
@@ -160,6 +166,10 @@ public:
     const Verification& verification() const;
     // The image read back after the last verified write.
     const RadioImage& readBackImage() const;
+    // What the last compareWithRadio read when it succeeded: the radio's image decoded over
+    // the document as a read decodes it (the fields the radio does not keep are the
+    // document's). Empty while one runs and after one that failed.
+    const std::optional<model::ConfigRecord>& radioDocument() const;
     // True when the port could not be opened during the last command (at its start or when
     // a connection prompt retried).
     bool portOpenFailed() const;

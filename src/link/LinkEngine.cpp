@@ -190,28 +190,39 @@ Link::Link(model::Workspace& workspace, LinkIo& io, LinkEvents& events, text::Pr
 
 Link::~Link() = default;
 
-bool Link::readFromRadio() {
-    State& s = *state_;
-    if (busy())
+bool Link::State::startRead(bool compare) {
+    if (kind != OperationKind::None)
         return false;
-    s.kind = OperationKind::Read;
-    s.readStep = 0;
-    s.openFailed = false;
-    if (!s.openConfiguredPort()) {
-        s.kind = OperationKind::None;
-        return false;
-    }
-    if (s.ask(s.msg(text::MessageKey::ReadConfirm), Buttons::OkCancel, Icon::Question) !=
-        Answer::Ok) {
-        s.io.closePort();
-        s.kind = OperationKind::None;
+    kind = OperationKind::Read;
+    readStep = 0;
+    openFailed = false;
+    comparing = compare;
+    if (compare)
+        radioDocument.reset();
+    if (!openConfiguredPort()) {
+        kind = OperationKind::None;
         return false;
     }
-    s.image.reset();
-    s.setBlockSequence(OperationKind::Read);
-    s.events.progressShown(OperationKind::Read);
-    s.startConversation();
+    // The question guards the document a read replaces; a comparison replaces nothing.
+    if (!compare &&
+        ask(msg(text::MessageKey::ReadConfirm), Buttons::OkCancel, Icon::Question) != Answer::Ok) {
+        io.closePort();
+        kind = OperationKind::None;
+        return false;
+    }
+    image.reset();
+    setBlockSequence(OperationKind::Read);
+    events.progressShown(OperationKind::Read);
+    startConversation();
     return true;
+}
+
+bool Link::readFromRadio() {
+    return state_->startRead(false);
+}
+
+bool Link::compareWithRadio() {
+    return state_->startRead(true);
 }
 
 bool Link::writeToRadio() {
@@ -332,6 +343,9 @@ const Verification& Link::verification() const {
 }
 const RadioImage& Link::readBackImage() const {
     return state_->readBack;
+}
+const std::optional<model::ConfigRecord>& Link::radioDocument() const {
+    return state_->radioDocument;
 }
 bool Link::portOpenFailed() const {
     return state_->openFailed;

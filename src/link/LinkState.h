@@ -14,6 +14,7 @@
 #include "text/Messages.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -30,8 +31,12 @@ struct Link::State {
     LinkEvents& events;
     text::Prompter& prompter;
 
-    RadioImage image;      // read into by a read; encoded and sent by a write
-    RadioImage readBack;   // the backup read and the read-back of a write
+    RadioImage image;    // read into by a read; encoded and sent by a write
+    RadioImage readBack; // the backup read and the read-back of a write
+    // The read compares the radio with the document instead of replacing it; what it read
+    // goes to radioDocument.
+    bool comparing = false;
+    std::optional<model::ConfigRecord> radioDocument;
     int radioBandCode = 0; // last band code learned from a radio; 0 until one is
 
     OperationKind kind = OperationKind::None;
@@ -83,6 +88,7 @@ struct Link::State {
     } search;
 
     // --- LinkEngine.cpp
+    bool startRead(bool compare);
     std::string msg(text::MessageKey key) const;
     text::Answer ask(std::string_view text, text::Buttons buttons, text::Icon icon);
     int& step(); // the step of the side the current kind (and write phase) uses
@@ -133,6 +139,7 @@ struct Link::State {
 
     // --- Finish.cpp
     void finish(bool success);
+    void finishRead();
     void finishBandCheck();
 
     // --- WritePhases.cpp

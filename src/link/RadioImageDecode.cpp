@@ -135,14 +135,9 @@ int RadioImage::decode(model::Workspace& ws) const {
 
     auto& opt = record.optionFeatures;
     for (const BytePosition& p : kBytePositions)
-        opt[p.position] = bytes[p.address];
-    // A group without channels has emergency channel -1, which goes out as FF; read it back
-    // as -1 so that the document does not come back with emergency channel 256.
-    for (int group = 0; group < model::kGroupCount; ++group) {
-        model::Integer& emergency = opt[model::kEmergencyChannelPosition + group];
-        if (emergency == 0xFF)
-            emergency = -1;
-    }
+        opt[p.position] = static_cast<model::Integer>(
+            isEmergencyPosition(p.position) ? emergencyChannelFromByte(bytes[p.address])
+                                            : bytes[p.address]);
     opt[kWord1.position] =
         static_cast<model::Integer>(bytes[kWord1.address] << 8 | bytes[kWord1.address + 1]);
     opt[kWord3.position] =

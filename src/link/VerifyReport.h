@@ -28,8 +28,9 @@ struct FieldDifference {
     bool operator==(const FieldDifference&) const = default;
 };
 
-// One entry per field (per bit for the bitmaps and the option bits) that holds a differing
-// address, in address order. `language` is the language index.
+// One entry per field (per bit for the bitmaps, the channel flags and the option bits) that
+// holds a differing address, in address order. `language` is the language index. Fields of
+// the record are named and read as its field description names and shows them.
 std::vector<FieldDifference> describeDifferences(const RadioImage& radio, const RadioImage& sent,
                                                  const std::vector<int>& addresses, int language);
 

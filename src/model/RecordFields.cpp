@@ -77,6 +77,13 @@ const std::vector<FieldLayout>& recordLayout() {
     return layout;
 }
 
+std::string channelName(int group, int number) {
+    std::string name{char('A' + group), '-'};
+    if (number < 10)
+        name += '0';
+    return name + std::to_string(number);
+}
+
 std::string fieldName(std::span<const FieldRef> path, int language) {
     std::string name;
     const Field* parent = nullptr;

@@ -353,6 +353,9 @@ struct FieldLayout {
 // Every field of the record in file order, as the data file lays it out.
 const std::vector<FieldLayout>& recordLayout();
 
+// A channel as the user reads it outside the grid: group letter and two-digit number, "A-05".
+std::string channelName(int group, int number);
+
 // The name of a field as the user reads it, from the walk's path below the record:
 // "Key Assignment 2", "DTMF ID Code", "Local Information line 1", "TOT[s]".
 std::string fieldName(std::span<const FieldRef> path, int language);

@@ -1,9 +1,10 @@
 // Safe radio programming in the desktop program: a write verified against the demo radio,
 // the two write options of the Setup menu kept in mysetup.ini, backups and traces in the
 // per-user data folder with the menu entries that open them, backups opened as documents,
-// and closing the window while a conversation runs.
+// Compare with Radio, and closing the window while a conversation runs.
 #include "app/AppTestSupport.h"
 #include "app/DemoRadio.h"
+#include "app/EditHistory.h"
 #include "app/FrmProgress.h"
 #include "app/RadioController.h"
 #include "app/SafetyMenus.h"
@@ -14,7 +15,11 @@
 #include "text/Messages.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -42,9 +47,10 @@ protected:
     }
 
     // A virtual radio on its own port; nothing else is listed.
-    sim::VirtualRadio& startRadio(sim::RadioOptions options = {}) {
+    sim::VirtualRadio& startRadio(sim::RadioOptions options = {},
+                                  const sim::Memory& memory = sim::VirtualRadio::blankMemory()) {
         options.bandCode = 0;
-        virtualRadio = std::make_unique<sim::VirtualRadio>(options);
+        virtualRadio = std::make_unique<sim::VirtualRadio>(options, memory);
         virtualRadio->start();
         EXPECT_TRUE(
             radio().setPortCatalog(std::make_unique<platform::PortCatalog>(
@@ -184,6 +190,90 @@ TEST_F(RadioSafety, FoldersOpenFromTheMenus) {
     EXPECT_TRUE(
         window().menus().mnuFile->actions().contains(window().safetyMenus().mnuOpenBackupFolder));
     EXPECT_EQ(window().safetyMenus().mnuOpenTraceFolder->text(), "Open Serial &Trace Folder");
+}
+
+TEST_F(RadioSafety, CompareWithRadioListsTheDifferencesAndLeavesTheDocumentAlone) {
+    // The radio holds the document with a full group C and another first message line.
+    window();
+    model::Workspace source = harness->ws;
+    source.record.channelCount[2] = 0;
+    for (int n = 1; n <= model::kChannelsPerGroup; ++n)
+        ASSERT_TRUE(
+            model::addChannel(source, 2, n, QString::asprintf("28.%02d0000", n).toStdString()));
+    source.record.embeddedMessage[0] = "RADIO";
+    link::RadioImage image;
+    image.encode(source.record, 0);
+    sim::Memory memory{};
+    std::copy(image.bytes.begin(), image.bytes.end(), memory.begin());
+    sim::VirtualRadio& r = startRadio({}, memory);
+
+    // The document has no channels in group C.
+    harness->ws.record.channelCount[2] = 0;
+    harness->ws.state.currentFileName = "/dealer/customer.dat";
+    harness->ws.state.untitled = false;
+    window().setCaption();
+    const model::ConfigRecord before = harness->ws.record;
+    const QString caption = window().windowTitle();
+
+    // Beside the Program menu's own entries, after them.
+    QAction* compare = window().safetyMenus().mnuCompareWithRadio;
+    const QList<QAction*> program = window().menus().mnuProgram->actions();
+    EXPECT_EQ(program.indexOf(compare), program.indexOf(window().menus().mnuWriteToRadio) + 1);
+    EXPECT_EQ(compare->text(), "&Compare with Radio");
+
+    QString verdict;
+    QStringList lines;
+    int scrollRange = 0;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != "FrmCompare")
+            return;
+        verdict = modal->findChild<QLabel*>("LabelVerdict")->text();
+        auto* text = modal->findChild<QPlainTextEdit*>("TextDifferences");
+        lines = text->toPlainText().split('\n');
+        scrollRange = text->verticalScrollBar()->maximum();
+        QTest::mouseClick(modal->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
+    });
+    watcher.start();
+    ASSERT_TRUE(runToEnd(compare));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !verdict.isEmpty(); }, 5000));
+    watcher.stop();
+
+    EXPECT_TRUE(prompter().asked.empty()) << "no question and no completion message";
+    EXPECT_EQ(verdict, "The radio differs from customer.dat in 61 fields.");
+    ASSERT_EQ(lines.size(), 61) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines[0], "C-01: radio 28.010000, file (none)");
+    EXPECT_EQ(lines[59], "C-60: radio 28.600000, file (none)");
+    EXPECT_EQ(lines[60], "Local Information line 1: radio \"RADIO\", file \"\"");
+    EXPECT_GT(scrollRange, 0) << "a long list scrolls";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "closed by its button";
+
+    // The document is as it was: data, name, caption, undo history, open windows.
+    EXPECT_EQ(harness->ws.record, before);
+    EXPECT_EQ(harness->ws.state.currentFileName, "/dealer/customer.dat");
+    EXPECT_EQ(window().windowTitle(), caption);
+    EXPECT_FALSE(window().history().canUndo());
+    EXPECT_NE(window().childWindow(app::ChildWindow::ChannelInfo), nullptr);
+    EXPECT_EQ(r.stats().count(sim::CommandKind::Write), 0);
+    // Kept and traced as every read.
+    EXPECT_EQ(files("backups").size(), 2u);
+    EXPECT_TRUE(files("backups").front().startsWith("ZX-908HF_read_"));
+    ASSERT_EQ(files("traces").size(), 1);
+    EXPECT_TRUE(files("traces").front().startsWith("ZX-908HF_compare_"));
+
+    // Once the document is written, the radio holds it; said in the current language.
+    ASSERT_TRUE(runToEnd(window().menus().mnuWriteToRadio));
+    harness->ws.state.language = text::Chinese;
+    window().Change_Language();
+    EXPECT_EQ(compare->text(), "与对讲机比较(&C)");
+    prompter().asked.clear();
+    ASSERT_TRUE(runToEnd(compare));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompter().asked.empty(); }, 5000));
+    EXPECT_EQ(prompter().texts(),
+              (std::vector<std::string>{"对讲机中的配置与 customer.dat 相同。"}));
+    EXPECT_EQ(prompter().asked[0].icon, text::Icon::Information);
 }
 
 TEST_F(RadioSafety, ClosingTheWindowDuringAWriteEndsTheConversationFirst) {

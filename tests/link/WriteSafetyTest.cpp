@@ -328,22 +328,27 @@ TEST(VerifyReportTest, NamesEveryKindOfField) {
     EXPECT_EQ(addresses.size(), 8u);
     const std::vector<link::FieldDifference> d =
         link::describeDifferences(radio, sent, addresses, text::English);
+    // Fields of the record read as the record's description names and shows them; the rest
+    // by their place in the radio memory.
     const std::vector<link::FieldDifference> expected{
-        {slot + 5, "C-9 TX Frequency", "29.500000", "28.500000"},
-        {slot + 10, "C-9 Channel Options", "RB", "BUSY"},
+        {slot + 5, "C-09 TX FreQuency", "29.500000", "28.500000"},
+        {slot + 10, "C-09 BUSY", "Disable", "Enable"},
+        {slot + 10, "C-09 RB", "Enable", "Disable"},
         {0x1960, "Unused", "00", "FF"},
-        {0x1D11, "C-9 Channel Present", "0", "1"},
-        {0x1D41, "C-9 Scan", "1", "0"},
-        {0x1D41, "C-10 Scan", "1", "0"},
-        {0x1D69, "Option Feature 9", "31", "30"},
-        {0x1D89, "Option Feature 45", "300", "-300"},
-        {0x1DC1, "Local Information Line 2", "\"HALLO\"", "\"HELLO\""},
+        {0x1D11, "C-09 Channel Present", "0", "1"},
+        {0x1D41, "C-09 Scan", "Add", "Del"},
+        {0x1D41, "C-10 Scan", "Add", "Del"},
+        {0x1D69, "SWR Protect value", "3.1", "3.0"},
+        {0x1D89, "RTIX(Hz)", "3000", "-3000"},
+        {0x1DC1, "Local Information line 2", "\"HALLO\"", "\"HELLO\""},
     };
     EXPECT_EQ(d, expected);
     // In Chinese, with one line left over beyond the limit.
     link::Verification v{Verification::State::Differs, addresses};
-    const std::string zh = link::verificationMessage(v, radio, sent, text::Chinese, 8);
-    EXPECT_NE(zh.find("C-9 发射频率：对讲机 29.500000，写入 28.500000"), std::string::npos) << zh;
+    const std::string zh = link::verificationMessage(v, radio, sent, text::Chinese, 9);
+    EXPECT_NE(zh.find("0915 C-09 发射频率：对讲机 29.500000，写入 28.500000"), std::string::npos)
+        << zh;
+    EXPECT_NE(zh.find("1D41 C-10 扫描：对讲机 添加，写入 删除"), std::string::npos) << zh;
     EXPECT_NE(zh.find("……另有 1 处。"), std::string::npos) << zh;
 }
 

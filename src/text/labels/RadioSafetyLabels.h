@@ -34,23 +34,12 @@ inline constexpr TextTable kPhaseBackup{"Backing up", "备份"};
 inline constexpr TextTable kPhaseWrite{"Writing", "写入"};
 inline constexpr TextTable kPhaseVerify{"Verifying", "校验"};
 
-// Names of the fields of the radio memory the verification reports. A channel is named by
-// its group letter and number ("A-12") before these.
-inline constexpr TextTable kFieldRx{"RX Frequency", "接收频率"};
-inline constexpr TextTable kFieldTx{"TX Frequency", "发射频率"};
-inline constexpr TextTable kFieldFlags{"Channel Options", "信道选项"};
+// Names of the places of the radio memory the verification reports that are no field of the
+// record (the record's fields are named by their own description). A channel is named by its
+// group letter and number ("A-12") before the first.
 inline constexpr TextTable kFieldPresent{"Channel Present", "信道存在"};
-inline constexpr TextTable kFieldScan{"Scan", "扫描"};
 inline constexpr TextTable kFieldUnused{"Unused", "未用"};
-// %1 = position of the optional features.
-inline constexpr TextTable kFieldOption{"Option Feature %1", "可选功能 %1"};
-inline constexpr TextTable kFieldBacklight{"Backlight Color", "背光灯颜色"};
-inline constexpr TextTable kFieldBandCode{"Band Code", "频段代码"};
 inline constexpr TextTable kFieldModelHeader{"Model Header", "机型信息"};
-// %1 = line 1 or 2.
-inline constexpr TextTable kFieldMessage{"Local Information Line %1", "本机信息第 %1 行"};
-// Shown for a channel option value with no option set.
-inline constexpr TextTable kNoOptions{"none", "无"};
 
 // Why a port cannot be opened, beside "Cannot Open Communication Port.". %1 = device.
 // Permission: %2 = the device's group.

@@ -1,0 +1,152 @@
+// zx908hf-cli verify against a virtual radio: the radio read (and kept as a backup) and
+// compared with a data file field by field, without changing either.
+#include "CliInstallation.h"
+#include "model/Defaults.h"
+#include "model/RecordCodec.h"
+#include "sim/MemoryFiles.h"
+#include "sim/VirtualRadio.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace zx::test {
+namespace {
+
+using sim::CommandKind;
+
+// What the radio holds: A-12 and a first message line.
+model::ConfigRecord radioRecord() {
+    model::RuntimeState state;
+    model::ConfigRecord record = model::defaultRecord(state, {2026, 3, 15, "2026-03-15"});
+    record.channelCount = {1, 0, 0, 0, 0, 0};
+    record.channels[0].number = 12;
+    record.channels[0].inUse = 1;
+    record.channels[0].rxFreq = "28512300";
+    record.channels[0].txFreq = "28512300";
+    record.embeddedMessage[0] = "SHOP";
+    return record;
+}
+
+QByteArray bytesOf(const model::ConfigRecord& record) {
+    const model::RecordBytes bytes = model::encodeRecord(record);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+class VerifyCliTest : public ::testing::Test {
+protected:
+    void startRadio(sim::RadioOptions options = {}) {
+        const QString source = scratch.filePath("radio.dat");
+        CliInstallation::writeBytes(source, bytesOf(radioRecord()));
+        options.bandCode = 0;
+        radio.emplace(options, sim::imageFromDataFile(QFile::encodeName(source).toStdString(), 0));
+        radio->start();
+        install.emplace(radio->devicePath());
+        ASSERT_TRUE(install->ok());
+    }
+    QString dataFile(const QString& name, const model::ConfigRecord& record) {
+        const QString path = install->file(name);
+        CliInstallation::writeBytes(path, bytesOf(record));
+        return path;
+    }
+    QStringList backups() const {
+        return QDir(install->backupsFolder()).entryList(QDir::Files, QDir::Name);
+    }
+
+    QTemporaryDir scratch;
+    std::optional<sim::VirtualRadio> radio;
+    std::optional<CliInstallation> install;
+};
+
+TEST_F(VerifyCliTest, NamesExactlyTheFieldsWhereTheRadioDiffersFromTheFile) {
+    startRadio();
+
+    // The radio holds what the file holds: exit 0, nothing on standard output, the verdict on
+    // standard error, and the read kept as a backup like every read.
+    const QString same = dataFile("same.dat", radioRecord());
+    CliResult result = install->run({"verify", same});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(result.err.contains("The radio holds what same.dat holds."))
+        << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains("Read Data Completed.")) << "nothing was taken over";
+    EXPECT_EQ(radio->stats().count(CommandKind::Read), 120);
+    EXPECT_EQ(radio->stats().count(CommandKind::Write), 0) << "the radio is only read";
+    EXPECT_EQ(radio->log().back().kind, CommandKind::End);
+    ASSERT_EQ(backups().size(), 2) << backups().join(' ').toStdString();
+    EXPECT_TRUE(backups().front().startsWith("ZX-908HF_read_"));
+
+    // A file that differs in four things the radio keeps and one it does not.
+    model::ConfigRecord changed = radioRecord();
+    changed.channels[0].rxFreq = "28600000";
+    changed.channelCount[1] = 1;
+    changed.channels[60] = changed.channels[0];
+    changed.channels[60].number = 3;
+    changed.channels[60].rxFreq = "28300000";
+    changed.optionFeatures[0] = 3; // TOT 90 s
+    changed.embeddedMessage[1] = "SECOND";
+    changed.dtmf.idCode = "123"; // the radio has no place for it
+    const QString other = dataFile("other.dat", changed);
+    const QByteArray otherBytes = CliInstallation::readBytes(other);
+
+    result = install->run({"verify", "--no-backup", other});
+    EXPECT_EQ(result.exitCode, 1) << result.err.toStdString();
+    EXPECT_EQ(result.out.split('\n', Qt::SkipEmptyParts),
+              (QStringList{"A-12 RX Frequency: radio 28.512300, file 28.600000",
+                           "B-03: radio (none), file 28.300000", "TOT[s]: radio 60, file 90",
+                           "Local Information line 2: radio \"\", file \"SECOND\""}))
+        << result.out.toStdString();
+    EXPECT_TRUE(result.err.contains("The radio differs from other.dat in 4 fields."))
+        << result.err.toStdString();
+    EXPECT_EQ(backups().size(), 2) << "--no-backup keeps nothing";
+
+    // The same as JSON, for programs.
+    result = install->run({"verify", "--json", "--no-backup", other});
+    EXPECT_EQ(result.exitCode, 1) << result.err.toStdString();
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out.toStdString();
+    ASSERT_TRUE(json.isArray());
+    QStringList keys;
+    for (const QJsonValue& entry : json.array())
+        keys << entry["key"].toString();
+    EXPECT_EQ(keys,
+              (QStringList{"A-12.rxFreq", "B-03", "optionFeatures[0]", "embeddedMessage[1]"}));
+    const QJsonObject first = json.array().first().toObject();
+    EXPECT_EQ(first["field"].toString(), "A-12 RX Frequency");
+    EXPECT_EQ(first["radio"].toString(), "28.512300");
+    EXPECT_EQ(first["file"].toString(), "28.600000");
+    EXPECT_EQ(install->run({"verify", "--json", "--no-backup", same}).out.simplified(), "[ ]");
+
+    EXPECT_EQ(CliInstallation::readBytes(other), otherBytes) << "the file is not changed";
+    EXPECT_EQ(radio->stats().count(CommandKind::Write), 0);
+}
+
+TEST_F(VerifyCliTest, EndsLikeTheOtherRadioVerbs) {
+    sim::RadioOptions failing;
+    failing.faults.silentAfterBlocks = 30; // the cable is pulled in the middle of the read
+    startRadio(failing);
+    const QString file = dataFile("file.dat", radioRecord());
+
+    // A file that cannot be used and a port that is none are refused before the radio is
+    // asked anything.
+    CliResult result = install->run({"verify", install->file("missing.dat")});
+    EXPECT_EQ(result.exitCode, 3) << result.err.toStdString();
+    result = install->run({"verify", "--port", "/dev/null", file});
+    EXPECT_EQ(result.exitCode, 4) << result.err.toStdString();
+    EXPECT_EQ(install->run({"verify"}).exitCode, 2);
+    EXPECT_EQ(radio->stats().bytesReceived, 0);
+
+    // A read that fails is no verdict: exit 1 with nothing on standard output.
+    result = install->run({"verify", "--json", file});
+    EXPECT_EQ(result.exitCode, 1) << result.err.toStdString();
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(result.err.contains("Check Connection.")) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains("The radio")) << result.err.toStdString();
+    EXPECT_TRUE(backups().isEmpty()) << "no backup of a partial read";
+}
+
+} // namespace
+} // namespace zx::test
