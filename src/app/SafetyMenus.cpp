@@ -31,7 +31,7 @@ QAction* addAfter(QMenu* menu, QAction* after, const char* name) {
 } // namespace
 
 void SafetyMenus::build(MainMenus& menus) {
-    mnuOpenBackupFolder = addAfter(menus.mnuFile, menus.mnuFileSaveAs, "mnuOpenBackupFolder");
+    mnuOpenBackupFolder = addAfter(menus.mnuFile, menus.mnuExportChannels, "mnuOpenBackupFolder");
     mnuCompareWithRadio = addAfter(menus.mnuProgram, menus.mnuWriteToRadio, "mnuCompareWithRadio");
     menus.mnuSet->addSeparator();
     mnuBackupBeforeWrite = menus.mnuSet->addAction(QString());

@@ -101,14 +101,15 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesCaptionsShortcutsAndUnavailableEntrie
                                  "mnuFillChannels", "-", "mnuOptFeature", "mnuKeyAssignm",
                                  "mnuScanInfo", "-", "-", "mnuEmbeddedMsg", "mnuEMG"}));
     EXPECT_EQ(action(w, "mnuFillChannels")->text(), "&Fill Channels…");
-    // File: New, Open, Save, Save As | sep | Import, Export Channels | sep | Print | ...
+    // File: New, Open, Save, Save As | sep | Import, Export Channels, Open Backup Folder | sep |
+    // Print | ...
     QStringList file;
     for (QAction* a : w.findChild<QMenu*>("mnuFile")->actions())
         if (a->isVisible())
             file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     EXPECT_EQ(file, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
-                                 "mnuImportChannels", "mnuExportChannels", "-", "mnuFilePrint", "-",
-                                 "mnuFileExit"}));
+                                 "mnuImportChannels", "mnuExportChannels", "mnuOpenBackupFolder",
+                                 "-", "mnuFilePrint", "-", "mnuFileExit"}));
     EXPECT_EQ(action(w, "mnuImportChannels")->text(), "&Import Channels…");
     EXPECT_EQ(action(w, "mnuExportChannels")->text(), "&Export Channels…");
 
