@@ -36,7 +36,6 @@ namespace {
 
 namespace labels = text::labels::channel_info;
 
-constexpr int kRows = ChannelGridModel::kRows;
 
 // The window is laid out in twips; 15 twips make one pixel at 96 dpi.
 constexpr int px(int twips) {

@@ -271,7 +271,7 @@ TEST_F(DesktopTest, StatusBarShowsThePortChosenInThePortWindow) {
                                  true));
     EXPECT_EQ(w.statusPanel(3)->text(), "COM1");
 
-    const auto choose = [&w](const QString& entry, const char* button) {
+    const auto choose = [](const QString& entry, const char* button) {
         AppHarness::onNextModal([entry, button](QWidget* modal) {
             auto* combo = modal->findChild<QComboBox*>("Combo1");
             combo->setCurrentIndex(combo->findText(entry));

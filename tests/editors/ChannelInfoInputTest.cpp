@@ -106,9 +106,11 @@ TEST_F(ChannelInfoTest, FastWheelScrollingThenTypingEditsOnlyTheVisibleCellUnder
     settle();
     EXPECT_EQ(channel(0, 5)->rxFreq.str(), "28100000") << "the hidden channel 5 is untouched";
     EXPECT_EQ(channel(0, edited)->rxFreq.str(), "28550000");
-    for (int n = 2; n <= 30; ++n)
-        if (n != edited)
+    for (int n = 2; n <= 30; ++n) {
+        if (n != edited) {
             EXPECT_EQ(channel(0, n)->rxFreq.str(), "28100000") << n;
+        }
+    }
 }
 
 TEST_F(ChannelInfoTest, TheWheelOverAListWithoutTheFocusChangesNothing) {

@@ -162,7 +162,8 @@ TEST_F(EmbMsgWindow, RightAndMiddleButtonsDoNothing) {
             popup->close();
         }
     });
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2),
+                           line(0)->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(line(0), &menu);
     QCoreApplication::processEvents();
     EXPECT_FALSE(menuShown);
