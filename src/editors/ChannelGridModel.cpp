@@ -149,8 +149,7 @@ void ChannelGridModel::refreshRow(int row) {
     if (row < 1 || row > kRows)
         return;
     const int g = group();
-    const int count =
-        std::clamp<int>(ws_.record.channelCount[std::size_t(g)], 0, model::kChannelsPerGroup);
+    const int count = ws_.record.usedChannels(g);
     const model::ChannelEntry* entry = nullptr;
     for (int e = 1; e <= count && entry == nullptr; ++e)
         if (ws_.record.channel(g, e).number == row)

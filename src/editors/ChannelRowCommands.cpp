@@ -46,8 +46,7 @@ bool ChannelRowCommands::copyToClipboard(const std::vector<int>& rows, bool& any
         places.push_back({group(), row});
     const exchange::WrittenTable table = exchange::writeChannelRows(ws_.record, places, '\t');
     // Rows without a channel leave the clipboard with what it had.
-    const int count =
-        std::clamp<int>(ws_.record.channelCount[std::size_t(group())], 0, model::kChannelsPerGroup);
+    const int count = ws_.record.usedChannels(group());
     anyChannel = false;
     for (int entry = 1; entry <= count && !anyChannel; ++entry)
         anyChannel = std::find(rows.begin(), rows.end(),

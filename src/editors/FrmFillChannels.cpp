@@ -51,8 +51,7 @@ FrmFillChannels::FrmFillChannels(const model::Workspace& ws, text::Prompter& pro
     start_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,3}(\\.[0-9]{0,6})?")), start_));
     QString preset = qs(model::formatMHz(ws.state.bandLow));
-    const int count =
-        std::clamp<int>(ws.record.channelCount[std::size_t(group)], 0, model::kChannelsPerGroup);
+    const int count = ws.record.usedChannels(group);
     for (int entry = 1; entry <= count; ++entry) {
         const model::ChannelEntry& channel = ws.record.channel(group, entry);
         if (channel.number != firstNumber)

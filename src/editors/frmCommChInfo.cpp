@@ -36,7 +36,6 @@ namespace {
 
 namespace labels = text::labels::channel_info;
 
-
 // The window is laid out in twips; 15 twips make one pixel at 96 dpi.
 constexpr int px(int twips) {
     return twips / 15;
@@ -284,8 +283,7 @@ void frmCommChInfo::reShowGrid(int row) {
 void frmCommChInfo::InitComboList() {
     guarded("ShowChIfoData", [&] {
         for (int k = 0; k < model::kGroupCount; ++k) {
-            const int count =
-                std::clamp<int>(ws_.record.channelCount[k], 0, model::kChannelsPerGroup);
+            const int count = ws_.record.usedChannels(k);
             std::vector<int> numbers;
             for (int entry = 1; entry <= count; ++entry)
                 numbers.push_back(ws_.record.channel(k, entry).number);

@@ -14,10 +14,6 @@ using model::ChannelEntry;
 using model::ConfigRecord;
 using model::Integer;
 
-int usedChannels(const ConfigRecord& record, int group) {
-    return std::clamp<int>(record.channelCount[std::size_t(group)], 0, model::kChannelsPerGroup);
-}
-
 } // namespace
 
 std::vector<int> replaceGroups(ConfigRecord& record, const std::vector<ChannelRow>& rows) {
@@ -55,7 +51,7 @@ int setChannels(ConfigRecord& record, const std::vector<ChannelRow>& rows) {
         if (!row.placed || row.slot.group < 0 || row.slot.group >= model::kGroupCount)
             continue;
         const int group = row.slot.group;
-        const int count = usedChannels(record, group);
+        const int count = record.usedChannels(group);
         int position = 0;
         for (int p = 1; p <= count && position == 0; ++p)
             if (record.channel(group, p).number == row.slot.number)

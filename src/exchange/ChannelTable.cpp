@@ -157,8 +157,7 @@ std::string headerRow(char separator) {
 std::map<int, int> channelsByNumber(const ConfigRecord& record, int group,
                                     std::vector<Note>& notes) {
     std::map<int, int> byNumber;
-    const int count =
-        std::clamp<int>(record.channelCount[std::size_t(group)], 0, kChannelsPerGroup);
+    const int count = record.usedChannels(group);
     for (int position = 1; position <= count; ++position) {
         const int number = record.channel(group, position).number;
         if (number < 1 || number > kChannelsPerGroup) {

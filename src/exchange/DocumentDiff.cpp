@@ -20,12 +20,8 @@ using model::FieldRef;
 using model::FixedText;
 
 const ChannelEntry* findChannel(const ConfigRecord& record, int group, int number) {
-    const int count =
-        std::clamp<int>(record.channelCount[std::size_t(group)], 0, model::kChannelsPerGroup);
-    for (int position = 1; position <= count; ++position)
-        if (record.channel(group, position).number == number)
-            return &record.channel(group, position);
-    return nullptr;
+    const int entry = record.findChannel(group, number);
+    return entry != 0 ? &record.channel(group, entry) : nullptr;
 }
 
 std::string withoutTrailingSpaces(std::string s) {

@@ -94,7 +94,7 @@ void RadioImage::encode(const model::ConfigRecord& record, int radioBandCode) {
     using namespace layout;
 
     for (int g = 0; g < model::kGroupCount; ++g) {
-        const int count = std::clamp<int>(record.channelCount[g], 0, model::kChannelsPerGroup);
+        const int count = record.usedChannels(g);
         for (int e = 1; e <= count; ++e) {
             const model::ChannelEntry& ch = record.channel(g, e);
             const int n = ch.number;

@@ -16,18 +16,6 @@ bool validGroup(int group) {
     return group >= 0 && group < kGroupCount;
 }
 
-int usedChannels(const ConfigRecord& record, int group) {
-    return std::clamp<int>(record.channelCount[std::size_t(group)], 0, kChannelsPerGroup);
-}
-
-int findChannel(const ConfigRecord& record, int group, int number) {
-    const int count = usedChannels(record, group);
-    for (int entry = 1; entry <= count; ++entry)
-        if (record.channel(group, entry).number == number)
-            return entry;
-    return 0;
-}
-
 long long wholeHertz(double mhz) {
     return std::llround(mhz * 1'000'000.0);
 }
@@ -40,17 +28,17 @@ ChannelDeletion deleteChannels(ConfigRecord& record, int group, const std::vecto
         return result;
     std::set<int> existing;
     for (int number : numbers)
-        if (findChannel(record, group, number) != 0)
+        if (record.findChannel(group, number) != 0)
             existing.insert(number);
     if (existing.empty())
         return result;
-    if (int(existing.size()) >= usedChannels(record, group)) {
+    if (int(existing.size()) >= record.usedChannels(group)) {
         result.kept = *existing.begin();
         existing.erase(existing.begin());
     }
     for (int number : existing) {
         // The entries after a deleted one move down, so each is looked up again.
-        if (deleteChannel(record, group, findChannel(record, group, number)))
+        if (deleteChannel(record, group, record.findChannel(group, number)))
             result.deleted.push_back(number);
     }
     fixEmergencyChannel(record, group);
@@ -99,7 +87,7 @@ FillProblem fillChannels(ConfigRecord& record, const RuntimeState& state, const 
     for (int i = 0; i < plan.count; ++i) {
         const int number = plan.firstNumber + i;
         const std::string display = formatMHz(double(fillFrequencyHz(plan, i, state)) / 1e6);
-        if (const int entry = findChannel(record, plan.group, number); entry != 0) {
+        if (const int entry = record.findChannel(plan.group, number); entry != 0) {
             ChannelEntry& channel = record.channel(plan.group, entry);
             channel.rxFreq = storedFromDisplay(display, state);
             channel.txFreq = channel.rxFreq;

@@ -17,21 +17,6 @@ bool validGroup(int group) {
     return group >= 0 && group < kGroupCount;
 }
 
-// The number of channels of a group, held to 0..60.
-int usedChannels(const ConfigRecord& record, int group) {
-    return std::clamp<int>(record.channelCount[static_cast<std::size_t>(group)], 0,
-                           kChannelsPerGroup);
-}
-
-// Entry position (1..count) of the channel numbered `number` in `group`, 0 when none.
-int findChannel(const ConfigRecord& record, int group, int number) {
-    const int count = usedChannels(record, group);
-    for (int entry = 1; entry <= count; ++entry)
-        if (record.channel(group, entry).number == number)
-            return entry;
-    return 0;
-}
-
 // A list column value as an Integer: numeric text rounded half to even, as the classic
 // integer conversion does; false when it is not a number or does not fit.
 bool toInteger(std::string_view value, Integer& out) {
@@ -100,7 +85,7 @@ bool addChannel(Workspace& ws, int group, int number, std::string_view frequency
 bool deleteChannel(ConfigRecord& record, int group, int position) {
     if (!validGroup(group))
         return false;
-    const int count = usedChannels(record, group);
+    const int count = record.usedChannels(group);
     if (position < 1 || position > count)
         return false;
     for (int entry = position; entry < count; ++entry)
@@ -116,8 +101,8 @@ void fixEmergencyChannel(ConfigRecord& record, int group) {
         record.optionFeatures[static_cast<std::size_t>(kEmergencyChannelPosition + group)];
     const int wanted = slot + 1;
     int result = 0;
-    if (usedChannels(record, group) > 0)
-        result = findChannel(record, group, wanted) != 0 ? wanted : record.channel(group, 1).number;
+    if (record.usedChannels(group) > 0)
+        result = record.findChannel(group, wanted) != 0 ? wanted : record.channel(group, 1).number;
     slot = static_cast<Integer>(result - 1);
 }
 
@@ -139,7 +124,7 @@ CellUpdate updateChannelCell(Workspace& ws, int number, int column, std::string_
     if ((column == ColRxFreq || column == ColTxFreq) && !v.empty())
         v = validateFrequencyCell(v, column == ColTxFreq, true, ws.state, prompter);
 
-    const int entry = findChannel(record, group, number);
+    const int entry = record.findChannel(group, number);
     if (entry == 0) {
         if (column == ColRxFreq && !v.empty() && addChannel(ws, group, number, v)) {
             fixEmergencyChannels(record);
@@ -151,7 +136,7 @@ CellUpdate updateChannelCell(Workspace& ws, int number, int column, std::string_
     ChannelEntry& c = record.channel(group, entry);
     if (column == ColRxFreq && v.empty()) {
         // The last channel of a group stays: a group is never emptied from the grid.
-        if (usedChannels(record, group) > 1 && deleteChannel(record, group, entry)) {
+        if (record.usedChannels(group) > 1 && deleteChannel(record, group, entry)) {
             fixEmergencyChannels(record);
             update.kind = CellUpdate::Deleted;
         }
@@ -177,7 +162,7 @@ CellUpdate updateChannelCell(Workspace& ws, int number, int column, std::string_
 bool checkAllFrequencies(const Workspace& ws, text::Prompter& prompter) {
     const ConfigRecord& record = ws.record;
     for (int group = 0; group < kGroupCount; ++group) {
-        const int count = usedChannels(record, group);
+        const int count = record.usedChannels(group);
         for (int entry = 1; entry <= count; ++entry) {
             const ChannelEntry& c = record.channel(group, entry);
             const std::string rx = displayFromStored(c.rxFreq.view(), ws.state, prompter);
@@ -194,7 +179,7 @@ bool checkAllFrequencies(const Workspace& ws, text::Prompter& prompter) {
 void correctAllFrequencies(Workspace& ws, text::Prompter& prompter) {
     ConfigRecord& record = ws.record;
     for (int group = 0; group < kGroupCount; ++group) {
-        const int count = usedChannels(record, group);
+        const int count = record.usedChannels(group);
         for (int entry = 1; entry <= count; ++entry) {
             ChannelEntry& c = record.channel(group, entry);
             for (FixedText<8>* field : {&c.rxFreq, &c.txFreq}) {

@@ -4,6 +4,7 @@
 
 #include "model/FixedText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -150,6 +151,20 @@ struct ConfigRecord {
     }
     const ChannelEntry& channel(int group, int entry) const {
         return channels.at(static_cast<std::size_t>((entry - 1) + kChannelsPerGroup * group));
+    }
+
+    // The number of channels of group `group` (0..5), held to 0..60: a damaged file may hold
+    // any count, and every loop over a group's entries must stay inside it.
+    int usedChannels(int group) const {
+        return std::clamp<int>(channelCount.at(static_cast<std::size_t>(group)), 0,
+                               kChannelsPerGroup);
+    }
+    // Entry position (1..count) of the channel numbered `number` in `group`, 0 when none.
+    int findChannel(int group, int number) const {
+        for (int entry = 1; entry <= usedChannels(group); ++entry)
+            if (channel(group, entry).number == number)
+                return entry;
+        return 0;
     }
 
     bool operator==(const ConfigRecord&) const = default;

@@ -45,19 +45,14 @@ bool sameChannel(const ChannelEntry& a, const ChannelEntry& b) {
            a.hiCut == b.hiCut && a.plus10k == b.plus10k && a.nbAnl == b.nbAnl && a.rb == b.rb;
 }
 
-int usedChannels(const ConfigRecord& record, int group) {
-    return std::clamp<int>(record.channelCount[static_cast<std::size_t>(group)], 0,
-                           kChannelsPerGroup);
-}
-
 bool channelsDiffer(const ConfigRecord& working, const ConfigRecord& saved, int group) {
-    const int count = usedChannels(saved, group);
+    const int count = saved.usedChannels(group);
     for (int entry = 1; entry <= count; ++entry) {
         const ChannelEntry& old = saved.channel(group, entry);
         const ChannelEntry* partner = &working.channel(group, entry);
         if (partner->number != old.number) {
             partner = nullptr;
-            for (int other = 1; other <= usedChannels(working, group); ++other) {
+            for (int other = 1; other <= working.usedChannels(group); ++other) {
                 if (working.channel(group, other).number == old.number) {
                     partner = &working.channel(group, other);
                     break;

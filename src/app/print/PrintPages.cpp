@@ -73,8 +73,7 @@ private:
 // The positions of a group's channels by number (the first entry of a number counts).
 std::map<int, int> channelsByNumber(const model::ConfigRecord& r, int group) {
     std::map<int, int> byNumber;
-    const int count =
-        std::clamp<int>(r.channelCount[std::size_t(group)], 0, model::kChannelsPerGroup);
+    const int count = r.usedChannels(group);
     for (int position = 1; position <= count; ++position) {
         const int number = r.channel(group, position).number;
         if (number >= 1 && number <= model::kChannelsPerGroup)
