@@ -34,7 +34,7 @@ if "$CLI" --help 2>/dev/null | grep -q '^  simulate'; then
     for _ in $(seq 50); do [ -e "$WORK/radio" ] && break; sleep 0.1; done
     cat "$WORK/sim.out"
     echo "== read the radio into $WORK/radio.dat =="
-    "$CLI" read --port "$WORK/radio" --yes -o "$WORK/radio.dat"
+    "$CLI" read --port "$WORK/radio" --yes --no-backup -o "$WORK/radio.dat"
     echo "== summary of the data read =="
     "$CLI" info "$WORK/radio.dat"
 else
