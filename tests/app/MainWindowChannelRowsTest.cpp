@@ -1,7 +1,7 @@
 // Whole channel rows in the running program, driven as a user drives them: rows chosen on the
 // row numbers, Ctrl+C, Ctrl+X, Delete and Ctrl+V in the grid, Edit > Fill Channels, File >
 // Import Channels and Export Channels, each taken back and done again with Ctrl+Z and Ctrl+Y.
-#include "AppTestSupport.h"
+#include "ActiveWindowTest.h"
 #include "editors/frmCommChInfo.h"
 #include "exchange/ChannelTable.h"
 #include "model/ChannelTable.h"
@@ -38,16 +38,8 @@ QString spreadsheetRow(int location, const char* frequency, const char* comment 
         .arg(QLatin1String(frequency), QLatin1String(comment));
 }
 
-class ChannelRowsTest : public ::testing::Test {
+class ChannelRowsTest : public ActiveWindowTest {
 protected:
-    app::frmMain& start() {
-        app::frmMain& w = app.window();
-        QApplication::setActiveWindow(&w);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        settle();
-        return w;
-    }
-    static void settle() { QTest::qWait(40); }
     // After a modal window closed, the window system gives the main window the focus back
     // (the offscreen platform leaves that to the test).
     void backFromDialog() {
@@ -56,28 +48,8 @@ protected:
         settle();
     }
 
-    QAction* action(const char* name) { return app.window().findChild<QAction*>(name); }
-    QWidget* channelWindow() { return app.window().childWindow(app::ChildWindow::ChannelInfo); }
-    QTableView* grid() { return channelWindow()->findChild<QTableView*>("MSFlexGrid1"); }
-    QString cellText(int row, int column) {
-        return grid()->model()->index(row - 1, column).data().toString();
-    }
-    QRect cellRect(int row, int column) {
-        const QModelIndex index = grid()->model()->index(row - 1, column);
-        grid()->scrollTo(index);
-        return grid()->visualRect(index);
-    }
-    void clickCell(int row, int column, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, modifiers,
-                          cellRect(row, column).center());
-        settle();
-    }
     // A click on the row number (column 0) chooses the row.
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) { clickCell(row, 0, modifiers); }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        settle();
-    }
     void chooseGroup(int group) {
         auto* groups = channelWindow()->findChild<QComboBox*>("ComboGroup");
         groups->setCurrentIndex(group);
@@ -85,12 +57,6 @@ protected:
         settle();
     }
 
-    const model::ChannelEntry* channel(int group, int number) const {
-        for (int e = 1; e <= app.ws.record.channelCount[group]; ++e)
-            if (app.ws.record.channel(group, e).number == number)
-                return &app.ws.record.channel(group, e);
-        return nullptr;
-    }
     std::string rx(int group, int number) const {
         const model::ChannelEntry* c = channel(group, number);
         return c ? std::string(c->rxFreq.trimmed()) : std::string("none");
@@ -120,9 +86,6 @@ protected:
         file.write(content);
         return path;
     }
-
-    TempInstallation inst;
-    AppHarness app{inst};
 };
 
 TEST_F(ChannelRowsTest, CopiedRowsPasteIntoAnotherGroupAsOneStep) {

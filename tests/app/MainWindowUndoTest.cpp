@@ -1,7 +1,7 @@
 // Undo and redo in the running program, driven by keys and menu entries as a user drives
 // them: every editor, the band change, the frequency correction, the captions in both
 // languages, the open windows refreshed and the modified state.
-#include "AppTestSupport.h"
+#include "ActiveWindowTest.h"
 #include "app/EditHistory.h"
 #include "editors/frmCommChInfo.h"
 #include "model/DataFile.h"
@@ -22,36 +22,8 @@ namespace {
 
 using text::Answer;
 
-class UndoTest : public ::testing::Test {
+class UndoTest : public ActiveWindowTest {
 protected:
-    app::frmMain& start() {
-        app::frmMain& w = app.window();
-        QApplication::setActiveWindow(&w);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        settle();
-        return w;
-    }
-    static void settle() { QTest::qWait(40); }
-
-    QAction* action(const char* name) { return app.window().findChild<QAction*>(name); }
-    QWidget* child(app::ChildWindow which) { return app.window().childWindow(which); }
-    template <typename T> T* control(app::ChildWindow which, const char* name) {
-        QWidget* window = child(which);
-        T* found = window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QTableView* grid() { return control<QTableView>(app::ChildWindow::ChannelInfo, "MSFlexGrid1"); }
-    QString cellText(int row, int column) {
-        return grid()->model()->index(row - 1, column).data().toString();
-    }
-    void clickCell(int row, int column) {
-        const QModelIndex index = grid()->model()->index(row - 1, column);
-        grid()->scrollTo(index);
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
-                          grid()->visualRect(index).center());
-        settle();
-    }
     // Keys go where the user's keys go: to the widget with the focus.
     void type(const QString& text) {
         for (const QChar c : text)
@@ -67,20 +39,7 @@ protected:
         press(Qt::Key_A, Qt::ControlModifier);
         press(Qt::Key_Backspace);
     }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        settle();
-    }
-    const model::ChannelEntry* channel(int group, int number) const {
-        for (int e = 1; e <= app.ws.record.channelCount[group]; ++e)
-            if (app.ws.record.channel(group, e).number == number)
-                return &app.ws.record.channel(group, e);
-        return nullptr;
-    }
     QString modifiedPanel() { return app.window().modifiedPanel()->text(); }
-
-    TempInstallation inst;
-    AppHarness app{inst};
 };
 
 TEST_F(UndoTest, ChannelEditsWithTheirAddAndDeleteAreUndoneAndRedoneByKeys) {

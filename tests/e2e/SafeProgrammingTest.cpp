@@ -2,8 +2,7 @@
 // after a write, backups of what was read and sent, clean ends on a signal, ports and output
 // files as users meet them, and a batch of radios written one after the other.
 #include "CliInstallation.h"
-#include "model/Defaults.h"
-#include "model/RecordCodec.h"
+#include "RecordWithA12.h"
 #include "sim/MemoryFiles.h"
 #include "sim/VirtualRadio.h"
 
@@ -25,23 +24,7 @@ using sim::Memory;
 // A-12 at 28.512300 MHz; the fourth byte of its slot is the low byte of the fine part.
 constexpr int kA12Fine = 0x0010 + 18 * 11 + 3;
 
-model::ConfigRecord recordWithA12() {
-    model::RuntimeState state;
-    model::ConfigRecord record = model::defaultRecord(state, {2026, 3, 15, "2026-03-15"});
-    record.channelCount = {1, 0, 0, 0, 0, 0};
-    record.channels[0].number = 12;
-    record.channels[0].inUse = 1;
-    record.channels[0].rxFreq = "28512300";
-    record.channels[0].txFreq = "28512300";
-    record.embeddedMessage[0] = "SAFE";
-    return record;
-}
-
-QByteArray bytesOf(const model::ConfigRecord& record) {
-    const model::RecordBytes bytes = model::encodeRecord(record);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
+using test::bytesOf; // of a record; this one gives a range of the radio's memory
 QByteArray bytesOf(const Memory& memory, int from = 0, int to = 0x2000) {
     return QByteArray(reinterpret_cast<const char*>(memory.data() + from), to - from);
 }
@@ -75,7 +58,7 @@ protected:
     }
     QString dataFile(const QString& name = "a12.dat") {
         const QString path = install->file(name);
-        CliInstallation::writeBytes(path, bytesOf(recordWithA12()));
+        CliInstallation::writeBytes(path, bytesOf(recordWithA12("SAFE")));
         return path;
     }
     CliResult cli(const QStringList& arguments, const QString& workingDirectory = QString()) {
@@ -122,7 +105,7 @@ TEST_F(SafeProgrammingTest, VerificationNamesAWrongByteWithItsChannelAndExitsWit
 TEST_F(SafeProgrammingTest, BackupsHoldExactlyWhatWasReceivedAndSent) {
     // The radio holds a configuration of its own.
     QTemporaryDir scratch;
-    model::ConfigRecord other = recordWithA12();
+    model::ConfigRecord other = recordWithA12("SAFE");
     other.embeddedMessage[0] = "OLD ONE";
     CliInstallation::writeBytes(scratch.filePath("old.dat"), bytesOf(other));
     Memory old =

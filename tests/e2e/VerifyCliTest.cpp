@@ -1,8 +1,7 @@
 // zx908hf-cli verify against a virtual radio: the radio read (and kept as a backup) and
 // compared with a data file field by field, without changing either.
 #include "CliInstallation.h"
-#include "model/Defaults.h"
-#include "model/RecordCodec.h"
+#include "RecordWithA12.h"
 #include "sim/MemoryFiles.h"
 #include "sim/VirtualRadio.h"
 
@@ -19,20 +18,7 @@ using sim::CommandKind;
 
 // What the radio holds: A-12 and a first message line.
 model::ConfigRecord radioRecord() {
-    model::RuntimeState state;
-    model::ConfigRecord record = model::defaultRecord(state, {2026, 3, 15, "2026-03-15"});
-    record.channelCount = {1, 0, 0, 0, 0, 0};
-    record.channels[0].number = 12;
-    record.channels[0].inUse = 1;
-    record.channels[0].rxFreq = "28512300";
-    record.channels[0].txFreq = "28512300";
-    record.embeddedMessage[0] = "SHOP";
-    return record;
-}
-
-QByteArray bytesOf(const model::ConfigRecord& record) {
-    const model::RecordBytes bytes = model::encodeRecord(record);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    return recordWithA12("SHOP");
 }
 
 class VerifyCliTest : public ::testing::Test {
