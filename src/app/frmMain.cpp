@@ -6,8 +6,8 @@
 #include "app/FileDialogs.h"
 #include "app/FrmPrintList.h"
 #include "app/FrmSetLanguage.h"
-#include "app/ProgramIcon.h"
 #include "app/ImageDocument.h"
+#include "app/ProgramIcon.h"
 #include "app/QtText.h"
 #include "app/QtTranslations.h"
 #include "app/RadioController.h"
@@ -44,8 +44,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QScreen>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -543,19 +543,25 @@ void frmMain::updateRecentMenu() {
 
 bool frmMain::openFile(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
+    // The child windows close only once the file is known to become the document: a file
+    // that is refused leaves the windows, the recent files and the document as they were.
     if (isRadioImageFile(full)) {
+        const std::optional<link::RadioImage> image = readRadioImage(full, ws_, prompter());
+        if (!image)
+            return false;
         closeAllChildWindows();
-        const bool opened = openRadioImage(ws_, full, prompter());
+        adoptRadioImage(ws_, *image);
         // As after a read: the band may have changed with the radio's data.
         Change_Language();
         openChildWindow(ChildWindow::ChannelInfo);
         cascade();
-        return opened;
+        return true;
     }
-    closeAllChildWindows();
-    const model::OpenOutcome outcome = model::openDataFile(ws_, full.toStdString(), prompter());
-    switch (outcome.kind) {
+    const model::DataFileLoad load = model::loadDataFile(ws_, full.toStdString(), prompter());
+    switch (load.outcome.kind) {
     case model::OpenOutcome::Opened:
+        closeAllChildWindows();
+        model::adoptDataFile(ws_, *load.document);
         rememberFile(full);
         openChildWindow(ChildWindow::ChannelInfo);
         setCaption();
@@ -563,7 +569,7 @@ bool frmMain::openFile(const QString& path) {
         cascade();
         return true;
     case model::OpenOutcome::StartOtherVersion:
-        handOver(outcome.dataVersion, full);
+        handOver(load.outcome.dataVersion, full);
         return false;
     default:
         // The messages were shown by Open; the document is unchanged.
