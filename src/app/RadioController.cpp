@@ -317,7 +317,9 @@ bool RadioController::imageReceived(const link::RadioImage& image) {
 
 void RadioController::imageSent(const link::RadioImage& image) {
     QString error;
-    if (backups_.keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error).isEmpty())
+    if (backups_
+            .keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error, ws_.state.language)
+            .isEmpty())
         backupFailed(error);
 }
 

@@ -326,7 +326,8 @@ void RadioSession::imageSent(const link::RadioImage& image) {
     if (!keepBackups_)
         return;
     QString error;
-    reportBackup(backups_.keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error),
+    reportBackup(backups_.keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error,
+                                    ws_.state.language),
                  error);
 }
 
