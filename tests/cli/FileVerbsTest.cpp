@@ -275,3 +275,44 @@ TEST_F(FileVerbs, UsageAndWriteFailures) {
     expectFailure({"import", file("bad.json"), "-o", file("keep.dat")}, 3, "missing key", "");
     EXPECT_EQ(readAll(file("keep.dat")), "old");
 }
+
+namespace {
+
+TEST_F(FileVerbs, CheckListsWhatADamagedFileHoldsAndFixRepairsIt) {
+    QByteArray b = newFile("a.dat");
+    b[18] = char(75);    // A-01 is channel 75
+    b[6 + 2] = char(70); // group B claims 70 channels
+    b[13731] = char(77); // TOT holds no entry of its list
+    writeAll(file("damaged.dat"), b);
+    CliRun r = cli({"check", file("damaged.dat")});
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    const QString prefix = file("damaged.dat") + ": ";
+    const QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 4) << r.out.toStdString();
+    // In the order of the file: the count, the channels, the options; then the verdicts.
+    EXPECT_EQ(lines[0], prefix + "Channel Count B is 70, outside 0..60: it becomes 60.");
+    EXPECT_EQ(lines[1], prefix +
+                            "Group A entry 1: channel number 75 is outside 1..60: the channel is "
+                            "dropped.");
+    EXPECT_TRUE(lines.contains(prefix + "TOT[s] holds [77], which is no entry of its list: it "
+                                        "becomes Off."))
+        << r.out.toStdString();
+    EXPECT_EQ(lines.last(),
+              prefix + QStringLiteral("damaged: %1 problem(s)").arg(lines.size() - 2));
+
+    r = cli({"check", file("damaged.dat"), "--fix", "-o", file("repaired.dat")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = cli({"check", file("repaired.dat")});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+    EXPECT_TRUE(r.out.endsWith(": no damage found\n")) << r.out.toStdString();
+    const QByteArray repaired = readAll(file("repaired.dat"));
+    EXPECT_EQ(integerAt(repaired, 6), 0) << "group A lost its only channel";
+    EXPECT_EQ(integerAt(repaired, 8), 1) << "group B keeps its one real channel";
+    EXPECT_EQ(integerAt(repaired, 13731), 0);
+
+    // Not a data file at all: 3, as every verb that reads one.
+    writeAll(file("text.dat"), "V3 notes\n");
+    EXPECT_EQ(cli({"check", file("text.dat")}).exitCode, 3);
+}
+
+} // namespace
