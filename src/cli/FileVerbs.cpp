@@ -150,6 +150,16 @@ int importJson(const QString& inPath, const QString& outPath) {
         reportError(inPath, error);
         return ExitFileError;
     }
+    // A data file this program would then refuse to open is not worth writing.
+    const std::string version = record.dataVersion.trimmed();
+    if (!model::isRecognisedVersion(record.dataVersion.view()) ||
+        !model::isCompatibleVersion(installedVersions(), version)) {
+        reportError(inPath, QStringLiteral("dataVersion \"%1\" is not a data version this program "
+                                           "can open (its own is %2)")
+                                .arg(QString::fromStdString(version),
+                                     QString::fromLatin1(model::kProgramDataVersion)));
+        return ExitFileError;
+    }
     return writeOutput(outPath, model::encodeRecord(record)) ? ExitOk : ExitFileError;
 }
 

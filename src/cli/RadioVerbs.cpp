@@ -38,11 +38,11 @@ int parse(QCommandLineParser& parser, const QStringList& arguments, const QStrin
     if (radio)
         addRadioOptions(parser);
     if (!parser.parse(arguments)) {
-        printError(parser.errorText());
+        printParseError(parser, arguments);
         return ExitUsage;
     }
     if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << verbHelp(parser, arguments);
         return ExitOk;
     }
     return -1;

@@ -11,6 +11,7 @@
 #include "text/labels/FileErrorLabels.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cerrno>
 #include <cstdio>
@@ -40,11 +41,11 @@ std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& argu
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     parser.addOption(help);
     if (!parser.parse(arguments)) {
-        QTextStream(stderr) << kProgram << ": " << parser.errorText() << '\n';
+        printParseError(parser, arguments);
         return ExitUsage;
     }
     if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << verbHelp(parser, arguments);
         return ExitOk;
     }
     if (parser.positionalArguments().size() != positionalCount) {
@@ -58,6 +59,43 @@ std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& argu
 int usage(const QString& problem) {
     QTextStream(stderr) << kProgram << ": " << problem << "; see --help\n";
     return ExitUsage;
+}
+
+namespace {
+
+// "zx908hf-cli read" from the first argument a verb is given ("/path/zx908hf-cli read").
+QString programAndVerb(const QStringList& arguments) {
+    const QString verb = arguments.isEmpty() ? QString() : arguments.first().section(' ', -1);
+    return verb.isEmpty() ? kProgram : kProgram + ' ' + verb;
+}
+
+} // namespace
+
+QString verbHelp(const QCommandLineParser& parser, const QStringList& arguments) {
+    // Qt names the program only (as it was started, perhaps by its path); the usage line of a
+    // verb must name the verb too.
+    QString help = parser.helpText();
+    const QString usage = QStringLiteral("Usage: ");
+    const qsizetype end = help.indexOf(QStringLiteral(" [options]"));
+    if (help.startsWith(usage) && end > 0 && end < help.indexOf('\n'))
+        help.replace(usage.size(), end - usage.size(), programAndVerb(arguments));
+    return help;
+}
+
+void printParseError(const QCommandLineParser& parser, const QStringList& arguments) {
+    QTextStream err(stderr);
+    err << kProgram << ": " << parser.errorText() << '\n';
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument.size() > 1 && argument.startsWith('-') && QFileInfo::exists(argument)) {
+            err << kProgram << ": to name the file " << argument
+                << ", put -- before it: " << programAndVerb(arguments) << " -- " << argument
+                << '\n';
+            break;
+        }
+    }
 }
 
 std::optional<model::ConfigRecord> readRecord(const QString& path) {

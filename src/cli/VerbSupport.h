@@ -34,6 +34,13 @@ std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& argu
 // Prints a usage fault and gives ExitUsage.
 int usage(const QString& problem);
 
+// The verb's --help, its usage line naming the verb ("Usage: zx908hf-cli read [options]").
+// `arguments` are those the verb was given (the first is the program and the verb).
+QString verbHelp(const QCommandLineParser& parser, const QStringList& arguments);
+// Prints the parser's complaint about the arguments; when one of them that begins with "-"
+// names an existing file, how to name it as a file ("--" before it).
+void printParseError(const QCommandLineParser& parser, const QStringList& arguments);
+
 // Reads a data file by the rules of Open; nullopt (and the error printed) when it is refused.
 std::optional<model::ConfigRecord> readRecord(const QString& path);
 
