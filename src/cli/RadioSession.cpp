@@ -241,7 +241,17 @@ int RadioSession::run(bool (link::Link::*command)()) {
     if (link_->kind() == link::OperationKind::None && lastKind_ == link::OperationKind::Write &&
         link_->verification().failed())
         return ExitVerifyFailed;
-    return ExitOk;
+    return traceComplete() ? ExitOk : ExitFileError;
+}
+
+bool RadioSession::traceComplete() {
+    // The trace is written as the bytes cross the line; a disk that filled up meanwhile must
+    // not leave a trace that looks whole.
+    if (!trace_.isOpen() || (trace_.flush() && trace_.error() == QFileDevice::NoError))
+        return true;
+    printError(QStringLiteral("cannot write the trace file %1: %2")
+                   .arg(options_.tracePath, trace_.errorString()));
+    return false;
 }
 
 void RadioSession::progressShown(link::OperationKind kind) {

@@ -70,7 +70,7 @@ std::optional<RadioCommandLine> radioOptions(const QCommandLineParser& parser, i
 // is not wasted on a bad name.
 bool canWriteTo(const QString& path) {
     QString problem;
-    if (canWriteFile(path, problem))
+    if (canWriteFile(path, problem, qint64(model::kRecordSize)))
         return true;
     printError(problem);
     return false;

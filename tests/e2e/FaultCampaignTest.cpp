@@ -168,6 +168,29 @@ TEST_F(FaultCampaignTest, ABackupThatDoesNotFitIsNotKeptAndBackupFirstWritesNoth
     EXPECT_EQ(radio->stats().count(CommandKind::Write), 0) << "nothing written without a backup";
 }
 
+TEST_F(FaultCampaignTest, RadioRunsCheckTheirOutputsOnAFullDisk) {
+    SmallDisk disk(QStringLiteral("size=64k"));
+    SKIP_WITHOUT(disk);
+    startRadio();
+    disk.fill();
+    // The document a read would make does not fit: said before the radio is touched.
+    CliResult result = install->run({"read", "--yes", "-o", disk.path("read.dat")});
+    EXPECT_EQ(result.exitCode, 3) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("cannot write " + disk.path("read.dat") +
+                                    ": there is no space left on its disk"))
+        << result.err.toStdString();
+    EXPECT_EQ(radio->stats().count(CommandKind::Program), 0);
+
+    // A trace cut short is a failed run, though the read itself went well.
+    result = install->run(
+        {"read", "--yes", "-o", install->file("read.dat"), "--trace", disk.path("trace.txt")});
+    EXPECT_EQ(result.exitCode, 3) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("cannot write the trace file " + disk.path("trace.txt") +
+                                    ": No space left on device"))
+        << result.err.toStdString();
+    EXPECT_EQ(radio->stats().count(CommandKind::Read), 120);
+}
+
 TEST_F(FaultCampaignTest, BackupsListsOnlyWholeBackups) {
     startRadio();
     QDir().mkpath(install->backupsFolder());
