@@ -2,10 +2,12 @@
 #include "app/ImageDocument.h"
 
 #include "model/DataFile.h"
+#include "model/FileErrors.h"
 #include "text/Messages.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace zx::app {
 
@@ -19,7 +21,12 @@ std::optional<link::RadioImage> readRadioImage(const QString& path, const model:
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (bytes.size() != qsizetype(link::RadioImage::kSize)) {
-        prompter.inform(text::message(text::MessageKey::FileError, ws.state.language),
+        const int language = ws.state.language;
+        const int error = file.error() == QFileDevice::PermissionsError ? EACCES : 0;
+        prompter.inform(model::fileErrorWithCause(
+                            model::readFailureCause(error, QFile::encodeName(path).toStdString(),
+                                                    language),
+                            language),
                         text::Icon::Error);
         return std::nullopt;
     }
