@@ -57,11 +57,8 @@ void ChannelGridView::setFlagColumnsShown(bool shown) {
     if (shown == flagsShown_)
         return;
     flagsShown_ = shown;
-    // A list open in a column about to disappear stores what it holds and closes.
-    if (!shown && isFlagColumn(editCol())) {
-        commitPendingEdit();
-        moveGridCursor(gridRow(), model::ColScan);
-    }
+    // A list open in a column that disappears: the view moves the cursor to the next column
+    // shown, which stores the list as leaving any cell does.
     for (int column = model::ColBusy; column <= model::ColRb; ++column)
         setColumnHidden(column, !shown);
     emit flagColumnsShownChanged(shown);

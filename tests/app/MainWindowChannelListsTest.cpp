@@ -269,6 +269,16 @@ TEST_F(ChannelListsTest, CompareWithFileListsExactlyTheChangedChannel) {
     settle();
     ASSERT_FALSE(app.prompter.asked.empty());
     EXPECT_EQ(app.prompter.asked.back().text, "new.dat and same.dat hold the same configuration.");
+
+    // A file of the document's own name is told apart by its folder.
+    const QString namesake = inst.root() + "/new.dat";
+    TempInstallation::writeRecord(namesake, app.ws.record);
+    app.dialogs.answers = {namesake};
+    action("mnuCompareWithFile")->trigger();
+    settle();
+    EXPECT_EQ(app.prompter.asked.back().text, ("new.dat and " + QDir::toNativeSeparators(namesake) +
+                                               " hold the same configuration.")
+                                                  .toStdString());
 }
 
 TEST_F(ChannelListsTest, TheBackupsWindowListsNewestFirstAndOpensTheChosenBackup) {
@@ -369,6 +379,21 @@ TEST_F(ChannelListsTest, ExportOffersTheSpreadsheetFormatAndAPastedColumnFillsRx
     settle();
     EXPECT_EQ(rx(kGroupB, 3), "none") << "group B is the file's again";
     EXPECT_EQ(rx(kGroupB, 9), "29100000");
+
+    // A file whose header mixes both kinds: one message saying why, no count of rows.
+    const QString mixed = inst.root() + "/mixed.csv";
+    QFile out(mixed);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("Location;Group;Frequency;RX Frequency\r\n1;A;28,1;28,1\r\n");
+    out.close();
+    const model::ConfigRecord before = app.ws.record;
+    app.dialogs.answers = {mixed};
+    action("mnuImportChannels")->trigger();
+    settle();
+    EXPECT_EQ(app.prompter.asked.back().text,
+              "line 1: the header names CHIRP's columns (Location, Frequency) and the "
+              "spreadsheet columns (Group, RX Frequency) at once; keep the columns of one kind");
+    EXPECT_EQ(app.ws.record, before);
 }
 
 } // namespace

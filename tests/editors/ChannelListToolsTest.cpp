@@ -100,15 +100,20 @@ TEST_F(ChannelListToolsTest, FlagColumnsShownAreVisitedByEnterAndStoreTheirLists
     EXPECT_EQ(gridCol(), model::ColScan) << "after RB comes Scan";
     EXPECT_EQ(channel(0, 1)->echo, 1) << "passing over a list stores nothing";
 
-    // Shift+Tab goes back into the flag columns too.
+    // Shift+Tab goes back into the flag columns too; a choice still open in RB when the
+    // columns are hidden again is stored.
     QTest::keyClick(scanList, Qt::Key_Backtab);
     settle();
     EXPECT_EQ(gridCol(), model::ColRb);
+    QTest::keyClick(control<QComboBox>(window.get(), "Combo8_6"), Qt::Key_Down);
 
     window->setFlagColumnsShown(false);
     settle();
     EXPECT_TRUE(grid->isColumnHidden(model::ColRb));
     EXPECT_EQ(gridCol(), model::ColScan) << "the list of a hidden column closed onto Scan";
+    EXPECT_FALSE(control<QComboBox>(window.get(), "Combo8_6")->isVisible());
+    EXPECT_TRUE(scanList->isVisible());
+    EXPECT_EQ(channel(0, 1)->rb, 1);
     EXPECT_EQ(window->width(), narrow);
     clickCell(2, model::ColRxFreq);
     QTest::keyClicks(text1, "28.2");

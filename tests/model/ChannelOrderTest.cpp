@@ -131,9 +131,10 @@ TEST_F(ChannelOrder, ABlockMovesAsOneAndTheGroupEdgesStopIt) {
 }
 
 TEST_F(ChannelOrder, SortingRenumbersByReceiveFrequencyAndPacksTheEntriesInThatOrder) {
-    setGroup(4, {{12, 29.1}, {3, 28.5}, {40, 28.2}, {7, 28.5}, {9, 28.02}});
+    // Channel 7 was created before channel 3 on the same frequency.
+    setGroup(4, {{12, 29.1}, {7, 28.5}, {40, 28.2}, {3, 28.5}, {9, 28.02}});
     ws.record.channel(4, 1).txFreq = "29200000"; // channel 12 transmits elsewhere
-    ws.record.channel(4, 4).scan = 0;            // channel 7
+    ws.record.channel(4, 2).scan = 0;            // channel 7
     setEmergency(4, 7);
 
     EXPECT_TRUE(sortGroupByRxFrequency(ws.record, 4));
