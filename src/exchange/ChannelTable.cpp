@@ -288,18 +288,19 @@ void readChirpRows(const std::vector<TextRow>& rows, std::size_t first, const Ta
     }
 }
 
+// Digits, perhaps with blanks around them.
+bool isWholeNumber(const std::string& cell) {
+    const std::string digits = trimmedCell(cell);
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // True when every row holds one cell: a column copied from a spreadsheet. A line such as
 // "28,1" is one cell too, where the spreadsheet writes a decimal comma.
 bool isOneColumn(const std::vector<TextRow>& rows) {
     return std::all_of(rows.begin(), rows.end(), [](const TextRow& row) {
-        if (row.cells.size() == 1)
-            return true;
-        return row.cells.size() == 2 && !trimmedCell(row.cells[0]).empty() &&
-               std::all_of(row.cells[0].begin(), row.cells[0].end(),
-                           [](char c) { return c == ' ' || (c >= '0' && c <= '9'); }) &&
-               !trimmedCell(row.cells[1]).empty() &&
-               std::all_of(row.cells[1].begin(), row.cells[1].end(),
-                           [](char c) { return c == ' ' || (c >= '0' && c <= '9'); });
+        return row.cells.size() == 1 || (row.cells.size() == 2 && isWholeNumber(row.cells[0]) &&
+                                         isWholeNumber(row.cells[1]));
     });
 }
 

@@ -19,10 +19,6 @@ std::string lowered(std::string_view s) {
     return out;
 }
 
-bool names(const TableColumns& columns, const text::TextTable& table) {
-    return columns.has(table.english) || columns.has(table.chinese);
-}
-
 // The first line with something on it that is not a comment, without its line end.
 std::string_view firstDataLine(std::string_view text, int& line) {
     if (text.starts_with("\xEF\xBB\xBF"))
@@ -78,14 +74,25 @@ std::string TableColumns::cell(const TextRow& row, std::string_view name) const 
 }
 
 TableKind headerKind(const std::vector<std::string>& cells) {
-    const TableColumns columns(cells);
-    const bool chirp = columns.has("Frequency") || columns.has("Location");
-    const bool sheet = names(columns, fields::kRxFrequency) || names(columns, fields::kGroup);
-    if (chirp && sheet)
+    // Asked of every row (a second header must not pass for data), so without a look-up table.
+    const std::string rx = lowered(fields::kRxFrequency.english);
+    const std::string group = lowered(fields::kGroup.english);
+    bool frequency = false;
+    bool location = false;
+    bool sheetRx = false;
+    bool sheetGroup = false;
+    for (const std::string& cell : cells) {
+        const std::string name = lowered(trimmedCell(cell));
+        frequency = frequency || name == "frequency";
+        location = location || name == "location";
+        sheetRx = sheetRx || name == rx || name == fields::kRxFrequency.chinese;
+        sheetGroup = sheetGroup || name == group || name == fields::kGroup.chinese;
+    }
+    if ((frequency || location) && (sheetRx || sheetGroup))
         return TableKind::Mixed;
-    if (columns.has("Frequency"))
+    if (frequency)
         return TableKind::Chirp;
-    if (names(columns, fields::kRxFrequency))
+    if (sheetRx)
         return TableKind::Sheet;
     return TableKind::None;
 }
