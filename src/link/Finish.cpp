@@ -20,6 +20,7 @@ void Link::State::finish(bool success) {
         events.searchEnded();
     }
     const OperationKind finished = kind;
+    const bool stopped = aborting;
     if (finished == OperationKind::Write) {
         // A write whose transfer completed has written the radio, whatever became of the
         // read-back after it.
@@ -29,6 +30,12 @@ void Link::State::finish(bool success) {
         if (blocksSent > 0)
             reportSent();
     }
+    outcome = stopped                                                     ? Outcome::Stopped
+              : openFailed                                                ? Outcome::PortFailed
+              : refused                                                   ? Outcome::Refused
+              : !success                                                  ? Outcome::Failed
+              : finished == OperationKind::Write && verification.failed() ? Outcome::VerifyFailed
+                                                                          : Outcome::Done;
     if (finished == OperationKind::Read || finished == OperationKind::Write)
         events.progressHidden();
     io.stopAnswerTimer();
