@@ -1,0 +1,64 @@
+// Answers for conversations that nobody watches.
+#include "link/UnattendedPrompter.h"
+
+#include "text/Messages.h"
+
+namespace zx::link {
+
+using text::Answer;
+using text::Buttons;
+
+UnattendedPrompter::UnattendedPrompter(bool retry, int retries)
+    : retry_(retry), retries_(retries) {}
+
+void UnattendedPrompter::setFixedAnswer(std::string text, Answer answer) {
+    fixed_[std::move(text)] = answer;
+}
+
+Answer UnattendedPrompter::safeAnswer(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
+    case Buttons::RetryCancel:
+        return Answer::Cancel;
+    }
+    return Answer::Cancel;
+}
+
+Answer UnattendedPrompter::positiveAnswer(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::Ok:
+    case Buttons::OkCancel:
+        return Answer::Ok;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+        return Answer::Yes;
+    case Buttons::RetryCancel:
+        return Answer::Retry;
+    }
+    return Answer::Ok;
+}
+
+Answer UnattendedPrompter::ask(std::string_view text, Buttons buttons, text::Icon /*icon*/) {
+    shown_.emplace_back(text);
+    if (listener_)
+        listener_(shown_.back());
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (const auto it = fixed_.find(text); it != fixed_.end())
+        return it->second;
+    if (!retry_)
+        return safeAnswer(buttons);
+    const bool connectionPrompt =
+        text == text::message(text::MessageKey::CheckConnection, text::English) ||
+        text == text::message(text::MessageKey::CheckConnection, text::Chinese);
+    if (connectionPrompt && retriesGiven_++ >= retries_)
+        return Answer::Cancel;
+    return positiveAnswer(buttons);
+}
+
+} // namespace zx::link
