@@ -68,7 +68,8 @@ void addRadioOptions(QCommandLineParser& parser) {
 
 std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parser, QString& error) {
     RadioCommandLine options;
-    options.port = parser.value("port");
+    options.ports = parser.values("port");
+    options.port = options.ports.isEmpty() ? QString() : options.ports.first();
     options.tracePath = parser.value("trace");
     if (parser.isSet("yes") && parser.isSet("no")) {
         error = "--yes and --no cannot be given together";
@@ -199,17 +200,11 @@ int RadioSession::prepare() {
     return ExitOk;
 }
 
-int RadioSession::run(bool (link::Link::*command)()) {
+int RadioSession::run(link::Command command) {
     finished_ = false;
-    success_ = false;
     if (stopped())
         return stop_.exitCode();
-    if (!((*link_).*command)()) {
-        // Not started: either the port did not open (the engine said why) or the question
-        // was cancelled.
-        return link_->portOpenFailed() ? ExitPortError : ExitRadioFailed;
-    }
-    if (!finished_) {
+    if (link_->start(command) && !finished_) {
         QEventLoop loop;
         onFinished_ = [&loop] { loop.quit(); };
         // A stop signal ends the conversation the clean way; its finish quits the loop.
@@ -224,14 +219,16 @@ int RadioSession::run(bool (link::Link::*command)()) {
     }
     if (stopped())
         return stop_.exitCode();
-    if (link_->portOpenFailed())
-        return ExitPortError;
-    if (!success_)
-        return ExitRadioFailed;
-    if (link_->kind() == link::OperationKind::None && lastKind_ == link::OperationKind::Write &&
-        link_->verification().failed())
+    switch (link_->outcome()) {
+    case link::Outcome::Done:
+        return ExitOk;
+    case link::Outcome::VerifyFailed:
         return ExitVerifyFailed;
-    return ExitOk;
+    case link::Outcome::PortFailed:
+        return ExitPortError;
+    default: // failed, refused, cancelled: the engine has said why
+        return ExitRadioFailed;
+    }
 }
 
 void RadioSession::progressShown(link::OperationKind kind) {
@@ -330,11 +327,9 @@ void RadioSession::imageSent(const link::RadioImage& image) {
                  error);
 }
 
-void RadioSession::finished(link::OperationKind kind, bool success) {
-    lastKind_ = kind;
+void RadioSession::finished(link::OperationKind /*kind*/, bool /*success*/) {
     bar_.hide();
     finished_ = true;
-    success_ = success;
     if (onFinished_)
         onFinished_();
 }

@@ -325,7 +325,7 @@ TEST_F(SafeProgrammingTest, BatchOfThreeRadiosLogsEachWithItsSerialNumber) {
                                   << CliInstallation::readBytes(said).toStdString();
     EXPECT_TRUE(result.out.contains("3 radios written, 2 verified, 1 failed"))
         << result.out.toStdString();
-    EXPECT_EQ(logLines().front(), "time,serial number,model code,band,result,seconds");
+    EXPECT_EQ(logLines().front(), "time,port,serial number,model code,band,result,seconds,file");
 }
 
 } // namespace
