@@ -105,11 +105,13 @@ private:
     void status(int port) {
         const link::FleetPortStatus& status = fleet_.fleet().status(std::size_t(port));
         const std::pair<FleetPortState, std::string> now{status.state, status.problem};
-        if (now == last_[std::size_t(port)] || status.state == FleetPortState::RemoveRadio ||
-            status.state == FleetPortState::Idle)
+        if (now == last_[std::size_t(port)] || status.state == FleetPortState::Idle)
             return;
         last_[std::size_t(port)] = now;
-        say(port, platform::fleetStateText(status, fleet_.textContext(), false));
+        // The radio's own line has said how it went.
+        say(port, status.state == FleetPortState::RemoveRadio
+                      ? session_.say(labels::kBatchNext)
+                      : platform::fleetStateText(status, fleet_.textContext(), false));
     }
 
     void radio(int index) {
@@ -122,8 +124,6 @@ private:
                           platform::fleetLogValue(platform::FleetColumn::Result, record,
                                                   fleet_.textContext()),
                           QString::number(record.seconds, 'f', 1)}));
-        if (fleet_.running() && record.result != link::FleetResult::Stopped)
-            say(int(record.port), session_.say(labels::kBatchNext));
     }
 
     RadioSession& session_;

@@ -45,12 +45,13 @@ Answer UnattendedPrompter::positiveAnswer(Buttons buttons) {
 
 Answer UnattendedPrompter::ask(std::string_view text, Buttons buttons, text::Icon /*icon*/) {
     shown_.emplace_back(text);
+    // A question answered beforehand is nothing to tell anyone.
+    if (const auto it = fixed_.find(text); it != fixed_.end() && buttons != Buttons::Ok)
+        return it->second;
     if (listener_)
         listener_(shown_.back());
     if (buttons == Buttons::Ok)
         return Answer::Ok;
-    if (const auto it = fixed_.find(text); it != fixed_.end())
-        return it->second;
     if (!retry_)
         return safeAnswer(buttons);
     const bool connectionPrompt =
