@@ -1,6 +1,7 @@
 // Writing the fleet log.
 #include "platform/FleetLog.h"
 
+#include "exchange/DelimitedText.h"
 #include "platform/UserData.h"
 #include "text/Fill.h"
 #include "text/labels/FleetLabels.h"
@@ -14,35 +15,38 @@ namespace zx::platform {
 
 FleetLog::FleetLog(QString path) : path_(std::move(path)) {}
 
-QString FleetLog::field(const QString& value, bool fromRadio) {
-    QString text = value;
+QString FleetLog::spreadsheetSafe(const QString& value) {
     // A spreadsheet runs a cell that starts with one of these as a formula; what a radio's
     // identity record holds is nobody's formula.
     static const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
-    if (fromRadio && !text.isEmpty() && kFormulaStarts.contains(text.front()))
-        text.prepend(QLatin1Char('\''));
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    text.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    if (!value.isEmpty() && kFormulaStarts.contains(value.front()))
+        return QLatin1Char('\'') + value;
+    return value;
+}
+
+QString FleetLog::row(const QStringList& fields) {
+    std::vector<std::string> cells;
+    for (const QString& field : fields)
+        cells.push_back(field.toStdString());
+    return QString::fromStdString(exchange::writeRow(cells, ','));
 }
 
 QString FleetLog::header() {
     QStringList names;
     for (const FleetColumnInfo& column : fleetColumns())
         names << QString::fromLatin1(column.logName);
-    return names.join(QLatin1Char(','));
+    return row(names);
 }
 
 QString FleetLog::line(const link::FleetRecord& record, const FleetTextContext& context) {
     QStringList fields;
     for (const FleetColumnInfo& column : fleetColumns()) {
+        const QString value = fleetLogValue(column.column, record, context);
         const bool fromRadio =
             column.column == FleetColumn::Serial || column.column == FleetColumn::Model;
-        fields << field(fleetLogValue(column.column, record, context), fromRadio);
+        fields << (fromRadio ? spreadsheetSafe(value) : value);
     }
-    return fields.join(QLatin1Char(','));
+    return row(fields);
 }
 
 QString FleetLog::dailyPath(const QString& folder, const QDate& day) {
@@ -84,7 +88,7 @@ bool FleetLog::prepare(int language, QString* error) {
         QString first = QString::fromUtf8(file.readLine()).trimmed();
         if (first.startsWith(QChar(0xFEFF)))
             first.remove(0, 1);
-        if (first != header())
+        if (first != header().trimmed())
             return fail(text::labels::fleet::kLogOtherColumns, {});
         // A last line cut short (a power cut while it was written) is ended, so that the next
         // line starts on its own.
@@ -96,14 +100,14 @@ bool FleetLog::prepare(int language, QString* error) {
         return true;
     }
     QString why;
-    if (!writeDurably((header() + QLatin1Char('\n')).toUtf8(), &why))
+    if (!writeDurably(header().toUtf8(), &why))
         return fail(text::labels::fleet::kLogFailed, why);
     return true;
 }
 
 bool FleetLog::append(const link::FleetRecord& record, const FleetTextContext& context,
                       QString* error) {
-    return writeDurably((line(record, context) + QLatin1Char('\n')).toUtf8(), error);
+    return writeDurably(line(record, context).toUtf8(), error);
 }
 
 } // namespace zx::platform

@@ -89,7 +89,7 @@ void QtFleet::radioDone(const link::FleetRecord& record) {
     records_.append(record);
     QString error;
     if (log_ && (logBroken_ || !log_->append(record, context_, &error))) {
-        unlogged_.append(FleetLog::line(record, context_));
+        unlogged_.append(FleetLog::line(record, context_).chopped(2)); // without its CRLF
         if (!logBroken_) {
             logBroken_ = true;
             // Nothing more is started that could not be logged either; what runs is finished.

@@ -84,7 +84,9 @@ protected:
         return path;
     }
     QStringList logLines(const QString& log) const {
-        return QString::fromUtf8(CliInstallation::readBytes(log)).split('\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(CliInstallation::readBytes(log))
+            .remove('\r')
+            .split('\n', Qt::SkipEmptyParts);
     }
     // The log line of the radio with this serial number.
     QString lineOf(const QString& log, const QString& serial) const {

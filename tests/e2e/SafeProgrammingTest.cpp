@@ -285,7 +285,9 @@ TEST_F(SafeProgrammingTest, BatchOfThreeRadiosLogsEachWithItsSerialNumber) {
                              "--trace", install->file("batch.trace")});
 
     const auto logLines = [&] {
-        return QString::fromUtf8(CliInstallation::readBytes(log)).split('\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(CliInstallation::readBytes(log))
+            .remove('\r')
+            .split('\n', Qt::SkipEmptyParts);
     };
     for (int n = 1; n <= 3; ++n) {
         SCOPED_TRACE(n);

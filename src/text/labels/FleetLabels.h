@@ -50,11 +50,10 @@ inline constexpr TextTable kStateIdentifying{"Reading the identity", "读取身�
 inline constexpr TextTable kStateBackingUp{"Backing up", "备份"};
 inline constexpr TextTable kStateWriting{"Writing", "写入"};
 inline constexpr TextTable kStateVerifying{"Verifying", "校验"};
-inline constexpr TextTable kStateDone{"Done: %1. Remove the radio.", "完成：%1。请取下对讲机。"};
-inline constexpr TextTable kStateFailed{"Failed: %1. Remove the radio.",
-                                        "失败：%1。请取下对讲机。"};
-inline constexpr TextTable kStateRefused{"Refused: %1. Remove the radio.",
-                                         "拒绝：%1。请取下对讲机。"};
+inline constexpr TextTable kStateDone{"Done: %1 — remove the radio", "完成：%1 — 请取下对讲机"};
+inline constexpr TextTable kStateFailed{"Failed: %1 — remove the radio", "失败：%1 — 请取下对讲机"};
+inline constexpr TextTable kStateRefused{"Refused: %1 — remove the radio",
+                                         "拒绝：%1 — 请取下对讲机"};
 inline constexpr TextTable kStateStopping{"Stopping", "正在停止"};
 inline constexpr TextTable kStateStopped{"Stopped", "已停止"};
 
