@@ -16,6 +16,11 @@ public:
     // a file name with or without its folder.
     virtual QString openFile(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& preset, const QString& filter) = 0;
+    // A file to append to (a log): a save dialog that does not ask about replacing a file
+    // that exists, since nothing is replaced.
+    virtual QString appendFile(QWidget* parent, const QString& preset, const QString& filter) {
+        return saveFile(parent, preset, filter);
+    }
 };
 
 // The standard dialogs. The save dialog adds the extension of the filter (".dat") to a name
@@ -25,6 +30,11 @@ class QtFileDialogs : public FileDialogs {
 public:
     QString openFile(QWidget* parent, const QString& folder, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& preset, const QString& filter) override;
+    QString appendFile(QWidget* parent, const QString& preset, const QString& filter) override;
+
+private:
+    static QString chooseFile(QWidget* parent, const QString& preset, const QString& filter,
+                              bool append);
 };
 
 } // namespace zx::app

@@ -4,10 +4,11 @@
 #include "app/ChannelFileCommands.h"
 #include "app/EditHistory.h"
 #include "app/FileDialogs.h"
+#include "app/FleetCommand.h"
 #include "app/FrmPrintList.h"
 #include "app/FrmSetLanguage.h"
-#include "app/ProgramIcon.h"
 #include "app/ImageDocument.h"
+#include "app/ProgramIcon.h"
 #include "app/QtText.h"
 #include "app/QtTranslations.h"
 #include "app/RadioController.h"
@@ -44,8 +45,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QScreen>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -111,6 +112,7 @@ void frmMain::buildWindow() {
     setContextMenuPolicy(Qt::PreventContextMenu);
     menus_.build(this);
     safety_.build(menus_);
+    fleet_ = new FleetCommand(*this);
     const link::WriteOptions writeOptions = WriteSafetySettings(services_.settingsPath).read();
     safety_.mnuBackupBeforeWrite->setChecked(writeOptions.backupFirst);
     safety_.mnuVerifyAfterWrite->setChecked(writeOptions.verify);
@@ -386,6 +388,7 @@ void frmMain::Change_Language() {
     updateUndoActions();
     updateRecentMenu();
     safety_.label(lang);
+    fleet_->label(lang);
     const MainMenus& m = menus_;
     tree_->rebuild(QString::fromStdString(ws_.state.modelName), m.mnuChannelInfo->text(),
                    m.mnuOptFeature->text(), m.mnuEmbeddedMsg->text(), m.mnuEMG->text());
@@ -791,6 +794,7 @@ void frmMain::dropEvent(QDropEvent* event) {
 void frmMain::closeEvent(QCloseEvent* event) {
     // A conversation still running ends first, the clean way: the radio is released from
     // its programming session and a write that stopped says what the radio holds.
+    fleet_->endRun();
     radio_->endConversation();
     commitOpenEditors();
     if (!confirmDiscardOrSave()) {

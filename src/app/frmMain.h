@@ -34,6 +34,7 @@ namespace zx::app {
 
 class EditHistory;
 class FileDialogs;
+class FleetCommand;
 class RadioController;
 class TreePanel;
 
@@ -70,6 +71,7 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     MainMenus& menus() { return menus_; }
     SafetyMenus& safetyMenus() { return safety_; }
+    FleetCommand& fleetCommand() { return *fleet_; }
     TreePanel* treePanel() const { return tree_; }
     EditHistory& history() { return *history_; }
     const RecentFiles& recentFiles() const { return recent_; }
@@ -193,6 +195,7 @@ private:
     std::unique_ptr<RadioController> radio_;
     MainMenus menus_;
     SafetyMenus safety_;
+    FleetCommand* fleet_ = nullptr; // Program > Fleet Programming…
     QMdiArea* mdi_ = nullptr;
     TreePanel* tree_ = nullptr;
     QLabel* panels_[3] = {};
