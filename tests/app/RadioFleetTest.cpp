@@ -185,6 +185,10 @@ TEST_F(RadioFleet, RowsFillAFailedRadioIsMarkedAndStopEndsTheSessionOfTheRadioBe
     for (int i = 1; i < 4; ++i)
         EXPECT_TRUE(lines[i].endsWith("," + saved)) << lines[i].toStdString();
 
+    // What each write sent is kept, the stopped one's too.
+    EXPECT_EQ(
+        QDir(data.filePath("backups")).entryList({"ZX-908HF_write_*.img"}, QDir::Files).size(), 3);
+
     // Closing the window gives the document back.
     fleetWindow->close();
     QApplication::processEvents();

@@ -8,6 +8,7 @@
 #include "sim/VirtualRadio.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QThread>
 #include <chrono>
 #include <csignal>
@@ -239,6 +240,35 @@ TEST_F(FleetCliTest, ARadioSwappedInAtOnceIsNoticedByItsIdentity) {
     ASSERT_EQ(logLines(log).size(), 3) << err.toStdString();
     EXPECT_TRUE(lineOf(log, "SN-SECOND").contains(",verified,")) << err.toStdString();
     expectHoldsTheFile(*radios[1]->radio);
+}
+
+TEST_F(FleetCliTest, ALogThatCannotBeWrittenEndsTheRunAndNoRadioGoesUnrecorded) {
+    addRadio("SN-FIRST");
+    const QString link = install->file("radio-port");
+    ASSERT_TRUE(QFile::link(QString::fromStdString(radios[0]->radio->devicePath()), link));
+    const QString log = install->file("fleet.csv");
+    QProcess process;
+    const QString said = install->file("batch.err");
+    process.setStandardErrorFile(said);
+    install->start(process, {"write", dataFile(), "--batch", "--log", log, "--port", link});
+    ASSERT_TRUE(waitUntil([&] { return logLines(log).size() == 2; }, 30000))
+        << CliInstallation::readBytes(said).toStdString();
+    // The log goes (a folder in its place), then the next radio comes.
+    ASSERT_TRUE(QFile::remove(log));
+    ASSERT_TRUE(QDir().mkdir(log));
+    addRadio("SN-SECOND");
+    QFile::remove(link);
+    ASSERT_TRUE(QFile::link(QString::fromStdString(radios[1]->radio->devicePath()), link));
+    // No count, no Ctrl+C: the run ends by itself once the radio being written is done.
+    const CliResult result = CliInstallation::finish(process, 30000);
+    const QString err = QString::fromUtf8(CliInstallation::readBytes(said));
+    EXPECT_EQ(result.exitCode, 3) << err.toStdString();
+    EXPECT_TRUE(err.contains("cannot be written")) << err.toStdString();
+    // Its line is on stderr for the user to keep.
+    EXPECT_TRUE(
+        err.contains(QRegularExpression("not logged: [^\\n]*,SN-SECOND,8900,[^\\n]*verified")))
+        << err.toStdString();
+    EXPECT_EQ(radios[1]->radio->stats().count(CommandKind::Write), 477);
 }
 
 TEST_F(FleetCliTest, SeveralPortsOnlyInABatchAndNeverOneDeviceTwice) {

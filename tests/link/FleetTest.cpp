@@ -324,6 +324,36 @@ TEST(FleetTest, ARadioIsAwaitedOutAndASwappedOneIsNoticedByItsIdentity) {
     EXPECT_EQ(b.records.size(), 3u) << "no radio was in hand when stopped";
 }
 
+TEST(FleetTest, ARadioThatNeverGivesItsIdentityIsLoggedOnceAndWithNothingOfTheRadioBefore) {
+    Bench b(1);
+    auto first = radioWithSerial("SN-A");
+    b.bench[0]->radio = first.get();
+    b.fleet->start();
+    ASSERT_TRUE(b.runUntil([&] { return b.records.size() == 1; }));
+    // Taken off; the next one answers the hand-shake and nothing else.
+    b.bench[0]->radio = nullptr;
+    ASSERT_TRUE(b.runUntil([&] { return b.state(0) == FleetPortState::WaitingForRadio; }, 20000));
+    auto mute = radioWithSerial("SN-MUTE");
+    mute->fault = [](int, const Bytes& command, Bytes& answer) {
+        if (command != link::handshake() && command != link::end())
+            answer.clear();
+    };
+    b.bench[0]->radio = mute.get();
+    ASSERT_TRUE(b.runUntil([&] { return b.records.size() == 2; }, 20000));
+    const FleetRecord& r = b.records[1];
+    EXPECT_EQ(r.result, FleetResult::Failed);
+    EXPECT_EQ(r.reason, "identity not read: no answer");
+    EXPECT_TRUE(r.serialNumber.empty());
+    EXPECT_TRUE(r.modelCode.empty()) << "not the model of the radio before it";
+    EXPECT_TRUE(r.band.empty());
+    EXPECT_TRUE(mute->writes.empty());
+    // Still on the cable: asked to be removed, not logged again at every look.
+    const long long later = b.clockMs + 30000;
+    ASSERT_TRUE(b.runUntil([&] { return b.clockMs > later; }));
+    EXPECT_EQ(b.records.size(), 2u);
+    EXPECT_EQ(b.state(0), FleetPortState::RemoveRadio);
+}
+
 TEST(FleetTest, TheCountCoversEveryPortAndAPortThatCannotOpenKeepsWaiting) {
     link::FleetOptions options;
     options.count = 2;
