@@ -67,8 +67,9 @@ std::optional<std::vector<BatchPort>> batchPorts(RadioSession& session, int& cod
 }
 
 QString portName(const BatchPort& port, platform::PortCatalog& catalog) {
-    return platform::PortCatalog::portName(port.number) + QStringLiteral(" (") +
-           catalog.deviceFor(port.number) + QLatin1Char(')');
+    const QString device = catalog.deviceFor(port.number);
+    const QString name = platform::PortCatalog::portName(port.number);
+    return device.isEmpty() ? name : name + QStringLiteral(" (") + device + QLatin1Char(')');
 }
 
 // Prints what the fleet says, one line per event, each line named by its port.

@@ -418,27 +418,42 @@ TEST(FleetTest, StoppingSendsEndOnEveryOpenPortAndReportsTheRadiosLeftHalfWritte
     EXPECT_EQ(b.finishedCalls, 1);
 }
 
-TEST(FleetTest, WithRetryASilentRadioGetsItsRetriesAndThenFails) {
+TEST(FleetTest, WithRetryEachSilentRadioGetsItsRetriesAndThenFails) {
     link::FleetOptions options;
     options.retry = true;
     options.retries = 2;
-    options.count = 1;
+    options.count = 2;
     Bench b(1, options);
-    auto radio = radioWithSerial("SN-1");
-    TestRadio* r = radio.get();
-    radio->fault = [r](int, const Bytes&, Bytes& answer) {
-        if (r->writes.size() >= 10)
-            answer.clear();
+    // Both go silent after ten blocks, as a loose cable does.
+    const auto silentAfterTen = [](TestRadio* r) {
+        return [r](int, const Bytes&, Bytes& answer) {
+            if (r->writes.size() >= 10)
+                answer.clear();
+        };
     };
-    b.bench[0]->radio = radio.get();
+    auto first = radioWithSerial("SN-1");
+    auto second = radioWithSerial("SN-2");
+    first->fault = silentAfterTen(first.get());
+    second->fault = silentAfterTen(second.get());
+    const auto prompts = [&b] {
+        int n = 0;
+        for (const auto& [port, text] : b.messages)
+            n += text == text::message(text::MessageKey::CheckConnection, text::English);
+        return n;
+    };
+    b.bench[0]->radio = first.get();
     b.fleet->start();
-    ASSERT_TRUE(b.runUntil([&] { return b.over(); }));
-    ASSERT_EQ(b.records.size(), 1u);
+    ASSERT_TRUE(b.runUntil([&] { return b.records.size() == 1; }));
     EXPECT_EQ(b.records[0].result, FleetResult::Failed);
-    int prompts = 0;
-    for (const auto& [port, text] : b.messages)
-        prompts += text == text::message(text::MessageKey::CheckConnection, text::English);
-    EXPECT_EQ(prompts, 3) << "two retries, then Cancel";
+    EXPECT_EQ(prompts(), 3) << "two retries, then Cancel";
+
+    // Silent, so taken for removed; the next radio gets its own two retries.
+    ASSERT_TRUE(b.runUntil([&] { return b.state(0) == FleetPortState::WaitingForRadio; }, 20000));
+    b.bench[0]->radio = second.get();
+    ASSERT_TRUE(b.runUntil([&] { return b.over(); }));
+    ASSERT_EQ(b.records.size(), 2u);
+    EXPECT_EQ(b.records[1].serialNumber, "SN-2");
+    EXPECT_EQ(prompts(), 6);
     EXPECT_EQ(b.bench[0]->listed, 0);
 }
 

@@ -87,9 +87,6 @@ inline constexpr TextTable kLogFailed{
 inline constexpr TextTable kLogOtherColumns{
     "The log %1 has other columns than this program writes. Choose another log file.",
     "记录文件 %1 的列与本程序写入的不同。请选择其他记录文件。"};
-inline constexpr TextTable kRunning{
-    "A fleet run holds the document: stop it in the Fleet Programming window first.",
-    "批量写频正在使用当前文件：请先在批量写频窗口中停止。"};
 
 // The command line's own words (besides the batch texts of safe programming).
 // %1 = the port, %2 = what it says.
