@@ -65,11 +65,11 @@ bool Fleet::running() const {
 }
 
 int Fleet::beginRadio() {
-    if (finishing_ || (options_.count > 0 && begun_ >= options_.count))
+    if (finishing_)
         return 0;
     const int number = ++begun_;
-    // The last radio of the count: the other ports stop once theirs are done.
-    if (options_.count > 0 && begun_ == options_.count)
+    // The last radio of the count: every port stops once its radio is done.
+    if (options_.count > 0 && begun_ >= options_.count)
         finishCurrent();
     return number;
 }

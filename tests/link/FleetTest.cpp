@@ -352,6 +352,24 @@ TEST(FleetTest, ARadioThatNeverGivesItsIdentityIsLoggedOnceAndWithNothingOfTheRa
     ASSERT_TRUE(b.runUntil([&] { return b.clockMs > later; }));
     EXPECT_EQ(b.records.size(), 2u);
     EXPECT_EQ(b.state(0), FleetPortState::RemoveRadio);
+
+    // One that gives its identity record but then falls silent at the write's identify: its
+    // serial number is known, its model and band are not (and not the first radio's either).
+    b.bench[0]->radio = nullptr;
+    ASSERT_TRUE(b.runUntil([&] { return b.state(0) == FleetPortState::WaitingForRadio; }, 20000));
+    auto halfMute = radioWithSerial("SN-HALF");
+    int identifies = 0;
+    halfMute->fault = [&identifies](int, const Bytes& command, Bytes& answer) {
+        if (command == link::identify() && ++identifies > 1)
+            answer.clear();
+    };
+    b.bench[0]->radio = halfMute.get();
+    ASSERT_TRUE(b.runUntil([&] { return b.records.size() == 3; }, 20000));
+    EXPECT_EQ(b.records[2].serialNumber, "SN-HALF");
+    EXPECT_EQ(b.records[2].result, FleetResult::Failed);
+    EXPECT_EQ(b.records[2].reason, "no answer");
+    EXPECT_TRUE(b.records[2].modelCode.empty()) << b.records[2].modelCode;
+    EXPECT_TRUE(b.records[2].band.empty()) << b.records[2].band;
 }
 
 TEST(FleetTest, TheCountCoversEveryPortAndAPortThatCannotOpenKeepsWaiting) {

@@ -127,7 +127,7 @@ TEST(FleetLogTest, AFileIsOnlyAppendedToWhenItHoldsTheseColumns) {
     EXPECT_TRUE(error.contains("记录文件")) << error.toStdString();
 
     EXPECT_FALSE(FleetLog(dir.path()).prepare(text::English, &error));
-    EXPECT_TRUE(error.contains("cannot be written")) << error.toStdString();
+    EXPECT_TRUE(error.contains("cannot be written: not a file")) << error.toStdString();
     EXPECT_FALSE(FleetLog(dir.filePath("no/such/folder/log.csv")).prepare(text::English, &error));
     EXPECT_TRUE(error.contains("cannot be written")) << error.toStdString();
 }
