@@ -15,34 +15,6 @@ void UnattendedPrompter::setFixedAnswer(std::string text, Answer answer) {
     fixed_[std::move(text)] = answer;
 }
 
-Answer UnattendedPrompter::safeAnswer(Buttons buttons) {
-    switch (buttons) {
-    case Buttons::Ok:
-        return Answer::Ok;
-    case Buttons::YesNo:
-        return Answer::No;
-    case Buttons::OkCancel:
-    case Buttons::YesNoCancel:
-    case Buttons::RetryCancel:
-        return Answer::Cancel;
-    }
-    return Answer::Cancel;
-}
-
-Answer UnattendedPrompter::positiveAnswer(Buttons buttons) {
-    switch (buttons) {
-    case Buttons::Ok:
-    case Buttons::OkCancel:
-        return Answer::Ok;
-    case Buttons::YesNo:
-    case Buttons::YesNoCancel:
-        return Answer::Yes;
-    case Buttons::RetryCancel:
-        return Answer::Retry;
-    }
-    return Answer::Ok;
-}
-
 Answer UnattendedPrompter::ask(std::string_view text, Buttons buttons, text::Icon /*icon*/) {
     shown_.emplace_back(text);
     // A question answered beforehand is nothing to tell anyone.
@@ -53,13 +25,13 @@ Answer UnattendedPrompter::ask(std::string_view text, Buttons buttons, text::Ico
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (!retry_)
-        return safeAnswer(buttons);
+        return text::safeAnswer(buttons);
     const bool connectionPrompt =
         text == text::message(text::MessageKey::CheckConnection, text::English) ||
         text == text::message(text::MessageKey::CheckConnection, text::Chinese);
     if (connectionPrompt && retriesGiven_++ >= retries_)
         return Answer::Cancel;
-    return positiveAnswer(buttons);
+    return text::positiveAnswer(buttons);
 }
 
 } // namespace zx::link

@@ -33,9 +33,6 @@ public:
     // Every text shown, in order.
     const std::vector<std::string>& shown() const { return shown_; }
 
-    static text::Answer safeAnswer(text::Buttons buttons);
-    static text::Answer positiveAnswer(text::Buttons buttons);
-
 private:
     bool retry_;
     int retries_;

@@ -29,15 +29,6 @@ QByteArray bytesOf(const Memory& memory, int from = 0, int to = 0x2000) {
     return QByteArray(reinterpret_cast<const char*>(memory.data() + from), to - from);
 }
 
-// Waits until `done` holds, `ms` at most.
-bool waitUntil(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QThread::msleep(10);
-    return done();
-}
-
 class SafeProgrammingTest : public ::testing::Test {
 protected:
     void startRadio(sim::RadioOptions options = {}, const Memory& memory = filled(0x55)) {
