@@ -1,11 +1,12 @@
-// File > Import Channels… and Export Channels…: the channel table as a CHIRP-compatible CSV
-// file, read and written by the same functions as zx908hf-cli export and import --format
-// csv. An import replaces the channels of the groups the file names, as one undoable step;
-// a file with bad rows lists them and asks whether to import the valid rows (what the
-// command line's --skip-bad does), and otherwise imports nothing.
+// File > Import Channels… and Export Channels…: the channel table as a CSV file in CHIRP's or
+// in the spreadsheet columns, read and written by the same functions as zx908hf-cli export
+// and import --format csv|sheet. An import replaces the channels of the groups the file names, as
+// one undoable step; a file with bad rows lists them and asks whether to import the valid rows
+// (what the command line's --skip-bad does), and otherwise imports nothing.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zx::app {
 
@@ -13,6 +14,8 @@ class frmMain;
 
 // The filter of the file windows: "CSV Channel Table (*.csv)" in a language.
 QString channelFileFilter(int language);
+// The formats Export Channels offers: CHIRP's columns, then the spreadsheet columns.
+QStringList channelExportFilters(int language);
 
 // True when the document took channels from the file.
 bool importChannels(frmMain& window);

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 
 #include "app/ChannelFileCommands.h"
+#include "app/ChannelListTools.h"
 #include "app/EditHistory.h"
 #include "app/FileDialogs.h"
 #include "app/FleetCommand.h"
@@ -112,6 +113,8 @@ void frmMain::buildWindow() {
     setContextMenuPolicy(Qt::PreventContextMenu);
     menus_.build(this);
     safety_.build(menus_);
+    lists_ = new ChannelListTools(*this);
+    lists_->build(menus_, safety_);
     fleet_ = new FleetCommand(*this);
     const link::WriteOptions writeOptions = WriteSafetySettings(services_.settingsPath).read();
     safety_.mnuBackupBeforeWrite->setChecked(writeOptions.backupFirst);
@@ -270,6 +273,7 @@ QWidget* frmMain::openChildWindow(ChildWindow which) {
         // its handler return first.
         connect(channels, &editors::frmCommChInfo::newDocumentRequested, this,
                 &frmMain::showNewDocument, Qt::QueuedConnection);
+        lists_->channelWindowOpened(*channels);
         editor = channels;
         break;
     }
@@ -388,6 +392,7 @@ void frmMain::Change_Language() {
     updateUndoActions();
     updateRecentMenu();
     safety_.label(lang);
+    lists_->label(lang);
     fleet_->label(lang);
     const MainMenus& m = menus_;
     tree_->rebuild(QString::fromStdString(ws_.state.modelName), m.mnuChannelInfo->text(),
