@@ -22,7 +22,18 @@ QString QtFileDialogs::openFile(QWidget* parent, const QString& folder, const QS
 }
 
 QString QtFileDialogs::saveFile(QWidget* parent, const QString& preset, const QString& filter) {
+    return chooseFile(parent, preset, filter, false);
+}
+
+QString QtFileDialogs::appendFile(QWidget* parent, const QString& preset, const QString& filter) {
+    return chooseFile(parent, preset, filter, true);
+}
+
+QString QtFileDialogs::chooseFile(QWidget* parent, const QString& preset, const QString& filter,
+                                  bool append) {
     QFileDialog dialog(parent, QString(), preset, filter);
+    if (append)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setObjectName(QStringLiteral("SaveFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -25,6 +25,11 @@ public:
         chosen = 0;
         return saveFile(parent, preset, filters.value(0));
     }
+    // A file to append to (a log): a save dialog that does not ask about replacing a file
+    // that exists, since nothing is replaced.
+    virtual QString appendFile(QWidget* parent, const QString& preset, const QString& filter) {
+        return saveFile(parent, preset, filter);
+    }
 };
 
 // The standard dialogs. The save dialog adds the extension of the filter (".dat") to a name
@@ -36,6 +41,11 @@ public:
     QString saveFile(QWidget* parent, const QString& preset, const QString& filter) override;
     QString saveFileAs(QWidget* parent, const QString& preset, const QStringList& filters,
                        int& chosen) override;
+    QString appendFile(QWidget* parent, const QString& preset, const QString& filter) override;
+
+private:
+    static QString chooseFile(QWidget* parent, const QString& preset, const QString& filter,
+                              bool append);
 };
 
 } // namespace zx::app

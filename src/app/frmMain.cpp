@@ -5,6 +5,7 @@
 #include "app/ChannelListTools.h"
 #include "app/EditHistory.h"
 #include "app/FileDialogs.h"
+#include "app/FleetCommand.h"
 #include "app/FrmPrintList.h"
 #include "app/FrmSetLanguage.h"
 #include "app/ImageDocument.h"
@@ -114,6 +115,7 @@ void frmMain::buildWindow() {
     safety_.build(menus_);
     lists_ = new ChannelListTools(*this);
     lists_->build(menus_, safety_);
+    fleet_ = new FleetCommand(*this);
     const link::WriteOptions writeOptions = WriteSafetySettings(services_.settingsPath).read();
     safety_.mnuBackupBeforeWrite->setChecked(writeOptions.backupFirst);
     safety_.mnuVerifyAfterWrite->setChecked(writeOptions.verify);
@@ -391,6 +393,7 @@ void frmMain::Change_Language() {
     updateRecentMenu();
     safety_.label(lang);
     lists_->label(lang);
+    fleet_->label(lang);
     const MainMenus& m = menus_;
     tree_->rebuild(QString::fromStdString(ws_.state.modelName), m.mnuChannelInfo->text(),
                    m.mnuOptFeature->text(), m.mnuEmbeddedMsg->text(), m.mnuEMG->text());
@@ -802,6 +805,7 @@ void frmMain::dropEvent(QDropEvent* event) {
 void frmMain::closeEvent(QCloseEvent* event) {
     // A conversation still running ends first, the clean way: the radio is released from
     // its programming session and a write that stopped says what the radio holds.
+    fleet_->endRun();
     radio_->endConversation();
     commitOpenEditors();
     if (!confirmDiscardOrSave()) {

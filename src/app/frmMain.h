@@ -35,6 +35,7 @@ namespace zx::app {
 class ChannelListTools;
 class EditHistory;
 class FileDialogs;
+class FleetCommand;
 class RadioController;
 class TreePanel;
 
@@ -71,6 +72,7 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     MainMenus& menus() { return menus_; }
     SafetyMenus& safetyMenus() { return safety_; }
+    FleetCommand& fleetCommand() { return *fleet_; }
     TreePanel* treePanel() const { return tree_; }
     EditHistory& history() { return *history_; }
     // The row commands, channel flags, find, Compare with File and the backups window.
@@ -197,6 +199,7 @@ private:
     MainMenus menus_;
     SafetyMenus safety_;
     ChannelListTools* lists_ = nullptr;
+    FleetCommand* fleet_ = nullptr; // Program > Fleet Programming…
     QMdiArea* mdi_ = nullptr;
     TreePanel* tree_ = nullptr;
     QLabel* panels_[3] = {};

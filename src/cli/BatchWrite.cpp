@@ -1,194 +1,218 @@
-// The batch loop: presence polling, write, identity read, log line, wait for disconnection.
+// The batch on the fleet: the ports resolved, the fleet run to its end, what it says printed.
 #include "cli/BatchWrite.h"
 
-#include "cli/RadioIdentityText.h"
+#include "cli/CliPrompter.h"
 #include "cli/RadioSession.h"
 #include "cli/Verbs.h"
-#include "model/Band.h"
-#include "text/Messages.h"
+#include "platform/FleetLog.h"
+#include "platform/PortCatalog.h"
+#include "platform/QtFleet.h"
+#include "text/labels/FleetLabels.h"
 #include "text/labels/RadioSafetyLabels.h"
 
-#include <QDateTime>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
-#include <QTimer>
+#include <memory>
+#include <vector>
 
 namespace zx::cli {
 
 namespace {
 
 namespace labels = text::labels::safety;
-using text::MessageKey;
+namespace fleetLabels = text::labels::fleet;
+using link::FleetPortState;
 
-// What became of one radio.
-struct RadioLine {
-    QDateTime time;
-    QString serial;
-    QString model;
-    QString band;
-    QString result;
-    double seconds = 0;
+struct BatchPort {
+    int number = 0;
+    QString typed;  // as given on the command line
+    QString device; // the device it stands for
 };
 
-QString csvField(const QString& value) {
-    if (!value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char('"')) &&
-        !value.contains(QLatin1Char('\n')))
-        return value;
-    QString quoted = value;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-bool appendLog(const QString& path, const RadioLine& line) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
-    if (file.size() == 0)
-        out << "time,serial number,model code,band,result,seconds\n";
-    out << csvField(line.time.toString(Qt::ISODate)) << ',' << csvField(line.serial) << ','
-        << csvField(line.model) << ',' << csvField(line.band) << ',' << csvField(line.result) << ','
-        << QString::number(line.seconds, 'f', 1) << '\n';
-    out.flush();
-    return file.error() == QFile::NoError;
-}
-
-bool isOneOf(const std::string& text, MessageKey key) {
-    return text == text::message(key, text::English) || text == text::message(key, text::Chinese);
-}
-
-// Why a radio failed, from what the conversation told the user: its last message (the
-// verification's first lines, the partial-write report, "Model type is wrong.", ...).
-QString reasonSince(const CliPrompter& prompter, std::size_t from) {
-    const std::vector<std::string>& shown = prompter.shown();
-    for (std::size_t i = shown.size(); i > from; --i) {
-        const std::string& text = shown[i - 1];
-        if (isOneOf(text, MessageKey::WriteConfirm) || isOneOf(text, MessageKey::WriteCompleted))
-            continue;
-        const QStringList lines = QString::fromStdString(CliPrompter::forTerminal(text))
-                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        return lines.mid(0, 2).join(QStringLiteral("; "));
+// The ports of the batch: each --port (the configured port without one). Two that name one
+// device would have two engines write into one radio at once.
+std::optional<std::vector<BatchPort>> batchPorts(RadioSession& session, int& code) {
+    platform::PortCatalog& catalog = session.catalog();
+    QStringList typed = session.options().ports;
+    std::vector<BatchPort> ports;
+    if (typed.isEmpty())
+        ports.push_back({session.workspace().state.comPort, {}, {}});
+    for (const QString& text : typed) {
+        const std::optional<int> number = catalog.resolve(text, true);
+        if (!number) {
+            printError(QStringLiteral("no serial port '%1'").arg(text));
+            code = ExitPortError;
+            return std::nullopt;
+        }
+        ports.push_back({*number, text, {}});
     }
-    return QStringLiteral("no answer");
-}
-
-void pause(RadioSession& session, qint64 ms) {
-    if (ms <= 0 || session.stopped())
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(int(ms), &loop, &QEventLoop::quit);
-    QObject::connect(&session.stopSignals(), &StopSignals::stopRequested, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Polls about once a second until a radio answers (`present`) or no longer answers (not
-// `present`). False when stopped first.
-bool waitFor(RadioSession& session, bool present) {
-    QString lastProblem;
-    for (;;) {
-        if (session.stopped())
-            return false;
-        QElapsedTimer poll;
-        poll.start();
-        const int code = session.run(&link::Link::checkPresence);
-        if (session.stopped())
-            return false;
-        const bool answered = code == ExitOk;
-        if (answered == present)
-            return true;
-        // A port that cannot be opened is said once, not every second.
-        const QString problem = code == ExitPortError ? session.serial().lastError() : QString();
-        if (!problem.isEmpty() && problem != lastProblem)
-            printError(session.say(labels::kBatchWaiting,
-                                   {QString::fromStdString(session.serial().openFailureReason(
-                                       session.workspace().state.language))}));
-        lastProblem = problem;
-        pause(session, kBatchPollMs - poll.elapsed());
+    for (BatchPort& port : ports) {
+        port.device = catalog.deviceFor(port.number);
+        const QString canonical = QFileInfo(port.device).canonicalFilePath();
+        if (!canonical.isEmpty())
+            port.device = canonical;
     }
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (ports[i].number == ports[j].number ||
+                (!ports[i].device.isEmpty() && ports[i].device == ports[j].device)) {
+                printError(
+                    session.say(fleetLabels::kSamePortTwice, {ports[j].typed, ports[i].typed}));
+                code = ExitUsage;
+                return std::nullopt;
+            }
+    return ports;
 }
 
-QString serialNumber(const model::Workspace& ws) {
-    for (const IdentityField& field : identityFields(ws.identity, ws.state.systemLanguage))
-        if (field.name == QLatin1String("serialNumber"))
-            return field.value.toString();
-    return {};
+QString portName(const BatchPort& port, platform::PortCatalog& catalog) {
+    const QString device = catalog.deviceFor(port.number);
+    const QString name = platform::PortCatalog::portName(port.number);
+    return device.isEmpty() ? name : name + QStringLiteral(" (") + device + QLatin1Char(')');
 }
+
+// Prints what the fleet says, one line per event, each line named by its port.
+class BatchPrinter : public QObject {
+public:
+    BatchPrinter(RadioSession& session, platform::QtFleet& fleet)
+        : session_(session), fleet_(fleet), last_(fleet.fleet().portCount()) {
+        connect(&fleet, &platform::QtFleet::portMessage, this, &BatchPrinter::message);
+        connect(&fleet, &platform::QtFleet::portStatusChanged, this, &BatchPrinter::status);
+        connect(&fleet, &platform::QtFleet::radioFinished, this, &BatchPrinter::radio);
+        connect(&fleet, &platform::QtFleet::backupFailed, this, [this](int port, const QString& e) {
+            say(port, session_.say(labels::kBackupFailed, {e}));
+        });
+    }
+
+    void say(int port, const QString& text) {
+        const QString name = QString::fromStdString(fleet_.fleet().status(std::size_t(port)).name);
+        for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            printError(session_.say(fleetLabels::kPortLine, {name, line}));
+    }
+
+    // Every port as it stands (when the batch is stopped).
+    void states() {
+        for (std::size_t i = 0; i < fleet_.fleet().portCount(); ++i)
+            say(int(i), platform::fleetStateText(fleet_.fleet().status(i), fleet_.textContext()));
+    }
+
+private:
+    void message(int port, const QString& text) {
+        say(port, QString::fromStdString(CliPrompter::forTerminal(text.toStdString())));
+    }
+
+    // A state is said when it changes; percentages are not (a line each would flood a log).
+    void status(int port) {
+        const link::FleetPortStatus& status = fleet_.fleet().status(std::size_t(port));
+        const std::pair<FleetPortState, std::string> now{status.state, status.problem};
+        if (now == last_[std::size_t(port)] || status.state == FleetPortState::Idle)
+            return;
+        last_[std::size_t(port)] = now;
+        // The radio's own line has said how it went.
+        say(port, status.state == FleetPortState::RemoveRadio
+                      ? session_.say(labels::kBatchNext)
+                      : platform::fleetStateText(status, fleet_.textContext(), false));
+    }
+
+    void radio(int index) {
+        const link::FleetRecord& record = fleet_.records().at(index);
+        const QString serial = platform::fleetSerial(record, fleet_.textContext().codePage);
+        say(int(record.port),
+            session_.say(labels::kBatchRadio,
+                         {QString::number(record.number),
+                          serial.isEmpty() ? session_.say(labels::kBatchNoSerial) : serial,
+                          platform::fleetLogValue(platform::FleetColumn::Result, record,
+                                                  fleet_.textContext()),
+                          QString::number(record.seconds, 'f', 1)}));
+    }
+
+    RadioSession& session_;
+    platform::QtFleet& fleet_;
+    std::vector<std::pair<FleetPortState, std::string>> last_;
+};
 
 } // namespace
 
 int runBatch(RadioSession& session, const BatchOptions& options) {
-    CliPrompter& prompter = session.prompter();
-    // Starting the batch was the answer to "Write data to radio. Do you wish continue?".
-    for (const int language : {int(text::English), int(text::Chinese)})
-        prompter.setFixedAnswer(std::string(text::message(MessageKey::WriteConfirm, language)),
-                                text::Answer::Ok);
-    link::Link& engine = session.engine();
-    int written = 0, verified = 0, failed = 0, radios = 0;
+    int code = ExitOk;
+    const std::optional<std::vector<BatchPort>> ports = batchPorts(session, code);
+    if (!ports)
+        return code;
+    const model::Workspace& ws = session.workspace();
 
-    printError(session.say(labels::kBatchConnect));
-    while (options.count == 0 || radios < options.count) {
-        if (!waitFor(session, true))
-            break;
-        ++radios;
-        QElapsedTimer clock;
-        clock.start();
-        RadioLine line;
-        line.time = QDateTime::currentDateTime();
-        const std::size_t shownBefore = prompter.shown().size();
-
-        const int code = session.run(&link::Link::writeToRadio);
-        const bool transferred = code == ExitOk || code == ExitVerifyFailed;
-        const link::Verification& verification = engine.verification();
-        if (transferred) {
-            ++written;
-            if (verification.state == link::Verification::State::Ok)
-                ++verified;
-        }
-        QString reason = code == ExitOk ? QString() : reasonSince(prompter, shownBefore);
-        line.model = QString::fromStdString(engine.radioModelCode());
-        line.band = QString::fromStdString(model::bandTextFromIndex(engine.radioBandCode()));
-        if (transferred && !session.stopped()) {
-            if (session.run(&link::Link::readIdentity) == ExitOk)
-                line.serial = serialNumber(session.workspace());
-            else if (reason.isEmpty())
-                reason = QStringLiteral("identity not read: ") + reasonSince(prompter, shownBefore);
-        }
-        if (session.stopped())
-            reason = QStringLiteral("stopped");
-        const bool ok = reason.isEmpty();
-        failed += ok ? 0 : 1;
-        line.result =
-            ok ? (verification.state == link::Verification::State::Ok ? QStringLiteral("verified")
-                                                                      : QStringLiteral("written"))
-               : QStringLiteral("failed: ") + reason;
-        line.seconds = double(clock.elapsed()) / 1000.0;
-        session.progressBar().breakLine();
-        printError(
-            session.say(labels::kBatchRadio,
-                        {QString::number(radios),
-                         line.serial.isEmpty() ? session.say(labels::kBatchNoSerial) : line.serial,
-                         line.result, QString::number(line.seconds, 'f', 1)}));
-        if (!options.logPath.isEmpty() && !appendLog(options.logPath, line)) {
-            printError(QStringLiteral("cannot write the log %1").arg(options.logPath));
+    link::FleetOptions fleetOptions;
+    fleetOptions.write = session.engine().writeOptions();
+    fleetOptions.count = options.count;
+    fleetOptions.retry = session.options().policy == AnswerPolicy::Yes;
+    fleetOptions.retries = session.options().retries;
+    fleetOptions.document = options.document.toStdString();
+    platform::QtFleet fleet(ws, fleetOptions, session.catalog());
+    std::vector<std::unique_ptr<QFile>> traces;
+    for (std::size_t i = 0; i < ports->size(); ++i) {
+        const int index =
+            fleet.addPort((*ports)[i].number, portName((*ports)[i], session.catalog()));
+        const QString trace = session.options().tracePath;
+        if (trace.isEmpty())
+            continue;
+        // One trace for each port: FILE alone, or FILE.1, FILE.2, ... in the order of --port.
+        auto file = std::make_unique<QFile>(
+            ports->size() == 1 ? trace : trace + QStringLiteral(".%1").arg(i + 1));
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            printError(QStringLiteral("cannot write the trace file %1: %2")
+                           .arg(file->fileName(), file->errorString()));
             return ExitFileError;
         }
-        if (session.stopped() || (options.count > 0 && radios >= options.count))
-            break;
-        printError(session.say(labels::kBatchNext));
-        if (!waitFor(session, false))
-            break;
+        fleet.setTrace(index, file.get());
+        traces.push_back(std::move(file));
+    }
+    if (session.keepsBackups())
+        fleet.setBackups(&session.backups());
+    if (!options.logPath.isEmpty()) {
+        platform::FleetLog log(options.logPath);
+        QString error;
+        if (!log.prepare(ws.state.language, &error)) {
+            printError(error);
+            return ExitFileError;
+        }
+        fleet.setLog(log, fleet.textContext());
     }
 
-    QTextStream(stdout) << session.say(written == 1 ? labels::kBatchSummaryOne
-                                                    : labels::kBatchSummary,
-                                       {QString::number(written), QString::number(verified),
-                                        QString::number(failed)})
+    BatchPrinter printer(session, fleet);
+    bool logFailed = false;
+    QObject::connect(&fleet, &platform::QtFleet::logFailed, &fleet, [&](const QString& error) {
+        logFailed = true;
+        printError(session.say(fleetLabels::kLogFailed, {options.logPath, error}));
+    });
+    QEventLoop loop;
+    QObject::connect(&fleet, &platform::QtFleet::runFinished, &loop, &QEventLoop::quit);
+    // Ctrl+C: what every port was doing, then End on every open session.
+    QObject::connect(&session.stopSignals(), &StopSignals::stopRequested, &fleet, [&] {
+        if (!fleet.fleet().running())
+            return;
+        printer.states();
+        fleet.stop();
+    });
+
+    printError(session.say(labels::kBatchConnect));
+    fleet.start();
+    if (fleet.running())
+        loop.exec();
+    for (const QString& line : fleet.unlogged())
+        printError(QStringLiteral("not logged: ") + line);
+
+    const link::Fleet& run = fleet.fleet();
+    QTextStream(stdout) << session.say(run.written() == 1 ? labels::kBatchSummaryOne
+                                                          : labels::kBatchSummary,
+                                       {QString::number(run.written()),
+                                        QString::number(run.verified()),
+                                        QString::number(run.failed())})
                         << Qt::endl;
     if (session.stopped())
         return session.stopSignals().exitCode();
-    return failed == 0 ? ExitOk : ExitRadioFailed;
+    if (logFailed)
+        return ExitFileError;
+    return run.failed() == 0 ? ExitOk : ExitRadioFailed;
 }
 
 } // namespace zx::cli

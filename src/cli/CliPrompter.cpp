@@ -17,31 +17,11 @@ void CliPrompter::setFixedAnswer(std::string text, Answer answer) {
 }
 
 Answer CliPrompter::safeAnswer(Buttons buttons) {
-    switch (buttons) {
-    case Buttons::Ok:
-        return Answer::Ok;
-    case Buttons::YesNo:
-        return Answer::No;
-    case Buttons::OkCancel:
-    case Buttons::YesNoCancel:
-    case Buttons::RetryCancel:
-        return Answer::Cancel;
-    }
-    return Answer::Cancel;
+    return text::safeAnswer(buttons);
 }
 
 Answer CliPrompter::positiveAnswer(Buttons buttons) {
-    switch (buttons) {
-    case Buttons::Ok:
-    case Buttons::OkCancel:
-        return Answer::Ok;
-    case Buttons::YesNo:
-    case Buttons::YesNoCancel:
-        return Answer::Yes;
-    case Buttons::RetryCancel:
-        return Answer::Retry;
-    }
-    return Answer::Ok;
+    return text::positiveAnswer(buttons);
 }
 
 std::string CliPrompter::forTerminal(std::string_view text) {

@@ -68,12 +68,15 @@ void addRadioOptions(QCommandLineParser& parser) {
 
 std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parser, QString& error) {
     RadioCommandLine options;
-    options.port = parser.value("port");
+    options.ports = parser.values("port");
+    options.port = options.ports.isEmpty() ? QString() : options.ports.first();
     // An empty value (a variable that was not set, say) must not quietly mean the saved port.
-    if (parser.isSet("port") && options.port.trimmed().isEmpty()) {
-        error = "--port needs a port: a number, COM<n> or a device path (zx908hf-cli ports "
-                "lists them)";
-        return std::nullopt;
+    for (const QString& port : options.ports) {
+        if (port.trimmed().isEmpty()) {
+            error = "--port needs a port: a number, COM<n> or a device path (zx908hf-cli ports "
+                    "lists them)";
+            return std::nullopt;
+        }
     }
     options.tracePath = parser.value("trace");
     if (parser.isSet("yes") && parser.isSet("no")) {
@@ -209,17 +212,11 @@ int RadioSession::prepare() {
     return ExitOk;
 }
 
-int RadioSession::run(bool (link::Link::*command)()) {
+int RadioSession::run(link::Command command) {
     finished_ = false;
-    success_ = false;
     if (stopped())
         return stop_.exitCode();
-    if (!((*link_).*command)()) {
-        // Not started: either the port did not open (the engine said why) or the question
-        // was cancelled.
-        return link_->portOpenFailed() ? ExitPortError : ExitRadioFailed;
-    }
-    if (!finished_) {
+    if (link_->start(command) && !finished_) {
         QEventLoop loop;
         onFinished_ = [&loop] { loop.quit(); };
         // A stop signal ends the conversation the clean way; its finish quits the loop.
@@ -234,14 +231,16 @@ int RadioSession::run(bool (link::Link::*command)()) {
     }
     if (stopped())
         return stop_.exitCode();
-    if (link_->portOpenFailed())
-        return ExitPortError;
-    if (!success_)
-        return ExitRadioFailed;
-    if (link_->kind() == link::OperationKind::None && lastKind_ == link::OperationKind::Write &&
-        link_->verification().failed())
+    switch (link_->outcome()) {
+    case link::Outcome::Done:
+        return traceComplete() ? ExitOk : ExitFileError;
+    case link::Outcome::VerifyFailed:
         return ExitVerifyFailed;
-    return traceComplete() ? ExitOk : ExitFileError;
+    case link::Outcome::PortFailed:
+        return ExitPortError;
+    default: // failed, refused, cancelled: the engine has said why
+        return ExitRadioFailed;
+    }
 }
 
 bool RadioSession::traceComplete() {
@@ -360,11 +359,9 @@ void RadioSession::imageSent(const link::RadioImage& image) {
                  error);
 }
 
-void RadioSession::finished(link::OperationKind kind, bool success) {
-    lastKind_ = kind;
+void RadioSession::finished(link::OperationKind /*kind*/, bool /*success*/) {
     bar_.hide();
     finished_ = true;
-    success_ = success;
     if (onFinished_)
         onFinished_();
 }

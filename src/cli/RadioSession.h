@@ -26,7 +26,8 @@ namespace zx::cli {
 
 // The options every radio verb shares.
 struct RadioCommandLine {
-    QString port; // "3", "COM3" or a device path; empty: comPort of the settings
+    QString port;      // "3", "COM3" or a device path; empty: comPort of the settings
+    QStringList ports; // every --port given (a batch may have several); `port` is the first
     std::optional<int> handshaking;
     std::optional<int> stopBits;
     AnswerPolicy policy = AnswerPolicy::Ask;
@@ -61,14 +62,17 @@ public:
     // Returns ExitOk, or the exit code to end with (the reason is printed).
     int prepare();
 
-    // Starts a conversation (Link::readFromRadio, ...) and serves it until it has finished:
-    // ExitOk, ExitRadioFailed (failed or cancelled), ExitPortError (the port could not be
-    // opened, also at a retry), ExitVerifyFailed (a write whose read-back failed), or
-    // 128 + a stop signal's number.
-    int run(bool (link::Link::*command)());
+    // Starts a conversation and serves it until it has finished: ExitOk, ExitRadioFailed
+    // (failed, refused or cancelled), ExitPortError (the port could not be opened, also at a
+    // retry), ExitVerifyFailed (a write whose read-back failed), or 128 + a stop signal's
+    // number.
+    int run(link::Command command);
+
+    const RadioCommandLine& options() const { return options_; }
 
     // Backups of what reads and writes exchange (on unless --no-backup).
     void setKeepBackups(bool keep) { keepBackups_ = keep; }
+    bool keepsBackups() const { return keepBackups_; }
     platform::BackupStore& backups() { return backups_; }
     StopSignals& stopSignals() { return stop_; }
     bool stopped() const { return stop_.received() != 0; }
@@ -122,8 +126,6 @@ private:
     QString progressTitle_;
     QFile trace_;
     bool finished_ = false;
-    bool success_ = false;
-    link::OperationKind lastKind_ = link::OperationKind::None;
     std::function<void()> onFinished_;
 };
 

@@ -1,5 +1,4 @@
-// Ending a conversation early (a signal, the program closing) and the presence check that
-// a batch of writes polls with.
+// Ending a conversation early (a signal, the program closing, a fleet run stopped).
 #include "link/LinkState.h"
 
 namespace zx::link {
@@ -17,22 +16,6 @@ void Link::State::abortNow() {
         return;
     }
     finish(false);
-}
-
-void Link::State::stepPresence() {
-    switch (readStep) {
-    case 1:
-        // Someone answered: release the radio again at once.
-        readStep = 69;
-        sendEnd();
-        break;
-    case 69:
-        finish(true);
-        break;
-    default:
-        finish(false);
-        break;
-    }
 }
 
 } // namespace zx::link

@@ -22,6 +22,7 @@ void Link::State::finish(bool success) {
         events.searchEnded();
     }
     const OperationKind finished = kind;
+    const bool stopped = aborting;
     if (finished == OperationKind::Write) {
         // A write whose transfer completed has written the radio, whatever became of the
         // read-back after it.
@@ -31,13 +32,19 @@ void Link::State::finish(bool success) {
         if (blocksSent > 0)
             reportSent();
     }
+    outcome = stopped                                                     ? Outcome::Stopped
+              : openFailed                                                ? Outcome::PortFailed
+              : refused                                                   ? Outcome::Refused
+              : !success                                                  ? Outcome::Failed
+              : finished == OperationKind::Write && verification.failed() ? Outcome::VerifyFailed
+                                                                          : Outcome::Done;
     if (finished == OperationKind::Read || finished == OperationKind::Write)
         events.progressHidden();
     io.stopAnswerTimer();
     if (io.isPortOpen())
         io.closePort();
     sessionOpen = false;
-    const bool stopped = std::exchange(aborting, false);
+    aborting = false;
     ++promptDepth;
     prompter.showDeferred();
     --promptDepth;

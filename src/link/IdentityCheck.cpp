@@ -33,6 +33,7 @@ bool Link::State::identityCheck() {
     const bool versionOk = model::isCompatibleVersion(ws.versions, radio.dataVersion);
     if (modelOk && bandOk && versionOk)
         return true;
+    refused = true;
 
     // One message, the first that applies.
     if (!modelOk) {

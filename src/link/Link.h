@@ -35,6 +35,29 @@ enum class OperationKind : std::int16_t {
     Presence = 10,
 };
 
+// What the program asks of the radio: each command is one conversation from hand-shake to End.
+enum class Command {
+    Read,         // Read from Radio: the radio's configuration replaces the document
+    Compare,      // Compare with Radio: a read that replaces nothing
+    Write,        // Write to Radio, framed by the write options
+    IdentityRead, // the radio's identity record
+    BandCheck,    // Check Radio Band
+    Presence,     // a hand-shake and End: is a radio there?
+};
+
+// What became of the last command.
+enum class Outcome {
+    None,         // no command yet
+    Running,      // a conversation holds the port
+    Done,         // finished with success (a write: transferred, and verified when asked)
+    VerifyFailed, // a write transferred, but its read-back differs or could not be finished
+    Refused,      // the identity check refused the radio (model, data version or band)
+    Failed,       // silence, a cancelled connection prompt, a backup that could not be kept
+    PortFailed,   // the port could not be opened, at the start or at a retry
+    Cancelled,    // the question before the conversation was answered Cancel
+    Stopped,      // ended early by abort()
+};
+
 // Where a write conversation stands: reading the radio for a backup first, sending the
 // image, or reading it back to compare.
 enum class WritePhase { BackupRead, Transfer, Verify };
@@ -117,9 +140,13 @@ public:
     Link(const Link&) = delete;
     Link& operator=(const Link&) = delete;
 
-    // The main window's radio commands. Each returns false when no conversation was
-    // started (the port could not be opened, or the user cancelled the question).
+    // Starts a command; false when no conversation was started (one already runs, the port
+    // could not be opened, or the user cancelled the question: see outcome()). Every
+    // command then ends with LinkEvents::finished, and abort() ends any of them early.
     // Committing the editors' pending edits before a write is the caller's.
+    bool start(Command command);
+
+    // The main window's radio commands, start() by name.
     bool readFromRadio();
     bool writeToRadio();
     bool readIdentity();
@@ -133,6 +160,11 @@ public:
     // Finishes with success when it answered. No question, no message, no search; false
     // when the port cannot be opened.
     bool checkPresence();
+
+    // Whether silence at the hand-shake or the identification of a read or write starts the
+    // search for port settings (on by default). Off, the silence is met with the connection
+    // prompt, as in a read-back: a fleet run must never send to ports it was not given.
+    void setSearchAllowed(bool allowed);
 
     // How the next writes are framed (backup read before, verification after).
     void setWriteOptions(const WriteOptions& options);
@@ -173,6 +205,12 @@ public:
     // True when the port could not be opened during the last command (at its start or when
     // a connection prompt retried).
     bool portOpenFailed() const;
+    // The outcome of the last command; Running while it runs.
+    Outcome outcome() const;
+    // Whether the last command learned the radio's identity answer (model code and data
+    // version) and its band code; what the getters above hold is otherwise an older radio's.
+    bool radioIdentified() const;
+    bool bandCodeRead() const;
 
 private:
     struct State;

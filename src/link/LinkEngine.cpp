@@ -170,6 +170,7 @@ void Link::State::handleAnswer(std::span<const std::uint8_t> answer) {
         (kind == OperationKind::Read || kind == OperationKind::Write ||
          kind == OperationKind::BandCheck || kind == OperationKind::PortSearch)) {
         radio = parseIdentityAnswer(answer);
+        identified = true;
         readTarget().storeIdentityAnswer(answer);
     }
     io.stopAnswerTimer();
@@ -190,26 +191,49 @@ Link::Link(model::Workspace& workspace, LinkIo& io, LinkEvents& events, text::Pr
 
 Link::~Link() = default;
 
-bool Link::State::startRead(bool compare) {
+bool Link::State::begin(OperationKind k, bool quiet) {
     if (kind != OperationKind::None)
         return false;
-    kind = OperationKind::Read;
+    kind = k;
     readStep = 0;
+    writeStep = 0;
     openFailed = false;
+    refused = false;
+    identified = false;
+    bandCodeRead = false;
+    outcome = Outcome::Running;
+    if (k == OperationKind::Write)
+        phase = WritePhase::Transfer;
+    // A quiet command (the presence check a fleet polls with) says nothing when the port
+    // will not open; the caller knows why from the adapter.
+    const bool opened = quiet ? openPort(configuredSettings()) : openConfiguredPort();
+    if (!opened) {
+        openFailed = true;
+        outcome = Outcome::PortFailed;
+        kind = OperationKind::None;
+        return false;
+    }
+    return true;
+}
+
+bool Link::State::confirm(text::MessageKey question) {
+    if (ask(msg(question), Buttons::OkCancel, Icon::Question) == Answer::Ok)
+        return true;
+    io.closePort();
+    outcome = Outcome::Cancelled;
+    kind = OperationKind::None;
+    return false;
+}
+
+bool Link::State::startRead(bool compare) {
+    if (!begin(OperationKind::Read))
+        return false;
     comparing = compare;
     if (compare)
         radioDocument.reset();
-    if (!openConfiguredPort()) {
-        kind = OperationKind::None;
-        return false;
-    }
     // The question guards the document a read replaces; a comparison replaces nothing.
-    if (!compare &&
-        ask(msg(text::MessageKey::ReadConfirm), Buttons::OkCancel, Icon::Question) != Answer::Ok) {
-        io.closePort();
-        kind = OperationKind::None;
+    if (!compare && !confirm(text::MessageKey::ReadConfirm))
         return false;
-    }
     image.reset();
     setBlockSequence(OperationKind::Read);
     events.progressShown(OperationKind::Read);
@@ -217,86 +241,64 @@ bool Link::State::startRead(bool compare) {
     return true;
 }
 
+bool Link::start(Command command) {
+    State& s = *state_;
+    switch (command) {
+    case Command::Read:
+        return s.startRead(false);
+    case Command::Compare:
+        return s.startRead(true);
+    case Command::Write:
+        if (!s.begin(OperationKind::Write) || !s.confirm(text::MessageKey::WriteConfirm))
+            return false;
+        s.image.reset();
+        s.image.encode(s.ws.record, s.radioBandCode);
+        s.startWrite();
+        return true;
+    case Command::IdentityRead:
+        if (!s.begin(OperationKind::IdentityRead))
+            return false;
+        s.image.reset();
+        s.setBlockSequence(OperationKind::IdentityRead);
+        s.startConversation();
+        return true;
+    case Command::BandCheck:
+        if (!s.begin(OperationKind::BandCheck))
+            return false;
+        s.setBlockSequence(OperationKind::BandCheck);
+        s.startConversation();
+        return true;
+    case Command::Presence:
+        // Silent by design: a batch asks every second whether a radio is there.
+        if (!s.begin(OperationKind::Presence, true))
+            return false;
+        s.startConversation();
+        return true;
+    }
+    return false;
+}
+
 bool Link::readFromRadio() {
-    return state_->startRead(false);
+    return start(Command::Read);
 }
-
 bool Link::compareWithRadio() {
-    return state_->startRead(true);
+    return start(Command::Compare);
 }
-
 bool Link::writeToRadio() {
-    State& s = *state_;
-    if (busy())
-        return false;
-    s.kind = OperationKind::Write;
-    s.writeStep = 0;
-    s.phase = WritePhase::Transfer;
-    s.openFailed = false;
-    if (!s.openConfiguredPort()) {
-        s.kind = OperationKind::None;
-        return false;
-    }
-    if (s.ask(s.msg(text::MessageKey::WriteConfirm), Buttons::OkCancel, Icon::Question) !=
-        Answer::Ok) {
-        s.io.closePort();
-        s.kind = OperationKind::None;
-        return false;
-    }
-    s.image.reset();
-    s.image.encode(s.ws.record, s.radioBandCode);
-    s.startWrite();
-    return true;
+    return start(Command::Write);
 }
-
 bool Link::readIdentity() {
-    State& s = *state_;
-    if (busy())
-        return false;
-    s.kind = OperationKind::IdentityRead;
-    s.readStep = 0;
-    s.openFailed = false;
-    if (!s.openConfiguredPort()) {
-        s.kind = OperationKind::None;
-        return false;
-    }
-    s.image.reset();
-    s.setBlockSequence(OperationKind::IdentityRead);
-    s.startConversation();
-    return true;
+    return start(Command::IdentityRead);
 }
-
 bool Link::checkRadioBand() {
-    State& s = *state_;
-    if (busy())
-        return false;
-    s.kind = OperationKind::BandCheck;
-    s.readStep = 0;
-    s.openFailed = false;
-    if (!s.openConfiguredPort()) {
-        s.kind = OperationKind::None;
-        return false;
-    }
-    s.setBlockSequence(OperationKind::BandCheck);
-    s.startConversation();
-    return true;
+    return start(Command::BandCheck);
+}
+bool Link::checkPresence() {
+    return start(Command::Presence);
 }
 
-bool Link::checkPresence() {
-    State& s = *state_;
-    if (busy())
-        return false;
-    s.kind = OperationKind::Presence;
-    s.readStep = 0;
-    s.openFailed = false;
-    // Silent by design: a batch asks every second whether a radio is there.
-    if (!s.openPort(s.configuredSettings())) {
-        s.openFailed = true;
-        s.kind = OperationKind::None;
-        return false;
-    }
-    s.startConversation();
-    return true;
+void Link::setSearchAllowed(bool allowed) {
+    state_->searchAllowed = allowed;
 }
 
 void Link::setWriteOptions(const WriteOptions& options) {
@@ -349,6 +351,15 @@ const std::optional<model::ConfigRecord>& Link::radioDocument() const {
 }
 bool Link::portOpenFailed() const {
     return state_->openFailed;
+}
+Outcome Link::outcome() const {
+    return state_->outcome;
+}
+bool Link::radioIdentified() const {
+    return state_->identified;
+}
+bool Link::bandCodeRead() const {
+    return state_->bandCodeRead;
 }
 int Link::blockAddress() const {
     return state_->blockAddress;

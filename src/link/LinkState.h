@@ -11,6 +11,7 @@
 #include "link/Command.h"
 #include "link/Link.h"
 #include "link/RadioImage.h"
+#include "link/StepTable.h"
 #include "text/Messages.h"
 
 #include <cstddef>
@@ -64,6 +65,11 @@ struct Link::State {
     bool sessionOpen = false;
     bool aborting = false;
     bool openFailed = false; // the port could not be opened during this command
+    bool refused = false;    // the identity check failed during this command
+    bool identified = false; // an identity answer came during this command
+    bool bandCodeRead = false;
+    bool searchAllowed = true;
+    Outcome outcome = Outcome::None;
 
     // The write's frame and where it stands.
     WriteOptions writeOptions;
@@ -88,6 +94,11 @@ struct Link::State {
     } search;
 
     // --- LinkEngine.cpp
+    // Takes the port for a command: its kind, fresh steps and flags, the port opened (with
+    // "Cannot Open Communication Port." unless `quiet`). False when busy or not opened.
+    bool begin(OperationKind k, bool quiet = false);
+    // Asks the question before a read or write; Cancel gives the port back.
+    bool confirm(text::MessageKey question);
     bool startRead(bool compare);
     std::string msg(text::MessageKey key) const;
     text::Answer ask(std::string_view text, text::Buttons buttons, text::Icon icon);
@@ -115,11 +126,8 @@ struct Link::State {
 
     // --- Conversation.cpp
     void stepFunction(std::span<const std::uint8_t> answer);
-    void stepRead(std::span<const std::uint8_t> answer);
-    void stepWriteRead(std::span<const std::uint8_t> answer); // backup read, read-back
-    void stepWrite(std::span<const std::uint8_t> answer);
-    void stepIdentityRead(std::span<const std::uint8_t> answer);
-    void stepBandCheck(std::span<const std::uint8_t> answer);
+    // Plays the row of the current step; false when the table has none.
+    bool runStep(std::span<const StepRow> table, std::span<const std::uint8_t> answer);
     void nextReadBlock();
     void nextWriteBlock();
     void storeBlock(std::span<const std::uint8_t> answer);
@@ -154,13 +162,13 @@ struct Link::State {
     void showWriteOutcome(bool transferred, bool stopped);
 
     // --- Abort.cpp
-    void stepPresence();
     void abortNow();
 
     // --- PortSearch.cpp
     void startSearch();
     void tryCombination();
     void searchAnswer();
+    void searchVerdict(); // a radio went through the whole hand-shake at the trial settings
     void searchSilence();
     void advanceSearch();
     void searchExhausted();

@@ -46,46 +46,47 @@ void Link::State::tryCombination() {
     sendHandshake();
 }
 
+namespace {
+
+// The search shakes hands as a conversation does; a step without a row moves on.
+constexpr StepRow kSearchSteps[] = {
+    {1, Take::Nothing, false, Then::SendIdentify, 2},
+    {2, Take::Nothing, false, Then::SendAcknowledge, 3},
+    {3, Take::Nothing, false, Then::SearchVerdict, 3},
+};
+
+} // namespace
+
 void Link::State::searchAnswer() {
-    switch (readStep) {
-    case 1:
-        readStep = 2;
-        sendIdentify();
-        break;
-    case 2:
-        readStep = 3;
-        sendAcknowledge();
-        break;
-    case 3:
-        if (modelMatches()) {
-            kind = search.savedKind;
-            ws.state.comPort = search.trial.port;
-            ws.state.handshaking = search.trial.handshaking;
-            ws.state.stopBits = search.trial.stopBits;
-            events.settingsFound(search.trial);
-            events.searchEnded();
-            if (kind == OperationKind::Write && phase == WritePhase::Transfer) {
-                // The write goes on with its band read, so that the band test and the band
-                // code written at 1D87 are this radio's and not a stale value.
-                readStep = 0;
-                writeStep = 21;
-            } else {
-                readStep = 3;
-                writeStep = 0;
-            }
-            stepFunction({});
-        } else {
-            if (!search.hasFallback) {
-                search.hasFallback = true;
-                search.fallback = search.trial;
-            }
-            advanceSearch();
-        }
-        break;
-    default:
+    if (!runStep(kSearchSteps, {}))
         advanceSearch();
-        break;
+}
+
+void Link::State::searchVerdict() {
+    if (!modelMatches()) {
+        if (!search.hasFallback) {
+            search.hasFallback = true;
+            search.fallback = search.trial;
+        }
+        advanceSearch();
+        return;
     }
+    kind = search.savedKind;
+    ws.state.comPort = search.trial.port;
+    ws.state.handshaking = search.trial.handshaking;
+    ws.state.stopBits = search.trial.stopBits;
+    events.settingsFound(search.trial);
+    events.searchEnded();
+    if (kind == OperationKind::Write && phase == WritePhase::Transfer) {
+        // The write goes on with its band read, so that the band test and the band code
+        // written at 1D87 are this radio's and not a stale value.
+        readStep = 0;
+        writeStep = 21;
+    } else {
+        readStep = 3;
+        writeStep = 0;
+    }
+    stepFunction({});
 }
 
 void Link::State::searchSilence() {

@@ -42,12 +42,13 @@ void Link::State::handleTimeout() {
         // The read-back talks to the radio this very port has just written: silence there
         // is a radio gone, not a wrong setting, and a search would only cost minutes.
         const bool readBack = kind == OperationKind::Write && phase == WritePhase::Verify;
+        const bool noSearch = readBack || !searchAllowed;
         const int handshakeRetries = readBack ? kReadBackHandshakes - 1 : 1;
         if (s == 1) {
             if (handshakeSilences < handshakeRetries) {
                 ++handshakeSilences;
                 sendHandshake();
-            } else if (readBack) {
+            } else if (noSearch) {
                 connectionPromptTransfer();
             } else {
                 startSearch();
@@ -56,7 +57,7 @@ void Link::State::handleTimeout() {
             if (identifySilences < 1) {
                 ++identifySilences;
                 sendIdentify();
-            } else if (readBack) {
+            } else if (noSearch) {
                 connectionPromptTransfer();
             } else {
                 identifySilences = 0;

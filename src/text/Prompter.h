@@ -3,16 +3,45 @@
 // prompt, tests with scripted answers.
 #pragma once
 
+#include "DeferredMessages.h"
+
 #include <string>
 #include <string_view>
-
-#include "DeferredMessages.h"
 
 namespace zx::text {
 
 enum class Icon { None, Information, Warning, Question, Error };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
+
+// The answer that changes nothing for a set of buttons (OK alone, No, Cancel), and the one
+// that goes on (OK, Yes, Retry): what a conversation nobody watches is answered with.
+constexpr Answer safeAnswer(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
+    case Buttons::RetryCancel:
+        break;
+    }
+    return Answer::Cancel;
+}
+constexpr Answer positiveAnswer(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+        return Answer::Yes;
+    case Buttons::RetryCancel:
+        return Answer::Retry;
+    case Buttons::Ok:
+    case Buttons::OkCancel:
+        break;
+    }
+    return Answer::Ok;
+}
 
 class Prompter {
 public:

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,10 +14,21 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+#include <functional>
 #include <string>
 #include <unistd.h>
 
 namespace zx::test {
+
+// Waits until `done` holds, `ms` at most (a program started in the background meanwhile).
+inline bool waitUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QThread::msleep(10);
+    return done();
+}
 
 struct CliResult {
     int exitCode = -1;

@@ -29,15 +29,6 @@ QByteArray bytesOf(const Memory& memory, int from = 0, int to = 0x2000) {
     return QByteArray(reinterpret_cast<const char*>(memory.data() + from), to - from);
 }
 
-// Waits until `done` holds, `ms` at most.
-bool waitUntil(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QThread::msleep(10);
-    return done();
-}
-
 class SafeProgrammingTest : public ::testing::Test {
 protected:
     void startRadio(sim::RadioOptions options = {}, const Memory& memory = filled(0x55)) {
@@ -285,7 +276,9 @@ TEST_F(SafeProgrammingTest, BatchOfThreeRadiosLogsEachWithItsSerialNumber) {
                              "--trace", install->file("batch.trace")});
 
     const auto logLines = [&] {
-        return QString::fromUtf8(CliInstallation::readBytes(log)).split('\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(CliInstallation::readBytes(log))
+            .remove('\r')
+            .split('\n', Qt::SkipEmptyParts);
     };
     for (int n = 1; n <= 3; ++n) {
         SCOPED_TRACE(n);
@@ -325,7 +318,7 @@ TEST_F(SafeProgrammingTest, BatchOfThreeRadiosLogsEachWithItsSerialNumber) {
                                   << CliInstallation::readBytes(said).toStdString();
     EXPECT_TRUE(result.out.contains("3 radios written, 2 verified, 1 failed"))
         << result.out.toStdString();
-    EXPECT_EQ(logLines().front(), "time,serial number,model code,band,result,seconds");
+    EXPECT_EQ(logLines().front(), "time,port,serial number,model code,band,result,seconds,file");
 }
 
 } // namespace
