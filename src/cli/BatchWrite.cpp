@@ -67,8 +67,13 @@ QString reasonSince(const CliPrompter& prompter, std::size_t from) {
         const std::string& text = shown[i - 1];
         if (isOneOf(text, MessageKey::WriteConfirm) || isOneOf(text, MessageKey::WriteCompleted))
             continue;
-        const QStringList lines = QString::fromStdString(CliPrompter::forTerminal(text))
-                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QStringList lines = QString::fromStdString(CliPrompter::forTerminal(text))
+                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // "Write Data Completed." heads the message that says what the read-back found.
+        if (!lines.isEmpty() && isOneOf(lines.front().toStdString(), MessageKey::WriteCompleted))
+            lines.removeFirst();
+        if (lines.isEmpty())
+            continue;
         return lines.mid(0, 2).join(QStringLiteral("; "));
     }
     return QStringLiteral("no answer");

@@ -182,6 +182,7 @@ void frmCommChInfo::buildControls() {
     connect(grid_, &ChannelGridView::deleteRowsRequested, rows_, &ChannelRowCommands::deleteRows);
     connect(grid_, &ChannelGridView::pasteRowsRequested, rows_, &ChannelRowCommands::pasteRows);
     connect(rows_, &ChannelRowCommands::documentChanged, this, &frmCommChInfo::onRowsChanged);
+    connect(rows_, &ChannelRowCommands::done, this, &frmCommChInfo::commandDone);
     connect(groupList_, &QComboBox::activated, this, [this](int index) {
         guarded("frmCommChInfo_SetGridData", [&] { onGroupActivated(index); });
     });
