@@ -15,11 +15,14 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
@@ -312,6 +315,52 @@ TEST_F(FeedbackTest, AFolderNoFileManagerCouldShowIsGivenAsAPathToCopy) {
     EXPECT_EQ(shown, data.filePath("backups"));
     EXPECT_EQ(copied, data.filePath("backups"));
     EXPECT_TRUE(QFileInfo(data.filePath("backups")).isDir());
+}
+
+TEST_F(FeedbackTest, PrintingSaysInTheStatusBarWhatItPrinted) {
+    start();
+    const QString pdf = inst.root() + "/plan.pdf";
+    bool previewed = false;
+    // File > Print, Set, the preview's Print, and the file a PDF goes to.
+    AppHarness::onNextModal([&](QWidget* items) {
+        AppHarness::onNextModal([&](QWidget* preview) {
+            previewed = preview->objectName() == "PrintPreview";
+            QAction* print = nullptr;
+            for (QAction* a : preview->findChildren<QAction*>())
+                if (a->text().remove('&') == "Print")
+                    print = a;
+            ASSERT_NE(print, nullptr);
+            AppHarness::onNextModal([&](QWidget* target) {
+                // Printed to a file, never to a printer this machine may have: the PDF.
+                if (auto* file = qobject_cast<QFileDialog*>(target)) {
+                    file->selectFile(pdf);
+                } else {
+                    auto* printers = target->findChild<QComboBox*>("printers");
+                    auto* name = target->findChild<QLineEdit*>("filename");
+                    const int toFile = printers ? printers->findText("PDF", Qt::MatchContains) : -1;
+                    if (toFile < 0 || !name) {
+                        target->close();
+                        FAIL() << "no way to print to a file in "
+                               << target->metaObject()->className();
+                    }
+                    printers->setCurrentIndex(toFile);
+                    name->setText(pdf);
+                }
+                static_cast<QDialog*>(target)->accept();
+            });
+            print->trigger();
+        });
+        QTest::mouseClick(items->findChild<QPushButton*>("CommandSet"), Qt::LeftButton);
+        items->close();
+    });
+    action("mnuFilePrint")->trigger();
+    EXPECT_TRUE(previewed);
+    ASSERT_TRUE(QFileInfo(pdf).size() > 0);
+    EXPECT_TRUE(QRegularExpression(
+                    "^[1-9][0-9]* pages saved as PDF: " + QRegularExpression::escape(pdf) + "$")
+                    .match(panel())
+                    .hasMatch())
+        << panel().toStdString();
 }
 
 TEST_F(FeedbackTest, ThePrintedIdentitySaysWhenAndFromWhichRadioAndIsOffUnlessChosen) {

@@ -206,6 +206,27 @@ TEST_F(RadioWorkKept, EscapeEndsAWriteWithEndAndTheWindowKeepsItsPlace) {
     EXPECT_FALSE(said("Writing was cancelled before")) << "said once, by the partial-write line";
 }
 
+TEST_F(RadioWorkKept, AWriteCancelledBeforeItsFirstBlockSaysTheRadioIsUnchanged) {
+    QString error;
+    std::unique_ptr<app::DemoRadio> demo = app::DemoRadio::startFor(window(), &error, true);
+    ASSERT_NE(demo, nullptr) << error.toStdString();
+    // The radio is read for a backup first: cancelled then, nothing has been written.
+    window().safetyMenus().mnuBackupBeforeWrite->trigger();
+    QSignalSpy finished(&radio(), &app::RadioController::conversationFinished);
+    window().menus().mnuWriteToRadio->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return barValue() >= 3; }, 20000));
+    ASSERT_EQ(radio().progressWindow()->phase(), "Backing up");
+    QTest::mouseClick(radio().progressWindow()->findChild<QPushButton*>("CommandCancel"),
+                      Qt::LeftButton);
+    ASSERT_TRUE(waitFinished(finished));
+    EXPECT_EQ(demo->radio().stats().count(sim::CommandKind::Write), 0);
+    EXPECT_EQ(demo->radio().log().back().kind, sim::CommandKind::End);
+    EXPECT_EQ(prompter().texts(),
+              (std::vector<std::string>{
+                  msg(MessageKey::WriteConfirm),
+                  "Writing was cancelled before anything was sent; the radio is unchanged."}));
+}
+
 TEST_F(RadioWorkKept, AWriteNamesTheFrequenciesItShortensAndCompareSetsThemApart) {
     ASSERT_TRUE(model::addChannel(ws(), 0, 12, "28.512340"));
     sim::VirtualRadio& r = startRadio({}, sim::VirtualRadio::blankMemory());
