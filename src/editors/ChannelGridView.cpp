@@ -32,7 +32,7 @@ ChannelGridView::ChannelGridView(ChannelGridModel* model, QWidget* parent)
     connect(delegate_, &ChannelCellDelegate::tabPressed, this, [this](bool forward) {
         if (forward)
             onEditorEnter();
-        else if (storeBeforeMoving())
+        else
             gridPreviousCol();
     });
     connect(model_, &ChannelGridModel::cellRefused, this, [this] { refused_ = true; });
@@ -167,14 +167,7 @@ void ChannelGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdi
     QTableView::closeEditor(editor, hint);
 }
 
-bool ChannelGridView::storeBeforeMoving() {
-    return editor_ == nullptr || !delegate_->isPending(editor_) || storeEdit(editor_);
-}
-
 void ChannelGridView::onEditorEnter() {
-    // A refused value keeps the editor where it is.
-    if (!storeBeforeMoving())
-        return;
     const int column = gridCol();
     if (column == model::ColRxFreq && delegate_->textBox()->text().isEmpty())
         GridNextLine();
@@ -344,8 +337,6 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     // opens it again, as a click on any other cell does.
     if (editor_ == nullptr && clicked.isValid() && clicked == currentIndex())
         enterCell();
-    else if (editor_ != nullptr)
-        editor_->setFocus(Qt::OtherFocusReason); // a click on the cell being edited
 }
 
 void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {

@@ -98,8 +98,6 @@ private:
     // Stores what `editor` holds; false when the cell refused it (a receive frequency
     // outside the band): the editor then stays open with the value chosen.
     bool storeEdit(QWidget* editor);
-    // Before Enter or Tab moves on: the pending edit is stored; false when refused.
-    bool storeBeforeMoving();
     void returnToRefusedCell();
     // A click on a row number: the row alone, a range from the anchor (Shift) or the row
     // added or taken away (Ctrl).

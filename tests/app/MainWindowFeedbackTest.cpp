@@ -162,7 +162,7 @@ TEST_F(FeedbackTest, ImportSaysWhatItWillDoAndMergesReplacesOrCancels) {
     clickInNextModal("CommandMerge");
     action("mnuImportChannels")->trigger();
     settle();
-    EXPECT_EQ(numbersOfA(), (std::vector<int>{1, 2, 5, 8}));
+    ASSERT_EQ(numbersOfA(), (std::vector<int>{1, 2, 5, 8}));
     EXPECT_EQ(channel(0, 2)->rxFreq.str(), "28200000");
     EXPECT_EQ(channel(0, 5)->rxFreq.str(), "28550000");
     EXPECT_EQ(cellText(8, model::ColRxFreq), "28.800000");

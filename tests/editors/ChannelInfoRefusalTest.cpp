@@ -66,16 +66,26 @@ TEST_F(ChannelInfoRefusal, LeavingTheRefusedCellByMouseOrKeyComesBackToIt) {
     EXPECT_EQ(gridRow(), 2) << "back on the refused cell";
     EXPECT_TRUE(textBoxOver(2, ColRxFreq));
     EXPECT_EQ(text1->selectedText(), "35");
+    // A click on a row number chooses no row while the value waits to be put right.
+    clickCell(6, 0);
+    EXPECT_EQ(prompter.asked.size(), 2u);
+    EXPECT_TRUE(grid->selectionModel()->selectedRows().isEmpty());
+    EXPECT_TRUE(textBoxOver(2, ColRxFreq));
+    EXPECT_EQ(QApplication::focusWidget(), text1);
 
     // Tab and the arrow keys are refused the same way; a value that is no number too.
     retype("28..4");
     QTest::keyClick(text1, Qt::Key_Tab);
     settle();
-    EXPECT_EQ(prompter.asked.size(), 2u);
+    EXPECT_EQ(prompter.asked.size(), 3u);
+    EXPECT_TRUE(textBoxOver(2, ColRxFreq));
+    QTest::keyClick(text1, Qt::Key_Backtab);
+    settle();
+    EXPECT_EQ(prompter.asked.size(), 4u);
     EXPECT_TRUE(textBoxOver(2, ColRxFreq));
     QTest::keyClick(text1, Qt::Key_Down);
     settle();
-    EXPECT_EQ(prompter.asked.size(), 3u);
+    EXPECT_EQ(prompter.asked.size(), 5u);
     EXPECT_TRUE(textBoxOver(2, ColRxFreq));
     EXPECT_EQ(*channel(0, 2), before);
 
@@ -84,7 +94,7 @@ TEST_F(ChannelInfoRefusal, LeavingTheRefusedCellByMouseOrKeyComesBackToIt) {
     EXPECT_EQ(text1->text(), "28.200000");
     clickCell(5, ColRxFreq);
     EXPECT_TRUE(textBoxOver(5, ColRxFreq));
-    EXPECT_EQ(prompter.asked.size(), 3u);
+    EXPECT_EQ(prompter.asked.size(), 5u);
     EXPECT_EQ(*channel(0, 2), before);
 }
 

@@ -65,6 +65,7 @@ TEST(ImportPlan, EachGroupTheFileNamesIsToldWithWhatItGainsLosesAndKeeps) {
     ConfigRecord merged = before;
     EXPECT_EQ(importRows(merged, rows, ImportMode::Merge), (std::vector<int>{0, 2}));
     EXPECT_EQ(numbers(merged, 0), (std::vector<int>{1, 2, 5, 8}));
+    ASSERT_NE(merged.findChannel(0, 2), 0);
     EXPECT_EQ(merged.channel(0, merged.findChannel(0, 2)), before.channel(0, 2));
     EXPECT_EQ(merged.channel(0, merged.findChannel(0, 5)).rxFreq.str(), "28600000");
     EXPECT_EQ(numbers(merged, 2), (std::vector<int>{1, 9}));
@@ -108,6 +109,7 @@ TEST(RadioComparison, FrequenciesTheRadioHoldsTo100HzAreNoDifferences) {
     EXPECT_EQ(real, (std::vector<std::string>{"A-13.rxFreq", "optionFeatures[45]"}))
         << "a lost option value is no matter of precision";
     EXPECT_EQ(rounded, (std::vector<std::string>{"A-12.rxFreq", "A-12.txFreq", "A-13.txFreq"}));
+    ASSERT_FALSE(compared.storedTo100Hz.empty());
     EXPECT_EQ(describeAgainstRadio(compared.storedTo100Hz[0], zx::text::English),
               "A-12 RX Frequency: radio 28.512300, file 28.512340");
 
