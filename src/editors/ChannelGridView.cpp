@@ -337,6 +337,8 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     // opens it again, as a click on any other cell does.
     if (editor_ == nullptr && clicked.isValid() && clicked == currentIndex())
         enterCell();
+    else if (editor_ != nullptr)
+        editor_->setFocus(Qt::OtherFocusReason); // a click on the cell being edited
 }
 
 void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {
