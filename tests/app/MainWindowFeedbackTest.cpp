@@ -156,6 +156,17 @@ TEST_F(FeedbackTest, ImportSaysWhatItWillDoAndMergesReplacesOrCancels) {
     EXPECT_EQ(shown, QStringList{"A | 1: A-08 | 1: A-05 | 2: A-01, A-02"});
     EXPECT_TRUE(app.ws.record == before);
     EXPECT_FALSE(action("mnuEditUndo")->isEnabled());
+    // Escape is Cancel; Merge, which loses nothing, is what Enter chooses.
+    app.dialogs.answers = {path};
+    bool mergeIsDefault = false;
+    AppHarness::onNextModal([&](QWidget* modal) {
+        mergeIsDefault = modal->findChild<QPushButton*>("CommandMerge")->isDefault();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    action("mnuImportChannels")->trigger();
+    settle();
+    EXPECT_TRUE(mergeIsDefault);
+    EXPECT_TRUE(app.ws.record == before);
 
     // Merge keeps.
     app.dialogs.answers = {path};
@@ -272,6 +283,14 @@ TEST_F(FeedbackTest, AnOpenedBackupIsNamedInTheStatusBarAndInTheSaveAsSuggestion
     app.window().showStatus("something else");
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return panel() == note; }, app::StatusFeedback::kShowMs + 5000));
+
+    // The note follows a change of language.
+    app.ws.state.language = text::Chinese;
+    app.window().Change_Language();
+    EXPECT_EQ(panel(), QString::fromUtf8(
+                           "已打开备份：ZX-908HF_read_20261209-101500.img（保存之前文档未命名）"));
+    app.ws.state.language = text::English;
+    app.window().Change_Language();
 
     const QString kept = inst.root() + "/kept.dat";
     app.dialogs.answers = {kept};

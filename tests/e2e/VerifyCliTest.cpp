@@ -129,6 +129,15 @@ TEST_F(VerifyCliTest, FrequenciesTheRadioHoldsTo100HzAreToldApartFromDifferences
                             "  A-12 TX FreQuency: radio 28.512300, file 28.512340\n"))
         << result.err.toStdString();
 
+    // A write of the file names those digits before it sends anything; afterwards the radio
+    // holds what it held.
+    result = install->run({"write", "--no-backup", "--no-verify", "--yes", path});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("note: A-12 RX 28.512340 is written as 28.512300\n"
+                                    "zx908hf-cli: note: A-12 TX 28.512340 is written as 28.512300"))
+        << result.err.toStdString();
+    EXPECT_EQ(install->run({"verify", "--no-backup", path}).exitCode, 0);
+
     fine.embeddedMessage[0] = "OTHER";
     result = install->run({"verify", "--no-backup", "--json", dataFile("other.dat", fine)});
     EXPECT_EQ(result.exitCode, 1) << result.err.toStdString();
