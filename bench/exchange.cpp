@@ -5,6 +5,9 @@
 #include "exchange/ChannelTable.h"
 #include "exchange/DocumentDiff.h"
 #include "exchange/RandomDocument.h"
+#include "exchange/SheetTable.h"
+#include "model/ChannelFind.h"
+#include "model/ChannelOrder.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -45,6 +48,53 @@ void BM_CsvImport(benchmark::State& state) {
     state.counters["rows"] = 360;
 }
 BENCHMARK(BM_CsvImport)->Unit(benchmark::kMicrosecond);
+
+// The spreadsheet columns, out and back in (with the header told apart from CHIRP's).
+void BM_SheetExport(benchmark::State& state) {
+    const model::ConfigRecord record = fullDocument(6);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exchange::writeSheetTable(record, text::English));
+}
+BENCHMARK(BM_SheetExport)->Unit(benchmark::kMicrosecond);
+
+void BM_SheetImport(benchmark::State& state) {
+    const std::string sheet = exchange::writeSheetTable(fullDocument(7), text::Chinese, ';').text;
+    const model::ConfigRecord base = test::defaultDocument(band());
+    for (auto _ : state) {
+        const exchange::ReadTable table = exchange::readChannelTable(sheet, band());
+        model::ConfigRecord record = base;
+        exchange::replaceGroups(record, table.rows);
+        benchmark::DoNotOptimize(record);
+    }
+    state.counters["rows"] = 360;
+}
+BENCHMARK(BM_SheetImport)->Unit(benchmark::kMicrosecond);
+
+// Finding "28.1" in 360 channels, and sorting a full group that is in reverse order.
+void BM_FindFrequency(benchmark::State& state) {
+    const model::ConfigRecord record = fullDocument(8);
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const std::vector<model::FoundChannel> f = model::findFrequency(record, "28.1");
+        found = f.size();
+        benchmark::DoNotOptimize(f);
+    }
+    state.counters["found"] = double(found);
+}
+BENCHMARK(BM_FindFrequency)->Unit(benchmark::kMicrosecond);
+
+void BM_SortFullGroup(benchmark::State& state) {
+    model::ConfigRecord reversed = test::defaultDocument(band());
+    reversed.channelCount[0] = 0;
+    for (int n = 1; n <= model::kChannelsPerGroup; ++n)
+        model::addChannel(reversed, band(), 0, n, model::formatMHz(29.6 - 0.01 * n));
+    for (auto _ : state) {
+        model::ConfigRecord record = reversed;
+        benchmark::DoNotOptimize(model::sortGroupByRxFrequency(record, 0));
+        benchmark::DoNotOptimize(record);
+    }
+}
+BENCHMARK(BM_SortFullGroup)->Unit(benchmark::kMicrosecond);
 
 // Two full documents that differ everywhere, and two that are equal.
 void BM_DiffFullDocuments(benchmark::State& state) {

@@ -1,9 +1,12 @@
 // Fuzz target: any bytes as a channel table, read as a CSV file and as pasted rows. Reading
 // must never crash; the rows it accepts must lie in the band and place into a document that
-// stays inside its table; and the document's own table must read back without a bad row.
+// stays inside its table; and the document's own table, in CHIRP's and in the spreadsheet
+// columns, must read back without a bad row.
 #include "exchange/ChannelImport.h"
+#include "exchange/ChannelPaste.h"
 #include "exchange/ChannelTable.h"
 #include "exchange/DocumentDiff.h"
+#include "exchange/SheetTable.h"
 #include "model/Band.h"
 #include "model/Defaults.h"
 
@@ -46,7 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
+    const exchange::PastedRows rows = exchange::readPastedRows(text, band(), 0, 1);
+    for (const exchange::ChannelRow& row : rows.table.rows)
+        check(!row.placed || (row.slot.number >= 1 && row.slot.number <= model::kChannelsPerGroup));
+
     model::ConfigRecord record = base;
+    if (rows.acceptable())
+        exchange::setChannels(record, rows.table.rows);
     exchange::replaceGroups(record, file.rows);
     exchange::setChannels(record, file.rows);
     for (int g = 0; g < model::kGroupCount; ++g) {
@@ -57,6 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const exchange::WrittenTable written = exchange::writeChannelTable(record);
     check(exchange::readChannelTable(written.text, band()).bad.empty());
+    const char separators[] = {',', ';', '\t'};
+    const exchange::WrittenTable sheet =
+        exchange::writeSheetTable(record, 1 + int(size % 2), separators[size % 3]);
+    check(exchange::readChannelTable(sheet.text, band()).bad.empty());
     check(exchange::compareDocuments(record, record).empty());
     for (const exchange::Difference& d : exchange::compareDocuments(base, record))
         check(!exchange::describe(d, 1).empty());

@@ -9,6 +9,7 @@
 #include "exchange/ChannelTable.h"
 #include "exchange/ImportPlan.h"
 #include "exchange/NoteList.h"
+#include "exchange/SheetTable.h"
 #include "model/AtomicFile.h"
 #include "model/EditJournal.h"
 #include "model/RecordFields.h"
@@ -62,6 +63,11 @@ bool acceptValidRows(const exchange::ReadTable& table, frmMain& window) {
     const std::vector<std::string> counts{std::to_string(table.bad.size()),
                                           std::to_string(table.rowCount)};
     const std::string list = exchange::noteList(table.bad, language);
+    // A table refused as a whole (its header) has no rows to count.
+    if (table.refused) {
+        window.prompter().inform(list, text::Icon::Warning);
+        return false;
+    }
     if (table.rows.empty()) {
         const std::string nothing =
             model::fillIn(text::labels::exchange::kNothingImported[language], counts);
@@ -99,6 +105,11 @@ std::string groupLetters(const std::vector<int>& groups) {
 
 QString channelFileFilter(int language) {
     return qs(labels::kCsvFilter, language) + QStringLiteral(" (*.csv)");
+}
+
+QStringList channelExportFilters(int language) {
+    return {qs(labels::kChirpFilter, language) + QStringLiteral(" (*.csv)"),
+            qs(labels::kSheetFilter, language) + QStringLiteral(" (*.csv)")};
 }
 
 bool importChannels(frmMain& window) {
@@ -162,12 +173,16 @@ bool exportChannels(frmMain& window) {
         QStringLiteral(".csv");
     const QString folder = window.dialogFolder();
     const QString preset = folder.isEmpty() ? name : QDir(folder).filePath(name);
-    const QString path =
-        window.services().dialogs->saveFile(&window, preset, channelFileFilter(language));
+    // CHIRP's columns, or the spreadsheet columns in the language of the program.
+    int format = 0;
+    const QString path = window.services().dialogs->saveFileAs(
+        &window, preset, channelExportFilters(language), format);
     if (path.isEmpty())
         return false;
 
-    const exchange::WrittenTable table = exchange::writeChannelTable(ws.record, ',');
+    const exchange::WrittenTable table = format == 1
+                                             ? exchange::writeSheetTable(ws.record, language, ',')
+                                             : exchange::writeChannelTable(ws.record, ',');
     const auto* data = reinterpret_cast<const std::uint8_t*>(table.text.data());
     const std::string target = QFile::encodeName(path).toStdString();
     const model::SaveOutcome saved = model::writeFileSafely(target, {data, table.text.size()});

@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace zx::app {
 
@@ -30,6 +31,25 @@ QString QtFileDialogs::saveFile(QWidget* parent, const QString& preset, const QS
     dialog.setDefaultSuffix(firstSuffix(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialogs::saveFileAs(QWidget* parent, const QString& preset,
+                                  const QStringList& filters, int& chosen) {
+    QFileDialog dialog(parent, QString(), preset);
+    dialog.setObjectName(QStringLiteral("SaveFileDialog"));
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(firstSuffix(filters.value(0)));
+    // Each format may have its extension: the one added follows the filter chosen.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(firstSuffix(filter)); });
+    chosen = 0;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    chosen = std::max<int>(0, int(filters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,6 +17,14 @@ public:
     // a file name with or without its folder.
     virtual QString openFile(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& preset, const QString& filter) = 0;
+    // The save dialog offering several formats, one filter each: the chosen path, and in
+    // `chosen` the index of the filter left selected. Without a dialog of its own, the first
+    // filter through saveFile().
+    virtual QString saveFileAs(QWidget* parent, const QString& preset, const QStringList& filters,
+                               int& chosen) {
+        chosen = 0;
+        return saveFile(parent, preset, filters.value(0));
+    }
 };
 
 // The standard dialogs. The save dialog adds the extension of the filter (".dat") to a name
@@ -25,6 +34,8 @@ class QtFileDialogs : public FileDialogs {
 public:
     QString openFile(QWidget* parent, const QString& folder, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& preset, const QString& filter) override;
+    QString saveFileAs(QWidget* parent, const QString& preset, const QStringList& filters,
+                       int& chosen) override;
 };
 
 } // namespace zx::app

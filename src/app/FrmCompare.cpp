@@ -2,12 +2,19 @@
 #include "app/FrmCompare.h"
 
 #include "app/QtText.h"
+#include "text/labels/ChannelListLabels.h"
 #include "text/labels/CompareLabels.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace zx::app {
@@ -32,7 +39,15 @@ FrmCompare::FrmCompare(const QString& verdict, const QStringList& lines, int lan
     lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines_->setPlainText(lines.join(QLatin1Char('\n')));
 
+    lineTexts_ = lines;
     auto* buttons = new QDialogButtonBox(this);
+    namespace lists = text::labels::channel_lists;
+    copyAll_ = buttons->addButton(qs(lists::kCopyAll, language), QDialogButtonBox::ActionRole);
+    copyAll_->setObjectName(QStringLiteral("CommandCopyAll"));
+    connect(copyAll_, &QPushButton::clicked, this, &FrmCompare::copyAll);
+    print_ = buttons->addButton(qs(lists::kPrint, language), QDialogButtonBox::ActionRole);
+    print_->setObjectName(QStringLiteral("CommandPrint"));
+    connect(print_, &QPushButton::clicked, this, &FrmCompare::print);
     close_ = buttons->addButton(qs(labels::kClose, language), QDialogButtonBox::RejectRole);
     close_->setObjectName(QStringLiteral("CommandClose"));
     close_->setDefault(true);
@@ -45,6 +60,37 @@ FrmCompare::FrmCompare(const QString& verdict, const QStringList& lines, int lan
     // Wide enough for a frequency line; a long list scrolls.
     const QFontMetrics metrics(lines_->font());
     resize(metrics.horizontalAdvance(QLatin1Char('M')) * 60, metrics.lineSpacing() * 24);
+}
+
+void FrmCompare::copyAll() const {
+    QGuiApplication::clipboard()->setText(verdict_->text() + QLatin1Char('\n') +
+                                          lineTexts_.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void FrmCompare::printTo(QPagedPaintDevice& device) const {
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextCharFormat title;
+    title.setFontWeight(QFont::Bold);
+    title.setFontPointSize(12);
+    cursor.insertText(windowTitle(), title);
+    cursor.insertBlock();
+    cursor.insertText(verdict_->text(), QTextCharFormat());
+    cursor.insertBlock();
+    for (const QString& line : lineTexts_) {
+        cursor.insertBlock();
+        cursor.insertText(line);
+    }
+    document.print(&device);
+}
+
+void FrmCompare::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printTo(*target); });
+    preview.exec();
 }
 
 } // namespace zx::app

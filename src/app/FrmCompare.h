@@ -1,13 +1,15 @@
-// The window of Compare with Radio when the radio differs from the document: the verdict
-// ("The radio differs from customer.dat in 3 fields.") and one line per field ("A-05 RX
-// Frequency: radio 28.515000, file 28.525000") in a list that scrolls and can be selected
-// and copied, in the current language. Modal; it only shows.
+// The window of Compare with Radio when the radio differs from the document, and of Compare
+// with File: the verdict ("The radio differs from customer.dat in 3 fields.") and one line
+// per field ("A-05 RX Frequency: radio 28.515000, file 28.525000") in a list that scrolls and
+// can be selected and copied (Copy All takes every line), and printed, in the current
+// language. Modal; it only shows.
 #pragma once
 
 #include <QDialog>
 #include <QStringList>
 
 class QLabel;
+class QPagedPaintDevice;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -19,10 +21,19 @@ public:
     FrmCompare(const QString& verdict, const QStringList& lines, int language,
                QWidget* parent = nullptr);
 
+    // The caption, the verdict and the lines on the pages of `device`.
+    void printTo(QPagedPaintDevice& device) const;
+
 private:
+    void copyAll() const;
+    void print();
+
     QLabel* verdict_ = nullptr;
     QPlainTextEdit* lines_ = nullptr;
+    QPushButton* copyAll_ = nullptr;
+    QPushButton* print_ = nullptr;
     QPushButton* close_ = nullptr;
+    QStringList lineTexts_;
 };
 
 } // namespace zx::app

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 
 #include "app/ChannelFileCommands.h"
+#include "app/ChannelListTools.h"
 #include "app/EditHistory.h"
 #include "app/FileDialogs.h"
 #include "app/FrmPrintList.h"
@@ -114,6 +115,8 @@ void frmMain::buildWindow() {
     setContextMenuPolicy(Qt::PreventContextMenu);
     menus_.build(this);
     safety_.build(menus_);
+    lists_ = new ChannelListTools(*this);
+    lists_->build(menus_, safety_);
     const link::WriteOptions writeOptions = WriteSafetySettings(services_.settingsPath).read();
     safety_.mnuBackupBeforeWrite->setChecked(writeOptions.backupFirst);
     safety_.mnuVerifyAfterWrite->setChecked(writeOptions.verify);
@@ -273,6 +276,7 @@ QWidget* frmMain::openChildWindow(ChildWindow which) {
         connect(channels, &editors::frmCommChInfo::newDocumentRequested, this,
                 &frmMain::showNewDocument, Qt::QueuedConnection);
         connect(channels, &editors::frmCommChInfo::commandDone, this, &frmMain::showStatus);
+        lists_->channelWindowOpened(*channels);
         editor = channels;
         break;
     }
@@ -392,6 +396,7 @@ void frmMain::Change_Language() {
     updateRecentMenu();
     safety_.label(lang);
     setOpenedBackup(openedBackup_); // its note in the language now chosen
+    lists_->label(lang);
     const MainMenus& m = menus_;
     tree_->rebuild(QString::fromStdString(ws_.state.modelName), m.mnuChannelInfo->text(),
                    m.mnuOptFeature->text(), m.mnuEmbeddedMsg->text(), m.mnuEMG->text());

@@ -32,6 +32,7 @@ struct EditStep;
 
 namespace zx::app {
 
+class ChannelListTools;
 class EditHistory;
 class FileDialogs;
 class RadioController;
@@ -73,6 +74,8 @@ public:
     SafetyMenus& safetyMenus() { return safety_; }
     TreePanel* treePanel() const { return tree_; }
     EditHistory& history() { return *history_; }
+    // The row commands, channel flags, find, Compare with File and the backups window.
+    ChannelListTools& listTools() { return *lists_; }
     const RecentFiles& recentFiles() const { return recent_; }
 
     // Opening a child window: an open one gets the focus, otherwise it is loaded, shown and
@@ -208,6 +211,7 @@ private:
     std::unique_ptr<RadioController> radio_;
     MainMenus menus_;
     SafetyMenus safety_;
+    ChannelListTools* lists_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     TreePanel* tree_ = nullptr;
     QLabel* panels_[3] = {};

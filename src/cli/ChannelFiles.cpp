@@ -9,6 +9,7 @@
 #include "exchange/ChannelTable.h"
 #include "exchange/DocumentDiff.h"
 #include "exchange/ImportPlan.h"
+#include "exchange/SheetTable.h"
 #include "model/Band.h"
 #include "model/ChannelTable.h"
 #include "model/DataFile.h"
@@ -75,6 +76,14 @@ QByteArray channelsCsv(const model::ConfigRecord& record, const QString& sourceP
     return QByteArray::fromStdString(table.text);
 }
 
+QByteArray channelsSheet(const model::ConfigRecord& record, const QString& sourcePath) {
+    const exchange::WrittenTable table =
+        exchange::writeSheetTable(record, cliSystemLanguage(), ',');
+    for (const exchange::Note& note : table.notes)
+        tell(sourcePath, note);
+    return QByteArray::fromStdString(table.text);
+}
+
 int importChannelsCsv(const ChannelImportRequest& request) {
     model::Workspace ws;
     if (const std::optional<int> failed = startDocument(request, ws))
@@ -90,6 +99,9 @@ int importChannelsCsv(const ChannelImportRequest& request) {
         tell(request.csvPath, note);
     for (const exchange::Note& note : table.bad)
         tell(request.csvPath, note);
+    // A table refused as a whole (its header) has no rows to count or to skip.
+    if (table.refused)
+        return ExitFileError;
     if (!table.bad.empty()) {
         const std::vector<std::string> counts{std::to_string(table.bad.size()),
                                               std::to_string(table.rowCount)};

@@ -13,6 +13,8 @@ namespace zx::cli {
 // The channel table of a record as CSV; channels that cannot be written are told on stderr
 // under the name `sourcePath`.
 QByteArray channelsCsv(const model::ConfigRecord& record, const QString& sourcePath);
+// The same in the spreadsheet columns, with names and list texts in the system's language.
+QByteArray channelsSheet(const model::ConfigRecord& record, const QString& sourcePath);
 
 struct ChannelImportRequest {
     QString csvPath;

@@ -25,14 +25,17 @@ namespace zx::cli {
 
 namespace {
 
-// The format of an exchange file: --format when given, else the extension of `path`.
-enum class Format { Json, Csv, Unknown };
+// The format of an exchange file: --format when given, else the extension of `path`. A CSV
+// file in the spreadsheet columns ("sheet") is recognised by its header when read.
+enum class Format { Json, Csv, Sheet, Unknown };
 Format formatOf(const QCommandLineParser& parser, const QCommandLineOption& option,
                 const QString& path) {
     const QString name =
         parser.isSet(option) ? parser.value(option).toLower() : QFileInfo(path).suffix().toLower();
     if (name == "csv")
         return Format::Csv;
+    if (name == "sheet" && parser.isSet(option))
+        return Format::Sheet;
     if (name == "json" || !parser.isSet(option))
         return Format::Json;
     return Format::Unknown;
@@ -113,23 +116,31 @@ int runInfo(const QStringList& arguments) {
 int runExport(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Write a data file as JSON (the whole record, byte-exact) or as a CHIRP-compatible CSV\n"
-        "channel table. The format follows --format, else the extension of OUT, else JSON.");
+        "Write a data file as JSON (the whole record, byte-exact), as a CHIRP-compatible CSV\n"
+        "channel table, or as a CSV table in spreadsheet columns (Group, Channel, RX Frequency,\n"
+        "TX Frequency, Scan, BUSY, ECHO, HI-CUT, +10KHz, NB/ANL, RB). The format follows\n"
+        "--format, else the extension of OUT (.csv: CHIRP), else JSON.");
     parser.addPositionalArgument("FILE", "Data file.");
-    const QCommandLineOption format("format", "json or csv.", "FORMAT");
+    const QCommandLineOption format("format", "json, csv (CHIRP) or sheet (spreadsheet).",
+                                    "FORMAT");
     const QCommandLineOption output({"o", "output"}, "File to write (default: stdout).", "OUT");
     parser.addOptions({format, output});
     if (const auto done = parseVerb(parser, arguments, 1))
         return *done;
     const Format chosen = formatOf(parser, format, parser.value(output));
     if (chosen == Format::Unknown)
-        return usage("--format must be json or csv");
+        return usage("--format must be json, csv or sheet");
     const QString path = parser.positionalArguments().at(0);
     const std::optional<model::ConfigRecord> record = readRecord(path);
     if (!record)
         return ExitFileError;
-    const QByteArray text = chosen == Format::Csv ? channelsCsv(*record, path)
-                                                  : recordToJson(*record, cliSystemLanguage());
+    QByteArray text;
+    if (chosen == Format::Csv)
+        text = channelsCsv(*record, path);
+    else if (chosen == Format::Sheet)
+        text = channelsSheet(*record, path);
+    else
+        text = recordToJson(*record, cliSystemLanguage());
     if (!parser.isSet(output))
         return writeStdout(text) ? ExitOk : ExitFileError;
     return writeOutput(parser.value(output), asBytes(text)) ? ExitOk : ExitFileError;
@@ -154,14 +165,15 @@ int importJson(const QString& inPath, const QString& outPath) {
 int runImport(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Make a data file from the JSON that export writes, or from a CHIRP-compatible CSV\n"
-        "channel table. The format follows --format, else the extension of IN, else JSON.\n"
+        "Make a data file from the JSON that export writes, or from a CSV channel table in\n"
+        "CHIRP's or in spreadsheet columns (told apart by the header line; fields separated by\n"
+        "',', ';' or tabs). The format follows --format, else the extension of IN, else JSON.\n"
         "A CSV file replaces the channels of the groups it names (with --merge it replaces\n"
         "only the channels it names and keeps the others); everything else comes from\n"
         "BASE.dat, or from the New template of the band. A file with an invalid row imports\n"
         "nothing unless --skip-bad is given; every invalid row is listed.");
     parser.addPositionalArgument("IN", "JSON or CSV file.");
-    const QCommandLineOption format("format", "json or csv.", "FORMAT");
+    const QCommandLineOption format("format", "json, csv or sheet (both CSV).", "FORMAT");
     const QCommandLineOption into("into", "CSV: the document the channels go into.", "BASE.dat");
     const QCommandLineOption band(
         "band", "CSV without --into: band of the new document, 0 (28-29.7 MHz) or 1.", "N", "0");
@@ -178,7 +190,7 @@ int runImport(const QStringList& arguments) {
     const QString inPath = parser.positionalArguments().at(0);
     const Format chosen = formatOf(parser, format, inPath);
     if (chosen == Format::Unknown)
-        return usage("--format must be json or csv");
+        return usage("--format must be json, csv or sheet");
     if (chosen == Format::Json) {
         if (parser.isSet(into) || parser.isSet(band) || parser.isSet(skipBad) ||
             parser.isSet(merge))
@@ -254,7 +266,8 @@ std::vector<Verb> fileVerbs() {
     return {
         {"new", "write the default document of a band: new [--band 0|1] -o FILE", runNew},
         {"info", "summarise a data file: info FILE", runInfo},
-        {"export", "data file to JSON or CSV: export FILE [--format json|csv] [-o OUT]", runExport},
+        {"export", "data file to JSON or CSV: export FILE [--format json|csv|sheet] [-o OUT]",
+         runExport},
         {"import",
          "JSON or CSV to data file: import IN [--into BASE.dat] [--band 0|1] [--skip-bad] -o "
          "OUT.dat",

@@ -138,6 +138,11 @@ bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+            key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
+            emit moveRequested(key->key() == Qt::Key_Down);
+            return true;
+        }
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -3,7 +3,8 @@
 // widgets serve every cell: the grid shows one over the cell being edited and hides it
 // again. The delegate decides what an editor stores (only what the user changed) and how
 // its keys and focus changes end an edit:
-// - Enter, Tab and Shift+Tab are reported to the grid, which moves on;
+// - Enter, Tab and Shift+Tab are reported to the grid, which moves on; so are Ctrl+Shift+Up
+//   and Down, which move the channels;
 // - Escape puts the stored value back and stores nothing;
 // - leaving the editor for another control stores it and closes it; a dialog, a menu or
 //   another program taking the focus leaves it open, so the focus comes back to it.
@@ -49,6 +50,8 @@ signals:
     void tabPressed(bool forward);
     // Escape in an editor: the grid fills it from its cell again.
     void revertRequested();
+    // Ctrl+Shift+Up or Down in an editor: the channels are to move.
+    void moveRequested(bool down);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

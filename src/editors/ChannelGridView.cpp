@@ -2,6 +2,7 @@
 // Enter/Tab navigation, the editor following a scroll, and the choice of whole rows.
 #include "editors/ChannelGridView.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,6 +14,16 @@ namespace zx::editors {
 namespace {
 
 constexpr int kRows = ChannelGridModel::kRows;
+
+bool isFlagColumn(int column) {
+    return column >= model::ColBusy && column <= model::ColRb;
+}
+
+// Ctrl+Shift+Up or Down: the channels move.
+bool isMoveKey(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Up || event.key() == Qt::Key_Down) &&
+           event.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+}
 
 } // namespace
 
@@ -37,6 +48,21 @@ ChannelGridView::ChannelGridView(ChannelGridModel* model, QWidget* parent)
     });
     connect(model_, &ChannelGridModel::cellRefused, this, [this] { refused_ = true; });
     connect(delegate_, &ChannelCellDelegate::revertRequested, this, &ChannelGridView::refillEditor);
+    connect(delegate_, &ChannelCellDelegate::moveRequested, this,
+            &ChannelGridView::moveRowsRequested);
+    for (int column = model::ColBusy; column <= model::ColRb; ++column)
+        setColumnHidden(column, true);
+}
+
+void ChannelGridView::setFlagColumnsShown(bool shown) {
+    if (shown == flagsShown_)
+        return;
+    flagsShown_ = shown;
+    // A list open in a column that disappears: the view moves the cursor to the next column
+    // shown, which stores the list as leaving any cell does.
+    for (int column = model::ColBusy; column <= model::ColRb; ++column)
+        setColumnHidden(column, !shown);
+    emit flagColumnsShownChanged(shown);
 }
 
 int ChannelGridView::gridRow() const {
@@ -177,8 +203,8 @@ void ChannelGridView::onEditorEnter() {
 
 void ChannelGridView::GridNextCol() {
     int next = gridCol() + 1;
-    // The hidden flag columns are never entered this way.
-    if (next >= model::ColBusy && next <= model::ColRb)
+    // Hidden flag columns are never entered this way.
+    if (!flagsShown_ && isFlagColumn(next))
         next = model::ColScan;
     if (next > model::ColScan) {
         // Back to the receive column without opening an editor there, then down a row.
@@ -193,7 +219,7 @@ void ChannelGridView::GridNextCol() {
 
 void ChannelGridView::gridPreviousCol() {
     int previous = gridCol() - 1;
-    if (previous >= model::ColBusy && previous <= model::ColRb)
+    if (!flagsShown_ && isFlagColumn(previous))
         previous = model::ColTxFreq;
     if (previous < model::ColRxFreq)
         moveGridCursor(gridRow() <= 1 ? kRows : gridRow() - 1, model::ColScan);
@@ -254,6 +280,14 @@ bool ChannelGridView::rowKey(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && chosen) {
         emit deleteRowsRequested();
+        return true;
+    }
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier && pasteRow() >= 1) {
+        emit insertRowRequested();
+        return true;
+    }
+    if (isMoveKey(*event)) {
+        emit moveRowsRequested(event->key() == Qt::Key_Down);
         return true;
     }
     if (event->matches(QKeySequence::SelectAll)) {
@@ -372,6 +406,25 @@ void ChannelGridView::scrollContentsBy(int dx, int dy) {
             closeEditor(leaving, QAbstractItemDelegate::NoHint);
     }
     following_ = false;
+}
+
+void ChannelGridView::contextMenuEvent(QContextMenuEvent* event) {
+    // From the keyboard the menu is for the cursor's row; from the mouse for the row under it.
+    int row = gridRow();
+    QPoint at = visualRect(currentIndex()).center();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        row = rowAt(event->pos().y()) + 1;
+        at = event->pos();
+    }
+    if (row < 1) {
+        event->ignore();
+        return;
+    }
+    const std::vector<int> chosen = selectedRows();
+    if (std::find(chosen.begin(), chosen.end(), row) == chosen.end())
+        selectRows(row, row);
+    event->accept();
+    emit contextMenuRequested(viewport()->mapToGlobal(at));
 }
 
 } // namespace zx::editors

@@ -14,8 +14,13 @@
 //   takes it over, on every scroll step, so that no editor is ever left on a hidden row;
 // - whole rows are chosen on the row numbers (click, Shift+click, Ctrl+click, dragging,
 //   Shift+Up/Down, Ctrl+A) through the selection model; entering a cell lets them go. With
-//   no editor open, Ctrl+C, Ctrl+X, Delete and Ctrl+V are asked of the window as row
+//   no editor open, Ctrl+C, Ctrl+X, Delete, Ctrl+V and Insert are asked of the window as row
 //   commands; inside an editor they stay the editor's (the frequency box refuses them).
+//   Ctrl+Shift+Up/Down move the channels, with or without an editor open;
+// - the context menu (right button, the menu key) is asked of the window for the row under
+//   the pointer, which is chosen first unless it already is;
+// - the flag columns (BUSY .. RB) are hidden unless shown by one switch; shown, Enter and
+//   Tab visit them like the other list columns.
 #pragma once
 
 #include "editors/ChannelCellDelegate.h"
@@ -74,6 +79,12 @@ public:
     // The row a paste starts at: the first chosen row, else the cursor's row; 0 when none.
     int pasteRow() const;
 
+    // Shows or hides the six flag columns; the one switch for everything that depends on
+    // which columns can be seen (the Enter order, the window's width, what a screen reader
+    // is offered).
+    void setFlagColumnsShown(bool shown);
+    bool flagColumnsShown() const { return flagsShown_; }
+
 signals:
     // A cell was entered; the caption names its row.
     void cellEntered(int row);
@@ -82,6 +93,11 @@ signals:
     void cutRowsRequested();
     void deleteRowsRequested();
     void pasteRowsRequested();
+    void insertRowRequested();
+    void moveRowsRequested(bool down);
+    // The context menu, to be shown at `globalPos`.
+    void contextMenuRequested(const QPoint& globalPos);
+    void flagColumnsShownChanged(bool shown);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -92,6 +108,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool receiveCellEmpty(int row) const;
@@ -116,6 +133,7 @@ private:
     bool following_ = false;    // the cursor is following a scroll
     int anchorRow_ = 0;         // where a range of rows starts (Shift)
     bool choosingRows_ = false; // the left button went down on a row number
+    bool flagsShown_ = false;
 };
 
 } // namespace zx::editors

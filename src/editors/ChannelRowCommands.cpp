@@ -7,9 +7,11 @@
 #include "exchange/ChannelPaste.h"
 #include "exchange/NoteList.h"
 #include "model/ChannelBlocks.h"
+#include "model/ChannelOrder.h"
 #include "model/EditJournal.h"
 #include "model/RecordFields.h"
 #include "text/labels/ChannelInfoLabels.h"
+#include "text/labels/ChannelListLabels.h"
 #include "text/labels/ChannelRowsLabels.h"
 #include "text/labels/FeedbackLabels.h"
 
@@ -23,6 +25,7 @@ namespace {
 
 namespace labels = text::labels::channel_rows;
 namespace feedback = text::labels::feedback;
+namespace lists = text::labels::channel_lists;
 
 } // namespace
 
@@ -144,7 +147,8 @@ void ChannelRowCommands::pasteRows() {
             text::Icon::Warning);
         return;
     }
-    const int last = first + int(table.rows.size()) - 1;
+    // The rows are in order; a pasted column may leave gaps between them.
+    const int last = table.rows.back().slot.number;
     // Counted before: the rows replace the channels they land on.
     std::vector<int> landing;
     for (const exchange::ChannelRow& row : table.rows)
@@ -175,6 +179,76 @@ void ChannelRowCommands::fillChannels(QWidget* dialogParent) {
     grid_->selectRows(first, last);
     // The editor the window was opened from has closed: the keys go to the rows filled.
     grid_->setFocus(Qt::OtherFocusReason);
+}
+
+std::vector<int> ChannelRowCommands::rowsOrCursor() const {
+    std::vector<int> rows = grid_->selectedRows();
+    if (rows.empty() && grid_->gridRow() >= 1)
+        rows.push_back(grid_->gridRow());
+    return rows;
+}
+
+void ChannelRowCommands::insertRow() {
+    grid_->commitPendingEdit();
+    const int row = grid_->pasteRow();
+    if (row < 1)
+        return;
+    const int g = group();
+    model::OrderChange change;
+    model::applyEdit(ws_, {lists::kStepInsert, rowsDetail(row, row), {g, row, model::ColRxFreq}},
+                     [&] { change = model::insertChannelRow(ws_.record, g, row); });
+    if (change.kind == model::OrderChange::Channel60InUse) {
+        prompter_.inform(model::fillIn(lists::kInsertChannel60[ws_.state.language],
+                                       {exchange::channelName({g, model::kChannelsPerGroup})}),
+                         text::Icon::Warning);
+        return;
+    }
+    if (change)
+        emit documentChanged();
+    grid_->selectRows(row, row);
+}
+
+void ChannelRowCommands::moveRows(bool down) {
+    grid_->commitPendingEdit();
+    const std::vector<int> rows = rowsOrCursor();
+    if (rows.empty())
+        return;
+    const int first = rows.front();
+    const int last = rows.back();
+    if (last - first + 1 != int(rows.size())) {
+        prompter_.inform(lists::kMoveNeighbours[ws_.state.language], text::Icon::Information);
+        return;
+    }
+    const int g = group();
+    const int step = down ? 1 : -1;
+    model::OrderChange change;
+    model::applyEdit(ws_,
+                     {down ? lists::kStepMoveDown : lists::kStepMoveUp,
+                      rowsDetail(first, last),
+                      {g, first + step, model::ColRxFreq}},
+                     [&] { change = model::moveChannelRows(ws_.record, g, first, last, down); });
+    if (change.kind == model::OrderChange::AtEdge || change.kind == model::OrderChange::Invalid) {
+        grid_->selectRows(first, last);
+        return;
+    }
+    if (change)
+        emit documentChanged();
+    grid_->selectRows(first + step, last + step);
+}
+
+void ChannelRowCommands::sortGroup() {
+    grid_->commitPendingEdit();
+    const int g = group();
+    model::OrderChange change;
+    model::applyEdit(ws_,
+                     {lists::kStepSort,
+                      std::string(text::labels::channel_info::kGroupLetters[std::size_t(g)]),
+                      {g, 1, model::ColRxFreq}},
+                     [&] { change = model::sortGroupByRxFrequency(ws_.record, g); });
+    if (change)
+        emit documentChanged();
+    if (const int count = ws_.record.usedChannels(g); count > 0)
+        grid_->selectRows(1, count);
 }
 
 } // namespace zx::editors

@@ -1,8 +1,9 @@
 // The commands on whole rows of the channel grid: copy, cut, delete and paste through the
-// clipboard, and Fill Channels. Rows travel as tab-separated text with CHIRP's header, so
-// that they paste into a spreadsheet or CHIRP and come back from either; pasted rows are
-// checked as an imported file is, and a bad row refuses the whole paste. Every change of the
-// document is one undoable step of the current group.
+// clipboard, Fill Channels, and inserting a row, moving channels and sorting the group. Rows
+// travel as tab-separated text with CHIRP's header, so that they paste into a spreadsheet or
+// CHIRP and come back from either; pasted rows are checked as an imported file is, and a bad
+// row refuses the whole paste. Every change of the document is one undoable step of the
+// current group.
 #pragma once
 
 #include "model/Workspace.h"
@@ -37,6 +38,15 @@ public:
     // Edit > Fill Channels from the paste row (the first chosen row or the cursor's row).
     void fillChannels(QWidget* dialogParent);
 
+    // An empty row at the paste row: the channels from there on move down one number. Refused
+    // with a message while channel 60 is in use.
+    void insertRow();
+    // The chosen rows (neighbours), or the cursor's row, one row up or down; the rows moved
+    // stay chosen, so that the move can be repeated.
+    void moveRows(bool down);
+    // The group renumbered 1..n in the order of the receive frequencies.
+    void sortGroup();
+
 signals:
     // The document changed under the grid; the window shows it again.
     void documentChanged();
@@ -54,6 +64,8 @@ private:
     void deleteChannels(const std::vector<int>& rows, const text::TextTable& stepName);
     // "A-5", or "A-5..A-9" for several rows.
     std::string rowsDetail(int first, int last) const;
+    // The chosen rows, or the cursor's row when none is chosen; empty when neither.
+    std::vector<int> rowsOrCursor() const;
 
     model::Workspace& ws_;
     text::Prompter& prompter_;

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -117,7 +118,11 @@ frmCommChInfo::~frmCommChInfo() {
 }
 
 QSize frmCommChInfo::sizeHint() const {
-    return {px(4500), px(9600)};
+    // The flag columns, when shown, widen the grid and the window alike.
+    const int flags = grid_->flagColumnsShown()
+                          ? (model::ColRb - model::ColBusy + 1) * grid_->columnWidth(model::ColBusy)
+                          : 0;
+    return {px(4500) + flags, px(9600)};
 }
 
 void frmCommChInfo::buildControls() {
@@ -181,8 +186,17 @@ void frmCommChInfo::buildControls() {
     connect(grid_, &ChannelGridView::cutRowsRequested, rows_, &ChannelRowCommands::cutRows);
     connect(grid_, &ChannelGridView::deleteRowsRequested, rows_, &ChannelRowCommands::deleteRows);
     connect(grid_, &ChannelGridView::pasteRowsRequested, rows_, &ChannelRowCommands::pasteRows);
+    connect(grid_, &ChannelGridView::insertRowRequested, rows_, &ChannelRowCommands::insertRow);
+    connect(grid_, &ChannelGridView::moveRowsRequested, rows_, &ChannelRowCommands::moveRows);
     connect(rows_, &ChannelRowCommands::documentChanged, this, &frmCommChInfo::onRowsChanged);
     connect(rows_, &ChannelRowCommands::done, this, &frmCommChInfo::commandDone);
+
+    contextMenu_ = new QMenu(this);
+    contextMenu_->setObjectName(QStringLiteral("ChannelContextMenu"));
+    contextEntries_ = addRowCommands(contextMenu_, nullptr, "ctxChannels",
+                                     [this](RowCommand command) { runRowCommand(command); });
+    connect(grid_, &ChannelGridView::contextMenuRequested, this,
+            [this](const QPoint& at) { contextMenu_->popup(at); });
     connect(groupList_, &QComboBox::activated, this, [this](int index) {
         guarded("frmCommChInfo_SetGridData", [&] { onGroupActivated(index); });
     });
@@ -210,14 +224,53 @@ void frmCommChInfo::initShowGrid() {
         grid_->setColumnWidth(0, px(500));
         grid_->setColumnWidth(model::ColRxFreq, px(1200));
         grid_->setColumnWidth(model::ColTxFreq, px(1200));
-        for (int column = model::ColBusy; column <= model::ColRb; ++column)
-            grid_->setColumnHidden(column, true);
         grid_->setColumnWidth(model::ColScan, px(1000));
-        header->setFixedHeight(headerHeight(grid_));
-        grid_->setFixedWidth(px(4190));
         grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        layoutColumns();
     });
+}
+
+void frmCommChInfo::layoutColumns() {
+    // A flag column is as wide as its list needs to show its longest entry, or its header.
+    const int margin = grid_->horizontalHeader()->style()->pixelMetric(
+        QStyle::PM_HeaderMargin, nullptr, grid_->horizontalHeader());
+    int flagWidth = 0;
+    for (int column = model::ColBusy; column <= model::ColRb; ++column) {
+        const QString header = model_->headerData(column, Qt::Horizontal).toString();
+        flagWidth = std::max(
+            {flagWidth, grid_->cellDelegate()->cellList(column)->sizeHint().width(),
+             grid_->horizontalHeader()->fontMetrics().horizontalAdvance(header) + 4 * margin});
+    }
+    for (int column = model::ColBusy; column <= model::ColRb; ++column)
+        grid_->setColumnWidth(column, flagWidth);
+    const int shown = grid_->flagColumnsShown() ? (model::ColRb - model::ColBusy + 1) : 0;
+    grid_->setFixedWidth(px(4190) + shown * flagWidth);
+    grid_->horizontalHeader()->setFixedHeight(headerHeight(grid_));
+    updateGeometry();
+}
+
+void frmCommChInfo::setFlagColumnsShown(bool shown) {
+    guarded("frmCommChInfo_InitShowGridError", [&] {
+        if (shown == grid_->flagColumnsShown())
+            return;
+        // The frame around the window (an MDI sub-window, or the window itself) grows or
+        // shrinks by the width the columns take; its height stays as the user left it.
+        QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+        const int gridBefore = grid_->width();
+        const int frameBefore = frame->width();
+        grid_->setFlagColumnsShown(shown);
+        layoutColumns();
+        // The layouts take the new widths first, so that the frame may shrink again.
+        for (QWidget* w : {static_cast<QWidget*>(this), frame})
+            if (w->layout())
+                w->layout()->activate();
+        frame->resize(frameBefore + grid_->width() - gridBefore, frame->height());
+    });
+}
+
+bool frmCommChInfo::flagColumnsShown() const {
+    return grid_->flagColumnsShown();
 }
 
 void frmCommChInfo::changeShowByLanguage() {
@@ -231,6 +284,7 @@ void frmCommChInfo::changeShowByLanguage() {
             emergencyLabels_[k]->setText(qs(labels::kEmergencyLabel[language]) + QLatin1Char(' ') +
                                          groupList_->itemText(k));
         grid_->cellDelegate()->setLanguage(language);
+        labelRowCommands(contextEntries_, language);
         closeButton_->setText(qs(text::kButtonClose[language]));
     });
 }
@@ -246,7 +300,7 @@ void frmCommChInfo::ReShowChInfoByLanguage() {
     changeShowByLanguage();
     setGridData();
     if (grid_->isVisible())
-        grid_->horizontalHeader()->setFixedHeight(headerHeight(grid_));
+        layoutColumns();
     // An open editor shows its cell in the new language too.
     grid_->refillEditor();
 }
@@ -358,6 +412,10 @@ void frmCommChInfo::fillChannels() {
 }
 
 void frmCommChInfo::onGroupActivated(int index) {
+    showGroup(index);
+}
+
+void frmCommChInfo::showGroup(int index) {
     // The edit of the group left is stored; no editor is open until a cell is entered.
     grid_->commitPendingEdit();
     grid_->closeEditorWithoutStore();
@@ -365,8 +423,65 @@ void frmCommChInfo::onGroupActivated(int index) {
     grid_->moveGridCursor(0, 0);
     grid_->setEntrySuspended(false);
     ws_.record.currentGroup = model::Integer(std::clamp(index, 0, model::kGroupCount - 1));
+    groupList_->setCurrentIndex(group());
     setGridData();
     updateCaption();
+}
+
+void frmCommChInfo::runRowCommand(RowCommand command) {
+    guarded("frmCommChInfo_SetGridData", [&] {
+        grid_->commitPendingEdit();
+        const bool onChosenRows = command == RowCommand::Copy || command == RowCommand::Cut ||
+                                  command == RowCommand::Delete;
+        if (onChosenRows && grid_->selectedRows().empty() && grid_->gridRow() >= 1)
+            grid_->selectRows(grid_->gridRow(), grid_->gridRow());
+        switch (command) {
+        case RowCommand::Copy:
+            rows_->copyRows();
+            break;
+        case RowCommand::Cut:
+            rows_->cutRows();
+            break;
+        case RowCommand::Paste:
+            rows_->pasteRows();
+            break;
+        case RowCommand::Delete:
+            rows_->deleteRows();
+            break;
+        case RowCommand::Insert:
+            rows_->insertRow();
+            break;
+        case RowCommand::MoveUp:
+            rows_->moveRows(false);
+            break;
+        case RowCommand::MoveDown:
+            rows_->moveRows(true);
+            break;
+        case RowCommand::Sort:
+            rows_->sortGroup();
+            break;
+        }
+    });
+}
+
+void frmCommChInfo::showChannel(int group, int number, int column) {
+    guarded("frmCommChInfo_MSFlexGrid1_EnterCell", [&] {
+        if (group != this->group())
+            showGroup(group);
+        grid_->scrollTo(model_->cell(number, column));
+        if (grid_->gridRow() == number && grid_->gridCol() == column)
+            grid_->enterCell();
+        else
+            grid_->moveGridCursor(number, column);
+    });
+}
+
+int frmCommChInfo::cursorRow() const {
+    return grid_->gridRow();
+}
+
+int frmCommChInfo::cursorColumn() const {
+    return grid_->gridCol();
 }
 
 void frmCommChInfo::onEmergencyActivated(int k) {
@@ -417,7 +532,7 @@ void frmCommChInfo::showEvent(QShowEvent* event) {
     if (!firstActivationPending_)
         return;
     firstActivationPending_ = false;
-    grid_->horizontalHeader()->setFixedHeight(headerHeight(grid_));
+    layoutColumns();
     // Once the window is on screen the editor opens on the current cell (channel 1, RX).
     QTimer::singleShot(0, this, [this] {
         guarded("frmCommChInfo_MSFlexGrid1_EnterCell", [&] { grid_->enterCell(); });

@@ -2,9 +2,11 @@
 // and the 60-row channel grid of the current group (ChannelGridView over ChannelGridModel,
 // with the cell editors of ChannelCellDelegate). Every edit is stored through the channel
 // cell update when the user leaves the cell, as one undoable step. Whole rows are copied,
-// cut, deleted, pasted and filled through ChannelRowCommands.
+// cut, deleted, pasted, filled, inserted, moved and sorted through ChannelRowCommands, from
+// the keys, the Edit menu and the grid's context menu.
 #pragma once
 
+#include "editors/ChannelRowMenu.h"
 #include "model/Workspace.h"
 #include "text/Prompter.h"
 
@@ -13,6 +15,7 @@
 
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace zx::editors {
@@ -52,6 +55,24 @@ public:
     // Edit > Fill Channels from the current row (or the first chosen row).
     void fillChannels();
 
+    // A row command of the Edit menu or the context menu. Copy, Cut and Delete act on the
+    // chosen rows; without any, the cursor's row is chosen first, so that the user sees which.
+    void runRowCommand(RowCommand command);
+    // The grid's context menu (shown for the row under the pointer).
+    QMenu* contextMenu() const { return contextMenu_; }
+
+    // View > Channel Flags: the six flag columns shown or hidden; the window grows or shrinks
+    // by their width.
+    void setFlagColumnsShown(bool shown);
+    bool flagColumnsShown() const;
+
+    // Goes to channel `number` of `group`, showing that group, and opens the editor of
+    // `column` there.
+    void showChannel(int group, int number, int column);
+    // The grid cursor: the group shown, the row and the column (row 0 when none).
+    int cursorRow() const;
+    int cursorColumn() const;
+
     // Editing steps, also used by the keyboard handling.
     void EnterGridEdit();
     void GridNextLine();
@@ -77,6 +98,9 @@ protected:
 private:
     void buildControls();
     void initShowGrid();
+    // Column widths, the grid's width and its header height for the columns shown.
+    void layoutColumns();
+    void showGroup(int group);
     void changeShowByLanguage();
     void setGridData();
     void setEmergencyTexts();
@@ -108,6 +132,8 @@ private:
     ChannelGridModel* model_ = nullptr;
     ChannelGridView* grid_ = nullptr;
     ChannelRowCommands* rows_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+    QList<QAction*> contextEntries_;
     QPushButton* closeButton_ = nullptr;
 
     int captionChannel_ = 1;

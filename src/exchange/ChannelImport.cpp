@@ -63,7 +63,13 @@ int setChannels(ConfigRecord& record, const std::vector<ChannelRow>& rows) {
             record.channelCount[std::size_t(group)] = Integer(position);
         }
         ChannelEntry& entry = record.channel(group, position);
-        entry = row.entry;
+        if (row.keepsFlags && position <= count) {
+            // Only frequencies came: the channel keeps its scan and flags.
+            entry.rxFreq = row.entry.rxFreq;
+            entry.txFreq = row.entry.txFreq;
+        } else {
+            entry = row.entry;
+        }
         entry.number = Integer(row.slot.number);
         entry.inUse = 1;
         model::fixEmergencyChannel(record, group);

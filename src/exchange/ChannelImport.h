@@ -16,8 +16,9 @@ namespace zx::exchange {
 std::vector<int> replaceGroups(model::ConfigRecord& record, const std::vector<ChannelRow>& rows);
 
 // Pasted rows: each row's channel is overwritten, or added at the end of its group when the
-// group has it not (and has room); the other channels stay. The emergency channels of the
-// groups changed are fixed up. Returns the number of channels set.
+// group has it not (and has room); the other channels stay. A row that gives frequencies only
+// (keepsFlags) leaves an existing channel's scan and flags as they are. The emergency channels of
+// the groups changed are fixed up. Returns the number of channels set.
 int setChannels(model::ConfigRecord& record, const std::vector<ChannelRow>& rows);
 
 } // namespace zx::exchange

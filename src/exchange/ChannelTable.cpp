@@ -1,10 +1,14 @@
-// Writing and reading the channel table in CHIRP's columns.
+// Writing and reading the channel table in CHIRP's columns, and telling the kinds of table
+// apart when reading.
 #include "exchange/ChannelTable.h"
 
 #include "exchange/DelimitedText.h"
+#include "exchange/RowChecks.h"
+#include "exchange/SheetTable.h"
 #include "model/Band.h"
 #include "model/RecordFields.h"
 #include "text/labels/ExchangeLabels.h"
+#include "text/labels/RecordFieldLabels.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,6 +21,7 @@ namespace zx::exchange {
 namespace {
 
 namespace texts = text::labels::exchange;
+namespace fields = text::labels::record_fields;
 using model::ChannelEntry;
 using model::ConfigRecord;
 using model::Integer;
@@ -67,54 +72,22 @@ std::string lowered(std::string_view s) {
     return out;
 }
 
-std::string trimmed(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = s.find_last_not_of(" \t");
-    return std::string(s.substr(first, last - first + 1));
-}
-
-// Whole hertz of a frequency in MHz.
-long long hertz(double mhz) {
-    return std::llround(mhz * 1'000'000.0);
-}
-
-std::string mhzText(long long hz) {
-    return model::formatMHz(double(hz) / 1'000'000.0);
-}
-
 Note note(const text::TextTable& text, std::vector<std::string> arguments) {
     return Note{&text, std::move(arguments)};
 }
 
 // ---- writing ----
 
-std::vector<std::string> channelCells(ChannelSlot slot, const ChannelEntry& entry,
-                                      std::vector<Note>& notes) {
-    const std::string name = channelName(slot);
-    const std::optional<std::string> rx = model::frequencyDisplayForm(entry.rxFreq.view());
-    if (!rx || rx->empty()) {
-        notes.push_back(note(texts::kNotWrittenNoRx, {name}));
-        return {};
-    }
-    std::optional<std::string> tx = model::frequencyDisplayForm(entry.txFreq.view());
-    if (!tx) {
-        notes.push_back(note(texts::kTxUnreadable, {name, entry.txFreq.trimmed()}));
-        tx = rx;
-    } else if (tx->empty()) {
-        tx = rx; // no transmit frequency means the receive frequency
-    }
-
-    const long long rxHz = hertz(model::toNumber(*rx));
-    const long long txHz = hertz(model::toNumber(*tx));
+std::vector<std::string> chirpCells(const TableChannel& channel) {
+    const long long rxHz = hertzOf(model::toNumber(channel.rx));
+    const long long txHz = hertzOf(model::toNumber(channel.tx));
     std::string duplex;
     if (txHz > rxHz)
         duplex = "+";
     else if (txHz < rxHz)
         duplex = "-";
 
-    ChannelEntry copy = entry;
+    ChannelEntry copy = *channel.entry;
     std::string comment;
     for (const FlagWalk::Found& flag : flagsOf(copy)) {
         if (*flag.value == 0)
@@ -124,11 +97,11 @@ std::vector<std::string> channelCells(ChannelSlot slot, const ChannelEntry& entr
         comment += englishLabel(*flag.field);
     }
 
-    return {std::to_string(location(slot)),
-            name,
-            *rx,
+    return {std::to_string(location(channel.slot)),
+            channelName(channel.slot),
+            channel.rx,
             duplex,
-            mhzText(std::llabs(txHz - rxHz)),
+            mhzTextOf(std::llabs(txHz - rxHz)),
             "",
             std::string(kToneFreq),
             std::string(kToneFreq),
@@ -138,7 +111,7 @@ std::vector<std::string> channelCells(ChannelSlot slot, const ChannelEntry& entr
             std::string(kCrossMode),
             std::string(kMode),
             std::string(kTuningStep),
-            entry.scan == 0 ? std::string(kSkipped) : std::string(),
+            channel.entry->scan == 0 ? std::string(kSkipped) : std::string(),
             "",
             comment,
             "",
@@ -150,6 +123,25 @@ std::vector<std::string> channelCells(ChannelSlot slot, const ChannelEntry& entr
 std::string headerRow(char separator) {
     return writeRow(std::vector<std::string>(kChirpColumns.begin(), kChirpColumns.end()),
                     separator);
+}
+
+// The channel as a table writes it, or nullopt with the reason told.
+std::optional<TableChannel> tableChannel(ChannelSlot slot, const ChannelEntry& entry,
+                                         std::vector<Note>& notes) {
+    const std::string name = channelName(slot);
+    const std::optional<std::string> rx = model::frequencyDisplayForm(entry.rxFreq.view());
+    if (!rx || rx->empty()) {
+        notes.push_back(note(texts::kNotWrittenNoRx, {name}));
+        return std::nullopt;
+    }
+    std::optional<std::string> tx = model::frequencyDisplayForm(entry.txFreq.view());
+    if (!tx) {
+        notes.push_back(note(texts::kTxUnreadable, {name, entry.txFreq.trimmed()}));
+        tx = rx;
+    } else if (tx->empty()) {
+        tx = rx; // no transmit frequency means the receive frequency
+    }
+    return TableChannel{slot, &entry, *rx, *tx};
 }
 
 // The channels of a group by number: the entry position of each number, numbers outside
@@ -172,34 +164,9 @@ std::map<int, int> channelsByNumber(const ConfigRecord& record, int group,
 
 // ---- reading ----
 
-// The cells of a row by CHIRP column name.
-class Columns {
-public:
-    // From a header row; false when it names no Frequency column (then it is not a header).
-    bool readHeader(const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            index_.emplace(lowered(trimmed(cells[i])), i);
-        return has("Frequency");
-    }
-    void chirpOrder() {
-        for (std::size_t i = 0; i < kChirpColumns.size(); ++i)
-            index_.emplace(lowered(kChirpColumns[i]), i);
-    }
-    bool has(std::string_view name) const { return index_.contains(lowered(name)); }
-    std::string cell(const TextRow& row, std::string_view name) const {
-        const auto it = index_.find(lowered(name));
-        if (it == index_.end() || it->second >= row.cells.size())
-            return {};
-        return trimmed(row.cells[it->second]);
-    }
-
-private:
-    std::map<std::string, std::size_t> index_;
-};
-
 bool isBlank(const TextRow& row) {
     return std::all_of(row.cells.begin(), row.cells.end(),
-                       [](const std::string& c) { return trimmed(c).empty(); });
+                       [](const std::string& c) { return trimmedCell(c).empty(); });
 }
 
 // "A-05", "a-5": the channel a Name stands for.
@@ -230,118 +197,13 @@ std::optional<ChannelSlot> slotFromLocation(std::string_view text) {
     return ChannelSlot{n / kChannelsPerGroup, n % kChannelsPerGroup + 1};
 }
 
-class RowReader {
-public:
-    RowReader(const model::RuntimeState& state, ReadTable& out) : state_(state), out_(out) {}
-
-    // A frequency of the row checked against the band and put on the raster (told about when
-    // `tell` is set); the display form, or nullopt with the row's bad note given.
-    std::optional<std::string> frequency(int line, double mhz, bool tell = true) {
-        const std::string given = model::formatMHz(mhz);
-        if (mhz < state_.bandLow || mhz > state_.bandHigh) {
-            bad(note(texts::kOutOfBand, {std::to_string(line), given, state_.bandText}));
-            return std::nullopt;
-        }
-        const std::string onRaster = model::formatMHz(model::snapToRaster(mhz, state_.bandLow));
-        if (tell && hertz(mhz) != hertz(model::toNumber(onRaster)))
-            out_.warnings.push_back(
-                note(texts::kSnapped, {std::to_string(line), mhzText(hertz(mhz)), onRaster}));
-        return onRaster;
-    }
-
-    // A number of the row, or nullopt with the row's bad note given.
-    std::optional<double> number(int line, std::string_view column, const std::string& text) {
-        if (!model::isNumeric(text)) {
-            bad(note(texts::kNotANumber, {std::to_string(line), std::string(column), text}));
-            return std::nullopt;
-        }
-        return model::toNumber(text);
-    }
-
-    void bad(Note n) { out_.bad.push_back(std::move(n)); }
-
-private:
-    const model::RuntimeState& state_;
-    ReadTable& out_;
-};
-
-} // namespace
-
-std::string Note::describe(int language) const {
-    return text ? model::fillIn((*text)[language], arguments) : std::string();
+TableColumns chirpOrder() {
+    return TableColumns(std::vector<std::string>(kChirpColumns.begin(), kChirpColumns.end()));
 }
 
-std::string channelName(ChannelSlot slot) {
-    return model::channelName(slot.group, slot.number);
-}
-
-int location(ChannelSlot slot) {
-    return slot.group * kChannelsPerGroup + slot.number;
-}
-
-WrittenTable writeChannelTable(const ConfigRecord& record, char separator) {
-    WrittenTable out;
-    out.text = headerRow(separator);
-    for (int group = 0; group < kGroupCount; ++group) {
-        for (const auto& [number, position] : channelsByNumber(record, group, out.notes)) {
-            const std::vector<std::string> cells =
-                channelCells({group, number}, record.channel(group, position), out.notes);
-            if (!cells.empty())
-                out.text += writeRow(cells, separator);
-        }
-    }
-    return out;
-}
-
-WrittenTable writeChannelRows(const ConfigRecord& record, const std::vector<ChannelSlot>& slots,
-                              char separator) {
-    WrittenTable out;
-    out.text = headerRow(separator);
-    std::vector<std::map<int, int>> groups;
-    std::vector<Note> ignored; // damaged entries are told about when the whole table is written
-    for (int group = 0; group < kGroupCount; ++group)
-        groups.push_back(channelsByNumber(record, group, ignored));
-    for (const ChannelSlot& slot : slots) {
-        if (slot.group < 0 || slot.group >= kGroupCount)
-            continue;
-        const auto found = groups[std::size_t(slot.group)].find(slot.number);
-        if (found == groups[std::size_t(slot.group)].end())
-            continue;
-        const std::vector<std::string> cells =
-            channelCells(slot, record.channel(slot.group, found->second), out.notes);
-        if (!cells.empty())
-            out.text += writeRow(cells, separator);
-    }
-    return out;
-}
-
-ReadTable readChannelTable(std::string_view text, const model::RuntimeState& state,
-                           const ReadOptions& options) {
-    ReadTable out;
-    const char separator = options.separator ? options.separator : guessSeparator(text);
-    std::vector<TextRow> rows = readRows(text, {separator, true});
-    std::erase_if(rows, isBlank);
-    if (rows.empty())
-        return out;
-
-    Columns columns;
-    std::size_t first = 0;
-    if (columns.readHeader(rows.front().cells)) {
-        first = 1;
-    } else if (options.headerOptional) {
-        columns = Columns();
-        columns.chirpOrder();
-    } else {
-        out.bad.push_back(note(texts::kNoHeader, {std::to_string(rows.front().line)}));
-        return out;
-    }
-    if (options.placeByLocation && !columns.has("Location") && !columns.has("Name")) {
-        out.bad.push_back(
-            note(texts::kMissingColumn, {std::to_string(rows.front().line), "Location"}));
-        return out;
-    }
-
-    RowReader reader(state, out);
+// Rows in CHIRP's columns, from `first` on.
+void readChirpRows(const std::vector<TextRow>& rows, std::size_t first, const TableColumns& columns,
+                   const ReadOptions& options, RowChecks& checks, ReadTable& out) {
     std::map<int, int> lineOfLocation; // location -> line of the row that gave it
     for (std::size_t r = first; r < rows.size(); ++r) {
         const TextRow& row = rows[r];
@@ -358,12 +220,12 @@ ReadTable readChannelTable(std::string_view text, const model::RuntimeState& sta
             if (!slot)
                 slot = slotFromName(name);
             if (!slot) {
-                reader.bad(note(texts::kNoPlace, {lineText, loc, name}));
+                checks.bad(note(texts::kNoPlace, {lineText, loc, name}));
                 continue;
             }
             const auto [it, fresh] = lineOfLocation.emplace(location(*slot), line);
             if (!fresh) {
-                reader.bad(note(texts::kTwice,
+                checks.bad(note(texts::kTwice,
                                 {lineText, channelName(*slot), std::to_string(it->second)}));
                 continue;
             }
@@ -372,41 +234,41 @@ ReadTable readChannelTable(std::string_view text, const model::RuntimeState& sta
         }
 
         const std::optional<double> rxMHz =
-            reader.number(line, "Frequency", columns.cell(row, "Frequency"));
+            checks.number(line, "Frequency", columns.cell(row, "Frequency"));
         if (!rxMHz)
             continue;
         const std::string duplex = lowered(columns.cell(row, "Duplex"));
         double txMHz = *rxMHz;
         if (duplex == "+" || duplex == "-" || duplex == "split") {
             const std::optional<double> offset =
-                reader.number(line, "Offset", columns.cell(row, "Offset"));
+                checks.number(line, "Offset", columns.cell(row, "Offset"));
             if (!offset)
                 continue;
             // Offsets are added in whole hertz, so that 28.5 + 0.1 is 28.600000 exactly.
-            const long long rxHz = hertz(*rxMHz);
-            const long long offsetHz = hertz(*offset);
+            const long long rxHz = hertzOf(*rxMHz);
+            const long long offsetHz = hertzOf(*offset);
             txMHz = duplex == "split"
                         ? *offset
                         : double(duplex == "+" ? rxHz + offsetHz : rxHz - offsetHz) / 1'000'000.0;
         } else if (duplex == "off") {
-            out.warnings.push_back(note(texts::kDuplexOff, {lineText}));
+            checks.warn(note(texts::kDuplexOff, {lineText}));
         } else if (!duplex.empty()) {
-            reader.bad(note(texts::kBadDuplex, {lineText, columns.cell(row, "Duplex")}));
+            checks.bad(note(texts::kBadDuplex, {lineText, columns.cell(row, "Duplex")}));
             continue;
         }
-        const std::optional<std::string> rx = reader.frequency(line, *rxMHz);
+        const std::optional<std::string> rx = checks.frequency(line, *rxMHz);
         if (!rx)
             continue;
         // A transmit frequency equal to the receive one was told about with it.
-        const std::optional<std::string> tx = reader.frequency(line, txMHz, txMHz != *rxMHz);
+        const std::optional<std::string> tx = checks.frequency(line, txMHz, txMHz != *rxMHz);
         if (!tx)
             continue;
 
         ChannelEntry& entry = result.entry;
         entry.number = Integer(result.placed ? result.slot.number : 0);
         entry.inUse = 1;
-        entry.rxFreq = model::storedFromDisplay(*rx, state);
-        entry.txFreq = model::storedFromDisplay(*tx, state);
+        entry.rxFreq = model::storedFromDisplay(*rx, checks.state());
+        entry.txFreq = model::storedFromDisplay(*tx, checks.state());
         entry.scan = lowered(columns.cell(row, "Skip")) == "s" ? 0 : 1;
         std::vector<std::string> words;
         {
@@ -424,6 +286,164 @@ ReadTable readChannelTable(std::string_view text, const model::RuntimeState& sta
                                     lowered(englishLabel(*flag.field))) != words.end();
         out.rows.push_back(std::move(result));
     }
+}
+
+// Digits, perhaps with blanks around them.
+bool isWholeNumber(const std::string& cell) {
+    const std::string digits = trimmedCell(cell);
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// True when every row holds one cell: a column copied from a spreadsheet. A line such as
+// "28,1" is one cell too, where the spreadsheet writes a decimal comma.
+bool isOneColumn(const std::vector<TextRow>& rows) {
+    return std::all_of(rows.begin(), rows.end(), [](const TextRow& row) {
+        return row.cells.size() == 1 || (row.cells.size() == 2 && isWholeNumber(row.cells[0]) &&
+                                         isWholeNumber(row.cells[1]));
+    });
+}
+
+// A column of receive frequencies, one per line; the transmit frequency is the same.
+void readFrequencyColumn(const std::vector<TextRow>& rows, RowChecks& checks, ReadTable& out) {
+    out.frequencyColumn = true;
+    out.firstLine = rows.front().line;
+    out.lastLine = rows.back().line;
+    for (const TextRow& row : rows) {
+        ++out.rowCount;
+        std::string cell = trimmedCell(row.cells[0]);
+        if (row.cells.size() == 2)
+            cell += "," + trimmedCell(row.cells[1]);
+        const std::optional<double> mhz = checks.number(row.line, cell, texts::kColumnNotANumber);
+        if (!mhz)
+            continue;
+        const std::optional<std::string> rx = checks.frequency(row.line, *mhz);
+        if (!rx)
+            continue;
+        ChannelRow result;
+        result.line = row.line;
+        result.keepsFlags = true;
+        result.entry.inUse = 1;
+        result.entry.rxFreq = model::storedFromDisplay(*rx, checks.state());
+        result.entry.txFreq = result.entry.rxFreq;
+        result.entry.scan = 1;
+        result.entry.echo = 1;
+        out.rows.push_back(std::move(result));
+    }
+}
+
+void refuse(ReadTable& out, Note why) {
+    out.bad.push_back(std::move(why));
+    out.refused = true;
+}
+
+} // namespace
+
+std::string Note::describe(int language) const {
+    return text ? model::fillIn((*text)[language], arguments) : std::string();
+}
+
+std::string channelName(ChannelSlot slot) {
+    return model::channelName(slot.group, slot.number);
+}
+
+int location(ChannelSlot slot) {
+    return slot.group * kChannelsPerGroup + slot.number;
+}
+
+std::vector<TableChannel> channelsToWrite(const ConfigRecord& record, std::vector<Note>& notes) {
+    std::vector<TableChannel> out;
+    for (int group = 0; group < kGroupCount; ++group)
+        for (const auto& [number, position] : channelsByNumber(record, group, notes))
+            if (std::optional<TableChannel> channel =
+                    tableChannel({group, number}, record.channel(group, position), notes))
+                out.push_back(std::move(*channel));
+    return out;
+}
+
+WrittenTable writeChannelTable(const ConfigRecord& record, char separator) {
+    WrittenTable out;
+    out.text = headerRow(separator);
+    for (const TableChannel& channel : channelsToWrite(record, out.notes))
+        out.text += writeRow(chirpCells(channel), separator);
+    return out;
+}
+
+WrittenTable writeChannelRows(const ConfigRecord& record, const std::vector<ChannelSlot>& slots,
+                              char separator) {
+    WrittenTable out;
+    out.text = headerRow(separator);
+    std::vector<std::map<int, int>> groups;
+    std::vector<Note> ignored; // damaged entries are told about when the whole table is written
+    for (int group = 0; group < kGroupCount; ++group)
+        groups.push_back(channelsByNumber(record, group, ignored));
+    for (const ChannelSlot& slot : slots) {
+        if (slot.group < 0 || slot.group >= kGroupCount)
+            continue;
+        const auto found = groups[std::size_t(slot.group)].find(slot.number);
+        if (found == groups[std::size_t(slot.group)].end())
+            continue;
+        if (const std::optional<TableChannel> channel =
+                tableChannel(slot, record.channel(slot.group, found->second), out.notes))
+            out.text += writeRow(chirpCells(*channel), separator);
+    }
+    return out;
+}
+
+ReadTable readChannelTable(std::string_view text, const model::RuntimeState& state,
+                           const ReadOptions& options) {
+    ReadTable out;
+    const TableHeader header = recogniseHeader(text, options.separator);
+    std::vector<TextRow> rows = readRows(text, {header.separator, true});
+    std::erase_if(rows, isBlank);
+    if (rows.empty())
+        return out;
+    out.kind = header.kind;
+    const std::string headerLine = std::to_string(rows.front().line);
+    if (header.kind == TableKind::Mixed) {
+        refuse(out, note(texts::kMixedHeader, {headerLine}));
+        return out;
+    }
+    // One table per text: the rows under a second header (two files put together) would be
+    // read in the wrong columns.
+    if (header.kind != TableKind::None)
+        for (std::size_t r = 1; r < rows.size(); ++r)
+            if (headerKind(rows[r].cells) != TableKind::None) {
+                refuse(out, note(texts::kSecondHeader, {std::to_string(rows[r].line), headerLine}));
+                return out;
+            }
+
+    RowChecks checks(state, out);
+    const TableColumns columns(rows.front().cells);
+    switch (header.kind) {
+    case TableKind::Sheet:
+        if (options.placeByLocation)
+            for (const text::TextTable* needed : {&fields::kGroup, &fields::kChannel})
+                if (!sheetHas(columns, *needed)) {
+                    refuse(out,
+                           note(texts::kMissingColumn, {headerLine, std::string(needed->english)}));
+                    return out;
+                }
+        readSheetRows(rows, 1, columns, options, checks, out);
+        return out;
+    case TableKind::Chirp:
+        if (options.placeByLocation && !columns.has("Location") && !columns.has("Name")) {
+            refuse(out, note(texts::kMissingColumn, {headerLine, "Location"}));
+            return out;
+        }
+        readChirpRows(rows, 1, columns, options, checks, out);
+        return out;
+    default:
+        break;
+    }
+    if (!options.headerOptional) {
+        refuse(out, note(texts::kNoHeader, {headerLine}));
+        return out;
+    }
+    if (isOneColumn(rows))
+        readFrequencyColumn(rows, checks, out);
+    else
+        readChirpRows(rows, 0, chirpOrder(), options, checks, out);
     return out;
 }
 

@@ -79,7 +79,9 @@ std::vector<TextRow> readRows(std::string_view text, const ReadRules& rules) {
 
 char guessSeparator(std::string_view text) {
     const std::string_view first = text.substr(0, text.find_first_of("\r\n"));
-    return first.find('\t') != std::string_view::npos ? '\t' : ',';
+    if (first.find('\t') != std::string_view::npos)
+        return '\t';
+    return first.find(';') != std::string_view::npos ? ';' : ',';
 }
 
 std::string writeRow(const std::vector<std::string>& cells, char separator) {

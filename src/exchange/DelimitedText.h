@@ -24,7 +24,8 @@ struct ReadRules {
 // skipped. A quote left open runs to the end of the text.
 std::vector<TextRow> readRows(std::string_view text, const ReadRules& rules);
 
-// The separator of pasted text: a tab when its first line holds one, else a comma.
+// The separator of text without a header: a tab when its first line holds one, else ';' when
+// it holds one (spreadsheets that write a decimal comma), else a comma.
 char guessSeparator(std::string_view text);
 
 // One row as text with the separator, quoted where needed, ending in CRLF.

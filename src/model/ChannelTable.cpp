@@ -30,7 +30,9 @@ bool toInteger(std::string_view value, Integer& out) {
     return true;
 }
 
-Integer* listField(ChannelEntry& c, int column) {
+} // namespace
+
+Integer* channelListField(ChannelEntry& c, int column) {
     switch (column) {
     case ColBusy:
         return &c.busy;
@@ -50,8 +52,6 @@ Integer* listField(ChannelEntry& c, int column) {
         return nullptr;
     }
 }
-
-} // namespace
 
 bool addChannel(ConfigRecord& record, const RuntimeState& state, int group, int number,
                 std::string_view frequencyText) {
@@ -161,7 +161,7 @@ CellUpdate updateChannelCell(Workspace& ws, int number, int column, std::string_
         Integer integer = 0;
         if (!toInteger(v, integer))
             return update;
-        *listField(c, column) = integer;
+        *channelListField(c, column) = integer;
     }
     update.kind = CellUpdate::Updated;
     return update;

@@ -27,6 +27,9 @@ void fixEmergencyChannels(ConfigRecord& record);
 // The same for one group only.
 void fixEmergencyChannel(ConfigRecord& record, int group);
 
+// The field a list column (ColBusy..ColScan) addresses; nullptr for any other column.
+Integer* channelListField(ChannelEntry& channel, int column);
+
 // What one cell update changed, so that a channel window can redraw.
 struct CellUpdate {
     // Refused: a receive frequency outside the band or not a number; nothing changed and

@@ -67,6 +67,15 @@ public:
         lastFilter = filter;
         return next();
     }
+    // The dialog offering several formats: the filter `chosenFilter` is taken.
+    int chosenFilter = 0;
+    QStringList lastFilters;
+    QString saveFileAs(QWidget* parent, const QString& preset, const QStringList& filters,
+                       int& chosen) override {
+        lastFilters = filters;
+        chosen = chosenFilter;
+        return saveFile(parent, preset, filters.value(chosenFilter));
+    }
 
 private:
     QString next() {

@@ -92,24 +92,49 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesCaptionsShortcutsAndUnavailableEntrie
     for (const char* name : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"})
         EXPECT_TRUE(action(w, name)->isChecked()) << name;
 
-    // Edit: Undo, Redo | sep | Channel, Fill | sep | Option, Key, Scan | sep sep | Local,
-    // Embedded.
+    // Edit: Undo, Redo | sep | the row commands | sep | Find | sep | Channel, Fill | sep |
+    // Option, Key, Scan | sep sep | Local, Embedded.
     QStringList edit;
     for (QAction* a : w.findChild<QMenu*>("mnuEdit")->actions())
         edit << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(edit, (QStringList{"mnuEditUndo", "mnuEditRedo", "-", "mnuChannelInfo",
-                                 "mnuFillChannels", "-", "mnuOptFeature", "mnuKeyAssignm",
-                                 "mnuScanInfo", "-", "-", "mnuEmbeddedMsg", "mnuEMG"}));
+    EXPECT_EQ(edit, (QStringList{"mnuEditUndo",
+                                 "mnuEditRedo",
+                                 "-",
+                                 "mnuChannelsCopy",
+                                 "mnuChannelsCut",
+                                 "mnuChannelsPaste",
+                                 "mnuChannelsDelete",
+                                 "-",
+                                 "mnuChannelsInsert",
+                                 "mnuChannelsMoveUp",
+                                 "mnuChannelsMoveDown",
+                                 "mnuChannelsSort",
+                                 "-",
+                                 "mnuFind",
+                                 "mnuFindNext",
+                                 "mnuFindPrevious",
+                                 "-",
+                                 "mnuChannelInfo",
+                                 "mnuFillChannels",
+                                 "-",
+                                 "mnuOptFeature",
+                                 "mnuKeyAssignm",
+                                 "mnuScanInfo",
+                                 "-",
+                                 "-",
+                                 "mnuEmbeddedMsg",
+                                 "mnuEMG"}));
     EXPECT_EQ(action(w, "mnuFillChannels")->text(), "&Fill Channels…");
-    // File: New, Open, Save, Save As | sep | Import, Export Channels, Open Backup Folder | sep |
-    // Print | ...
+    // File: New, Open, Save, Save As | sep | Import, Export Channels, Open Backup Folder,
+    // Compare with File, Restore from Backup | sep | Print | ...
     QStringList file;
     for (QAction* a : w.findChild<QMenu*>("mnuFile")->actions())
         if (a->isVisible())
             file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     EXPECT_EQ(file, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
                                  "mnuImportChannels", "mnuExportChannels", "mnuOpenBackupFolder",
-                                 "-", "mnuFilePrint", "-", "mnuFileExit"}));
+                                 "mnuCompareWithFile", "mnuRestoreFromBackup", "-", "mnuFilePrint",
+                                 "-", "mnuFileExit"}));
     EXPECT_EQ(action(w, "mnuImportChannels")->text(), "&Import Channels…");
     EXPECT_EQ(action(w, "mnuExportChannels")->text(), "&Export Channels…");
 

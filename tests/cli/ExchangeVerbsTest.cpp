@@ -4,6 +4,7 @@
 #include "exchange/RandomDocument.h"
 #include "model/RecordCodec.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -221,6 +222,61 @@ TEST_F(ExchangeVerbs, PrintRendersTheChosenGroupsIntoAPdfWithoutADisplay) {
     EXPECT_EQ(cli({"print", file("plan.dat"), "-o", file("x.pdf"), "--sections", "keys"}).exitCode,
               2);
     EXPECT_FALSE(QFile::exists(file("x.pdf")));
+}
+
+TEST_F(ExchangeVerbs, SpreadsheetColumnsGoOutAndComeBackRecognisedByTheirHeader) {
+    std::mt19937 random(18);
+    const zx::model::ConfigRecord original =
+        zx::test::randomDocument(random, zx::test::bandState(0));
+    writeDocument("a.dat", original);
+
+    CliRun r = cli({"export", file("a.dat"), "--format", "sheet", "-o", file("sheet.csv")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QByteArray sheet = zx::test::readAll(file("sheet.csv"));
+    EXPECT_TRUE(sheet.startsWith("Group,Channel,RX Frequency,TX Frequency,Scan,BUSY,ECHO,HI-CUT,"
+                                 "+10KHz,NB/ANL,RB\r\n"))
+        << sheet.left(120).toStdString();
+    EXPECT_EQ(cli({"export", file("a.dat"), "--format", "sheet"}).out, sheet);
+
+    // The import tells the kind by the header: no option needed, --format sheet accepted.
+    for (const QStringList& format : {QStringList{}, QStringList{"--format", "sheet"}}) {
+        r = cli(
+            QStringList{"import", file("sheet.csv"), "--into", file("a.dat"), "-o", file("b.dat")} +
+            format);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        r = cli({"diff", file("a.dat"), file("b.dat")});
+        EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+    }
+
+    // A spreadsheet's export where the decimal separator is a comma: ';' between the fields.
+    zx::test::writeAll(file("semicolons.csv"), "Group;Channel;RX Frequency;TX Frequency\r\n"
+                                               "C;7;28,750000;28,850000\r\n");
+    r = cli({"import", file("semicolons.csv"), "-o", file("c.dat")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = cli({"export", file("c.dat"), "--format", "sheet"});
+    EXPECT_TRUE(r.out.contains("\r\nC,7,28.750000,28.850000,Add,Disable,Enable,"))
+        << r.out.toStdString();
+
+    EXPECT_EQ(cli({"export", file("a.dat"), "--format", "xls"}).exitCode, 2);
+}
+
+TEST_F(ExchangeVerbs, ATableWithBothHeaderKindsIsRefusedWithoutARowCount) {
+    zx::test::writeAll(file("mixed.csv"), "Location,Group,Frequency,RX Frequency\r\n"
+                                          "1,A,28.1,28.1\r\n");
+    CliRun r = cli({"import", file("mixed.csv"), "--skip-bad", "-o", file("out.dat")});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(lines(r.err),
+              QStringList{"zx908hf-cli: " + file("mixed.csv") +
+                          ": line 1: the header names CHIRP's columns (Location, Frequency) and "
+                          "the spreadsheet columns (Group, RX Frequency) at once; keep the "
+                          "columns of one kind"});
+    EXPECT_FALSE(QFile::exists(file("out.dat")));
+
+    // A CSV of semicolons was once read as one column and refused as "1 of 0 rows".
+    zx::test::writeAll(file("chirp.csv"), "Location;Name;Frequency\r\n1;A-01;28,125\r\n");
+    r = cli({"import", file("chirp.csv"), "-o", file("chirp.dat")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains("of 0 rows"));
 }
 
 TEST(VerbHelp, ListsEveryOption) {

@@ -235,7 +235,8 @@ TEST(ChannelTable, HeadersOfOtherChirpReleasesAndPastedRows) {
     read = readChannelTable("1,A-01,28.1\n", state);
     EXPECT_EQ(described(read.bad, zx::text::English),
               (std::vector<std::string>{"line 1: no header line naming the columns "
-                                        "(Location,Name,Frequency,...)"}));
+                                        "(Location,Name,Frequency,... or Group,Channel,RX "
+                                        "Frequency,...)"}));
     read = readChannelTable("Frequency,Mode\n28.1,FM\n", state);
     EXPECT_EQ(described(read.bad, zx::text::English),
               (std::vector<std::string>{"line 1: the header has no Location column"}));

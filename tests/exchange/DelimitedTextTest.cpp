@@ -42,6 +42,8 @@ TEST(DelimitedText, ReadsQuotesLineEndsAndCommentsWithTheirLines) {
               (std::vector<std::vector<std::string>>{{"#1", "2"}}));
     EXPECT_EQ(guessSeparator("Location\tName,x\n1,2"), '\t');
     EXPECT_EQ(guessSeparator("Location,Name\n1\t2"), ',');
+    EXPECT_EQ(guessSeparator("1;A-01;28,1\n"), ';');
+    EXPECT_EQ(guessSeparator("1\tA;B\n"), '\t');
 }
 
 TEST(DelimitedText, WrittenRowsReadBack) {

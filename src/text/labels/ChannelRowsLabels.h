@@ -82,4 +82,8 @@ inline constexpr TextTable kNotExported{"These channels were not written:\n%1",
 // A list cut short: %1 lines more.
 inline constexpr TextTable kMoreLines{"… and %1 more", "…… 另有 %1 行"};
 
+// The formats of Export Channels.
+inline constexpr TextTable kChirpFilter{"CHIRP (CSV)", "CHIRP (CSV)"};
+inline constexpr TextTable kSheetFilter{"Spreadsheet (CSV)", "电子表格 (CSV)"};
+
 } // namespace zx::text::labels::channel_rows

@@ -9,8 +9,9 @@ namespace zx::text::labels::exchange {
 
 // Reading a channel table.
 inline constexpr TextTable kNoHeader{
-    "line %1: no header line naming the columns (Location,Name,Frequency,...)",
-    "第%1行：缺少列名标题行 (Location,Name,Frequency,...)"};
+    "line %1: no header line naming the columns (Location,Name,Frequency,... or Group,Channel,RX "
+    "Frequency,...)",
+    "第%1行：缺少列名标题行 (Location,Name,Frequency,... 或 组,信道,接收频率,...)"};
 inline constexpr TextTable kMissingColumn{"line %1: the header has no %2 column",
                                           "第%1行：标题行缺少 %2 列"};
 inline constexpr TextTable kNoPlace{
@@ -52,5 +53,26 @@ inline constexpr TextTable kBadRowsSkipped{"%1 of %2 rows are not valid and were
 
 // Comparing two documents: %1 the field, %2 and %3 the values.
 inline constexpr TextTable kChange{"%1: %2 → %3", "%1：%2 → %3"};
+
+// Reading the spreadsheet columns and telling the kinds of table apart. %1 is the line.
+inline constexpr TextTable kMixedHeader{
+    "line %1: the header names CHIRP's columns (Location, Frequency) and the spreadsheet "
+    "columns (Group, RX Frequency) at once; keep the columns of one kind",
+    "第%1行：标题行同时含有 CHIRP 的列 (Location, Frequency) 和电子表格的列 (组, 接收频率)；"
+    "请只保留其中一种"};
+// %2 the line of the first header.
+inline constexpr TextTable kSecondHeader{
+    "line %1: a second header line (the first is on line %2); a file holds one table",
+    "第%1行：出现第二个标题行 (第一个在第%2行)；一个文件只能包含一个表"};
+// A pasted column of frequencies: %2 the text.
+inline constexpr TextTable kColumnNotANumber{"line %1: RX Frequency \"%2\" is not a number",
+                                             "第%1行：接收频率 \"%2\" 不是数字"};
+// %2 the group, %3 the channel as the row gives them.
+inline constexpr TextTable kSheetNoPlace{
+    "line %1: Group \"%2\" and Channel \"%3\" do not name a channel (A - F, 1 - 60)",
+    "第%1行：组 \"%2\" 和信道 \"%3\" 不是有效信道 (A - F, 1 - 60)"};
+// %2 the column, %3 the text, %4 what the column takes.
+inline constexpr TextTable kNotAnEntry{"line %1: %2 \"%3\" is none of %4",
+                                       "第%1行：%2 \"%3\" 不是 %4 之一"};
 
 } // namespace zx::text::labels::exchange
