@@ -4,11 +4,13 @@
 #   P/lib/zx908hf/V310/zx908hf, zx908hf-cli, Init/*.dat   the programs and their templates
 #   P/lib/zx908hf/Version.ini                              the version list
 #   P/lib/zx908hf/language/mysetup.ini                     the settings as shipped
+#   P/lib/zx908hf/installation.ini                         the mark of a shared installation
 #   P/bin/zx908hf, P/bin/zx908hf-cli                       links to the programs
 # plus the desktop entry, MIME type, icons, AppStream metainfo, manual pages, bash completion
 # and the copyright file under P/share. The programs find their installation from their own
-# real location, so the links in P/bin lead them there; when P/lib/zx908hf/language cannot
-# be written, each user gets a copy of the settings in ~/.config/zx908hf.
+# real location, so the links in P/bin lead them there. P/lib/zx908hf/installation.ini marks
+# the installation as shared: the programs never write into it, and each user (root too)
+# gets a copy of the settings in ~/.config/zx908hf.
 #
 # CPack makes zx908hf_<version>_<arch>.deb of the same installation (scripts/package.sh).
 
@@ -32,8 +34,10 @@ install(TARGETS zx908hf zx908hf-cli RUNTIME DESTINATION ${ZX_INSTALL_PROGRAM_DIR
 install(DIRECTORY ${ZX_PROGRAM_DIR}/Init DESTINATION ${ZX_INSTALL_PROGRAM_DIR}
         FILES_MATCHING PATTERN "*.dat")
 install(FILES ${PROJECT_SOURCE_DIR}/data/Version.ini DESTINATION ${ZX_INSTALL_ROOT})
-# The shipped settings, not the staged ones a test run may have changed.
+# The shipped settings, not the staged ones a test run may have changed, and the mark of an
+# installation the programs never write into (each user's settings go to ~/.config/zx908hf).
 install(FILES ${PROJECT_SOURCE_DIR}/data/mysetup.ini DESTINATION ${ZX_INSTALL_ROOT}/language)
+install(FILES ${PROJECT_SOURCE_DIR}/data/installation.ini DESTINATION ${ZX_INSTALL_ROOT})
 foreach(program zx908hf zx908hf-cli)
     install(CODE "
         set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
@@ -101,6 +105,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZX_PROJECT_URL})
 # the platform plugins the desktop program needs to show a window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# Without a font for Chinese the Chinese interface and printed sheets show empty boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
+# Installed-Size as dpkg counts it (dist/InstalledSize.cmake).
+set(CPACK_POST_BUILD_SCRIPTS ${ZX_DIST_DIR}/InstalledSize.cmake)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "programming tool for the ZX-908HF HF mobile transceiver
 Edit the configuration of the ZX-908HF, an HF multi-mode mobile transceiver

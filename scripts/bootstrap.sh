@@ -10,7 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth fonts-wqy-microhei fonts-dejavu-core
     qt6-translations-l10n poppler-utils
-    dpkg-dev file lintian desktop-file-utils appstream
+    dpkg-dev file lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin
 )
 
 missing=()

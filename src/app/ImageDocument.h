@@ -4,18 +4,22 @@
 // data file over the image.
 #pragma once
 
+#include "link/RadioImage.h"
 #include "model/Workspace.h"
 #include "text/Prompter.h"
 
 #include <QString>
+#include <optional>
 
 namespace zx::app {
 
 // True when the file at `path` has the size of a radio memory image.
 bool isRadioImageFile(const QString& path);
 
-// Replaces the document by the image's configuration. False (with the file error shown)
-// when the file cannot be read whole; the document is then unchanged.
-bool openRadioImage(model::Workspace& ws, const QString& path, text::Prompter& prompter);
+// The image in the file; nullopt (with the file error shown) when it cannot be read whole.
+std::optional<link::RadioImage> readRadioImage(const QString& path, const model::Workspace& ws,
+                                               text::Prompter& prompter);
+// Replaces the document by the image's configuration.
+void adoptRadioImage(model::Workspace& ws, const link::RadioImage& image);
 
 } // namespace zx::app

@@ -252,20 +252,16 @@ void RadioController::cancelConversation() {
 }
 
 void RadioController::reportCancelled(link::OperationKind kind) {
-    namespace labels = text::labels::feedback;
-    const int lang = ws_.state.language;
+    // A stopped write has said what the radio holds; a stopped read says so here.
     if (kind == link::OperationKind::Read)
-        prompter_.inform(labels::kReadCancelled[lang], text::Icon::Information);
-    // A write that sent blocks has said how far it got; one that sent none says so here.
-    else if (kind == link::OperationKind::Write && !sentAny_)
-        prompter_.inform(labels::kWriteCancelled[lang], text::Icon::Information);
+        prompter_.inform(text::labels::feedback::kReadCancelled[ws_.state.language],
+                         text::Icon::Information);
 }
 
 void RadioController::progressShown(link::OperationKind kind) {
     if (progress_)
         progress_->unload();
     cancelled_ = false;
-    sentAny_ = false;
     progress_ = new FrmProgress(kind, ws_.state.language, prompter_, &window_);
     progress_->setAttribute(Qt::WA_DeleteOnClose);
     connect(progress_, &FrmProgress::cancelClicked, this, &RadioController::cancelConversation);
@@ -365,9 +361,10 @@ bool RadioController::imageReceived(const link::RadioImage& image) {
 }
 
 void RadioController::imageSent(const link::RadioImage& image) {
-    sentAny_ = true;
     QString error;
-    if (backups_.keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error).isEmpty())
+    if (backups_
+            .keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error, ws_.state.language)
+            .isEmpty())
         backupFailed(error);
 }
 

@@ -146,7 +146,6 @@ private:
     FolderOpener openFolder_;
     bool comparing_ = false; // the running read is a Compare with Radio
     bool cancelled_ = false; // the user cancelled the running read or write
-    bool sentAny_ = false;   // the running write sent at least one block
     QDateTime identityReadAt_;
 };
 

@@ -569,21 +569,26 @@ void frmMain::updateRecentMenu() {
 
 bool frmMain::openFile(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
+    // The child windows close only once the file is known to become the document: a file
+    // that is refused leaves the windows, the recent files and the document as they were.
     if (isRadioImageFile(full)) {
+        const std::optional<link::RadioImage> image = readRadioImage(full, ws_, prompter());
+        if (!image)
+            return false;
         closeAllChildWindows();
-        const bool opened = openRadioImage(ws_, full, prompter());
-        if (opened)
-            setOpenedBackup(full);
+        adoptRadioImage(ws_, *image);
+        setOpenedBackup(full);
         // As after a read: the band may have changed with the radio's data.
         Change_Language();
         openChildWindow(ChildWindow::ChannelInfo);
         cascade();
-        return opened;
+        return true;
     }
-    closeAllChildWindows();
-    const model::OpenOutcome outcome = model::openDataFile(ws_, full.toStdString(), prompter());
-    switch (outcome.kind) {
+    const model::DataFileLoad load = model::loadDataFile(ws_, full.toStdString(), prompter());
+    switch (load.outcome.kind) {
     case model::OpenOutcome::Opened:
+        closeAllChildWindows();
+        model::adoptDataFile(ws_, *load.document);
         setOpenedBackup(QString());
         rememberFile(full);
         openChildWindow(ChildWindow::ChannelInfo);
@@ -592,7 +597,7 @@ bool frmMain::openFile(const QString& path) {
         cascade();
         return true;
     case model::OpenOutcome::StartOtherVersion:
-        handOver(outcome.dataVersion, full);
+        handOver(load.outcome.dataVersion, full);
         return false;
     default:
         // The messages were shown by Open; the document is unchanged.

@@ -10,6 +10,7 @@
 #include "platform/Installation.h"
 #include "platform/ProcessStarter.h"
 #include "platform/SystemLocale.h"
+#include "platform/TerminationSignals.h"
 #include "platform/UserStore.h"
 
 #include <QApplication>
@@ -121,6 +122,12 @@ int main(int argc, char* argv[]) {
                                      [](int code) { QCoreApplication::exit(code); });
         QTimer::singleShot(0, shots, &app::DemoScreenshots::start);
     }
+
+    // Told to end from outside (kill, a closed session): leave the event loop and unwind, so
+    // that the demo radio's temporary folder and the port's lock go with the program. There
+    // is nobody to answer questions then, so none is asked.
+    const platform::TerminationSignals ending(
+        [](int signal) { QCoreApplication::exit(128 + signal); });
 
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {

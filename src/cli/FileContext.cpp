@@ -64,7 +64,10 @@ text::Answer CollectingPrompter::ask(std::string_view text, text::Buttons button
 }
 
 void reportError(const QString& file, const QString& problem) {
-    QTextStream(stderr) << "zx908hf-cli: " << file << ": " << problem << '\n';
+    // One line, so that each failure is one line of a log.
+    QString line = problem;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QTextStream(stderr) << "zx908hf-cli: " << file << ": " << line << '\n';
 }
 
 void reportError(const QString& file, const CollectingPrompter& prompter) {

@@ -12,8 +12,10 @@
 #include "model/DataFile.h"
 #include "model/Defaults.h"
 #include "model/RecordCodec.h"
+#include "model/RecordDamage.h"
 #include "platform/CodePage.h"
 #include "text/Messages.h"
+#include "text/labels/DamageLabels.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -159,6 +161,16 @@ int importJson(const QString& inPath, const QString& outPath) {
         reportError(inPath, error);
         return ExitFileError;
     }
+    // A data file this program would then refuse to open is not worth writing.
+    const std::string version = record.dataVersion.trimmed();
+    if (!model::isRecognisedVersion(record.dataVersion.view()) ||
+        !model::isCompatibleVersion(installedVersions(), version)) {
+        reportError(inPath, QStringLiteral("dataVersion \"%1\" is not a data version this program "
+                                           "can open (its own is %2)")
+                                .arg(QString::fromStdString(version),
+                                     QString::fromLatin1(model::kProgramDataVersion)));
+        return ExitFileError;
+    }
     return writeOutput(outPath, model::encodeRecord(record)) ? ExitOk : ExitFileError;
 }
 
@@ -215,10 +227,14 @@ int runImport(const QStringList& arguments) {
 int runCheck(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Check every channel frequency against the band and the 10 Hz raster.\n"
-        "Exit code 1 when some frequency is out of range and --fix was not given.");
+        "Check a data file: first for values no record can hold (channel counts, channel\n"
+        "numbers, frequency texts, the current group, option values, emergency channels), one\n"
+        "line each saying what a repair does, then every channel frequency against the band\n"
+        "and the 10 Hz raster. Exit codes: 0 sound, 1 damaged or a frequency out of range\n"
+        "(unless --fix), 3 the file cannot be read as a data file.");
     parser.addPositionalArgument("FILE", "Data file.");
-    const QCommandLineOption fix("fix", "Correct the frequencies and write the document.");
+    const QCommandLineOption fix("fix", "Repair the damage, correct the frequencies and write "
+                                        "the document.");
     const QCommandLineOption output({"o", "output"}, "Corrected data file to write.", "OUT.dat");
     parser.addOptions({fix, output});
     if (const auto done = parseVerb(parser, arguments, 1))
@@ -232,22 +248,33 @@ int runCheck(const QStringList& arguments) {
     ws.state.language = cliSystemLanguage();
     ws.state.systemLanguage = ws.state.language;
     CollectingPrompter prompter;
-    if (model::openDataFile(ws, QFile::encodeName(path).toStdString(), prompter).kind !=
-        model::OpenOutcome::Opened) {
+    const model::DataFileRead read = model::readDataFile(QFile::encodeName(path).toStdString(),
+                                                         ws.versions, ws.state.language, prompter);
+    if (read.outcome.kind != model::OpenOutcome::Opened) {
         reportError(path, prompter);
         return ExitFileError;
     }
-    const bool outOfRange = model::checkAllFrequencies(ws, prompter);
+    ws.record = model::decodeRecord(read.bytes);
+    ws.fileBuffer = ws.record;
+    model::recordToRuntime(ws);
     QTextStream out(stdout);
-    if (!outOfRange)
-        out << path << ": " << messageText(text::MessageKey::AllFreqInRange) << '\n';
-    else
-        out << path << ": " << messageText(text::MessageKey::FreqOutOfRange) << '\n';
-    // Anything the check had to say about unreadable values goes beside the result.
-    for (const std::string& note : prompter.messages())
-        QTextStream(stderr) << kProgram << ": " << path << ": " << utf8(note) << '\n';
+    const std::vector<std::string> damage = model::repairRecord(ws.record, ws.state.language);
+    for (const std::string& line : damage)
+        out << path << ": " << utf8(line) << '\n';
+    // The frequencies of what a repair keeps; a damaged text cannot be checked as a frequency.
+    const bool outOfRange = model::checkAllFrequencies(ws, prompter);
+    out << path << ": "
+        << messageText(outOfRange ? text::MessageKey::FreqOutOfRange
+                                  : text::MessageKey::AllFreqInRange)
+        << '\n';
+    out << path << ": "
+        << (damage.empty()
+                ? tableText(text::labels::damage::kSound)
+                : tableText(text::labels::damage::kDamagedCount, {QString::number(damage.size())}))
+        << '\n';
+    out.flush();
     if (!parser.isSet(fix))
-        return outOfRange ? ExitRadioFailed : ExitOk;
+        return outOfRange || !damage.empty() ? ExitRadioFailed : ExitOk;
 
     model::correctAllFrequencies(ws, prompter);
     const QString outPath = parser.value(output);
@@ -272,7 +299,9 @@ std::vector<Verb> fileVerbs() {
          "JSON or CSV to data file: import IN [--into BASE.dat] [--band 0|1] [--skip-bad] -o "
          "OUT.dat",
          runImport},
-        {"check", "check channel frequencies: check FILE [--fix -o OUT.dat]", runCheck},
+        {"check",
+         "check a data file for damage and its channel frequencies: check FILE [--fix -o OUT.dat]",
+         runCheck},
         {"diff", "differences of two data files: diff A.dat B.dat [--json]", runDiff},
         {"print", "programming information as PDF: print FILE -o OUT.pdf [--groups A-F]", runPrint},
     };

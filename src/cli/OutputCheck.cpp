@@ -7,11 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 
 namespace zx::cli {
 
-bool canWriteFile(const QString& path, QString& problem) {
+bool canWriteFile(const QString& path, QString& problem, qint64 size) {
     // Links are followed as the save follows them; a folder, device or pipe is refused by name.
     const std::string name = QFile::encodeName(path).toStdString();
     const model::SaveOutcome target = model::checkSaveTarget(name);
@@ -33,6 +34,13 @@ bool canWriteFile(const QString& path, QString& problem) {
     QTemporaryFile trial(folder.filePath(QStringLiteral(".zx908hf-write-check-XXXXXX")));
     if (!trial.open()) {
         problem = QStringLiteral("cannot write %1: %2").arg(path, trial.errorString());
+        return false;
+    }
+    // A full disk still takes an empty file. The new file is written beside the old one
+    // before it replaces it, so its whole size must fit.
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < size) {
+        problem = QStringLiteral("cannot write %1: there is no space left on its disk").arg(path);
         return false;
     }
     return true;

@@ -69,6 +69,12 @@ void addRadioOptions(QCommandLineParser& parser) {
 std::optional<RadioCommandLine> readRadioOptions(const QCommandLineParser& parser, QString& error) {
     RadioCommandLine options;
     options.port = parser.value("port");
+    // An empty value (a variable that was not set, say) must not quietly mean the saved port.
+    if (parser.isSet("port") && options.port.trimmed().isEmpty()) {
+        error = "--port needs a port: a number, COM<n> or a device path (zx908hf-cli ports "
+                "lists them)";
+        return std::nullopt;
+    }
     options.tracePath = parser.value("trace");
     if (parser.isSet("yes") && parser.isSet("no")) {
         error = "--yes and --no cannot be given together";
@@ -133,6 +139,8 @@ RadioSession::RadioSession(platform::Installation installation, RadioCommandLine
       settingsPath_(installation_.settingsPath()), catalog_(settingsPath_), serial_(catalog_),
       prompter_(options_.policy, isatty(STDIN_FILENO) && isatty(STDERR_FILENO)),
       bar_(isatty(STDERR_FILENO) != 0) {
+    // The command line's advice names its options, not the desktop program's menus.
+    serial_.setAdvice(platform::Advice::CommandLine);
     link_ = std::make_unique<link::Link>(ws_, serial_, *this, prompter_);
     serial_.setReceiver([this](std::span<const std::uint8_t> answer) { link_->onAnswer(answer); },
                         [this] { link_->onTimeout(); });
@@ -177,6 +185,8 @@ int RadioSession::prepare() {
             return ExitPortError;
         }
         ws_.state.comPort = *number;
+        // A search for settings stays on the port the user named.
+        serial_.setSearchPorts({*number});
     }
     const std::optional<model::Today> today = cliToday();
     if (!today) {
@@ -231,7 +241,17 @@ int RadioSession::run(bool (link::Link::*command)()) {
     if (link_->kind() == link::OperationKind::None && lastKind_ == link::OperationKind::Write &&
         link_->verification().failed())
         return ExitVerifyFailed;
-    return ExitOk;
+    return traceComplete() ? ExitOk : ExitFileError;
+}
+
+bool RadioSession::traceComplete() {
+    // The trace is written as the bytes cross the line; a disk that filled up meanwhile must
+    // not leave a trace that looks whole.
+    if (!trace_.isOpen() || (trace_.flush() && trace_.error() == QFileDevice::NoError))
+        return true;
+    printError(QStringLiteral("cannot write the trace file %1: %2")
+                   .arg(options_.tracePath, trace_.errorString()));
+    return false;
 }
 
 void RadioSession::progressShown(link::OperationKind kind) {
@@ -260,16 +280,25 @@ void RadioSession::searchEnded() {
 }
 
 void RadioSession::settingsFound(const link::PortSettings& settings) {
-    platform::ProfileFile file(settingsPath_);
-    const bool saved =
-        file.write(kLanguageSection, "comPort", QString::number(settings.port)) &&
-        file.write(kLanguageSection, "Handshaking", QString::number(settings.handshaking)) &&
-        file.write(kLanguageSection, "StopBit", QString::number(settings.stopBits));
+    // A run with --port is a run on that port only: what its search finds is not what the
+    // next plain run should use.
+    const bool forThisRun = !options_.port.isEmpty();
+    bool saved = false;
+    if (!forThisRun) {
+        platform::ProfileFile file(settingsPath_);
+        saved =
+            file.write(kLanguageSection, "comPort", QString::number(settings.port)) &&
+            file.write(kLanguageSection, "Handshaking", QString::number(settings.handshaking)) &&
+            file.write(kLanguageSection, "StopBit", QString::number(settings.stopBits));
+    }
     bar_.breakLine();
     QTextStream(stderr) << "zx908hf-cli: using " << platform::PortCatalog::portName(settings.port)
                         << " (" << catalog_.deviceFor(settings.port) << "), handshaking "
                         << settings.handshaking << ", stop bits " << settings.stopBits
-                        << (saved ? "" : "; the settings file could not be written") << '\n';
+                        << (forThisRun ? " for this run (--port: nothing saved)"
+                            : saved    ? ""
+                                       : "; the settings file could not be written")
+                        << '\n';
 }
 
 void RadioSession::startOtherVersion(const std::string& dataVersion) {
@@ -326,7 +355,8 @@ void RadioSession::imageSent(const link::RadioImage& image) {
     if (!keepBackups_)
         return;
     QString error;
-    reportBackup(backups_.keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error),
+    reportBackup(backups_.keepWrite(image, ws_.record, QDateTime::currentDateTime(), &error,
+                                    ws_.state.language),
                  error);
 }
 

@@ -102,6 +102,9 @@ public:
 
 private:
     void readSettings();
+    // Whether the --trace file (if any) holds everything written to it; the cause is printed
+    // when it does not.
+    bool traceComplete();
     void reportBackup(const QString& path, const QString& error);
 
     platform::Installation installation_;

@@ -41,11 +41,11 @@ int parse(QCommandLineParser& parser, const QStringList& arguments, const QStrin
     if (radio)
         addRadioOptions(parser);
     if (!parser.parse(arguments)) {
-        printError(parser.errorText());
+        printParseError(parser, arguments);
         return ExitUsage;
     }
     if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << verbHelp(parser, arguments);
         return ExitOk;
     }
     return -1;
@@ -73,7 +73,7 @@ std::optional<RadioCommandLine> radioOptions(const QCommandLineParser& parser, i
 // is not wasted on a bad name.
 bool canWriteTo(const QString& path) {
     QString problem;
-    if (canWriteFile(path, problem))
+    if (canWriteFile(path, problem, qint64(model::kRecordSize)))
         return true;
     printError(problem);
     return false;

@@ -4,6 +4,7 @@
 // the radio's thread starts, so that thread never sees them.
 #include "cli/SimulateVerb.h"
 
+#include "cli/VerbSupport.h"
 #include "cli/Verbs.h"
 #include "sim/MemoryFiles.h"
 #include "sim/VirtualRadio.h"
@@ -130,10 +131,12 @@ int runSimulate(const QStringList& arguments) {
     parser.addOptions({help, linkOption, data, image, model, version, band, paced, drop, surplus,
                        badChecksum, split, splitGap, silentAfter, wrongByte, dump, verbose});
 
-    if (!parser.parse(arguments))
-        return fail(ExitUsage, parser.errorText());
+    if (!parser.parse(arguments)) {
+        printParseError(parser, arguments);
+        return ExitUsage;
+    }
     if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << verbHelp(parser, arguments);
         return ExitOk;
     }
     if (!parser.positionalArguments().isEmpty())

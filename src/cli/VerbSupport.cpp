@@ -5,10 +5,19 @@
 #include "cli/Verbs.h"
 #include "model/AtomicFile.h"
 #include "model/DataFile.h"
+#include "model/FileErrors.h"
 #include "model/RecordCodec.h"
+#include "text/Fill.h"
+#include "text/labels/FileErrorLabels.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace zx::cli {
 
@@ -20,16 +29,23 @@ QString messageText(text::MessageKey key) {
     return utf8(text::message(key, cliSystemLanguage()));
 }
 
+QString tableText(const text::TextTable& table, const QStringList& values) {
+    std::vector<std::string> held;
+    for (const QString& value : values)
+        held.push_back(value.toStdString());
+    return QString::fromStdString(text::fill(table[cliSystemLanguage()], held));
+}
+
 std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& arguments,
                              int positionalCount) {
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     parser.addOption(help);
     if (!parser.parse(arguments)) {
-        QTextStream(stderr) << kProgram << ": " << parser.errorText() << '\n';
+        printParseError(parser, arguments);
         return ExitUsage;
     }
     if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << verbHelp(parser, arguments);
         return ExitOk;
     }
     if (parser.positionalArguments().size() != positionalCount) {
@@ -43,6 +59,43 @@ std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& argu
 int usage(const QString& problem) {
     QTextStream(stderr) << kProgram << ": " << problem << "; see --help\n";
     return ExitUsage;
+}
+
+namespace {
+
+// "zx908hf-cli read" from the first argument a verb is given ("/path/zx908hf-cli read").
+QString programAndVerb(const QStringList& arguments) {
+    const QString verb = arguments.isEmpty() ? QString() : arguments.first().section(' ', -1);
+    return verb.isEmpty() ? kProgram : kProgram + ' ' + verb;
+}
+
+} // namespace
+
+QString verbHelp(const QCommandLineParser& parser, const QStringList& arguments) {
+    // Qt names the program only (as it was started, perhaps by its path); the usage line of a
+    // verb must name the verb too.
+    QString help = parser.helpText();
+    const QString usage = QStringLiteral("Usage: ");
+    const qsizetype end = help.indexOf(QStringLiteral(" [options]"));
+    if (help.startsWith(usage) && end > 0 && end < help.indexOf('\n'))
+        help.replace(usage.size(), end - usage.size(), programAndVerb(arguments));
+    return help;
+}
+
+void printParseError(const QCommandLineParser& parser, const QStringList& arguments) {
+    QTextStream err(stderr);
+    err << kProgram << ": " << parser.errorText() << '\n';
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument.size() > 1 && argument.startsWith('-') && QFileInfo::exists(argument)) {
+            err << kProgram << ": to name the file " << argument
+                << ", put -- before it: " << programAndVerb(arguments) << " -- " << argument
+                << '\n';
+            break;
+        }
+    }
 }
 
 std::optional<model::ConfigRecord> readRecord(const QString& path) {
@@ -59,7 +112,11 @@ std::optional<model::ConfigRecord> readRecord(const QString& path) {
 std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, const QString& tooLarge) {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
-        reportError(path, messageText(text::MessageKey::FileError));
+        const int error = in.error() == QFileDevice::PermissionsError ? EACCES : 0;
+        reportError(path, utf8(model::fileErrorWithCause(
+                              model::readFailureCause(error, QFile::encodeName(path).toStdString(),
+                                                      cliSystemLanguage()),
+                              cliSystemLanguage())));
         return std::nullopt;
     }
     if (in.size() > maxBytes) {
@@ -82,9 +139,85 @@ std::span<const std::uint8_t> asBytes(const QByteArray& data) {
     return {reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size())};
 }
 
+namespace {
+
+// Why standard output failed: the error number when there is one, else what the file system
+// behind it says (a full or read-only disk), else an input/output error.
+int standardOutputError(int error) {
+    if (error != 0)
+        return error;
+    struct statvfs disk {};
+    if (::fstatvfs(STDOUT_FILENO, &disk) == 0) {
+        if (disk.f_flag & ST_RDONLY)
+            return EROFS;
+        if (disk.f_bavail == 0)
+            return ENOSPC;
+    }
+    return EIO;
+}
+
+void reportStandardOutput(int error) {
+    const int language = cliSystemLanguage();
+    const std::string name(text::labels::file_errors::kStandardOutput[language]);
+    reportError(
+        utf8(name),
+        utf8(model::fileErrorWithCause(
+            model::writeFailureCause(standardOutputError(error), name, language), language)));
+}
+
+// A regular file behind standard output gets its blocks only when the data reaches the disk:
+// a full disk may show no earlier.
+bool syncStandardOutput(int& error) {
+    struct stat info {};
+    if (::fstat(STDOUT_FILENO, &info) != 0 || !S_ISREG(info.st_mode))
+        return true;
+    if (::fsync(STDOUT_FILENO) == 0 || errno == EINVAL)
+        return true;
+    error = errno;
+    return false;
+}
+
+} // namespace
+
 bool writeStdout(const QByteArray& data) {
-    QFile out;
-    return out.open(stdout, QIODevice::WriteOnly) && out.write(data) == data.size();
+    // What was printed before goes first, and then the data straight to the descriptor, so
+    // that each failed write is seen with its cause.
+    if (std::fflush(stdout) != 0) {
+        reportStandardOutput(errno);
+        return false;
+    }
+    const char* at = data.constData();
+    qsizetype left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(STDOUT_FILENO, at, std::size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            reportStandardOutput(n < 0 ? errno : 0);
+            return false;
+        }
+        at += n;
+        left -= n;
+    }
+    int error = 0;
+    if (!syncStandardOutput(error)) {
+        reportStandardOutput(error);
+        return false;
+    }
+    return true;
+}
+
+int finishStandardOutput(int exitCode) {
+    errno = 0;
+    int error = 0;
+    bool ok = std::fflush(stdout) == 0;
+    if (!ok)
+        error = errno;
+    ok = ok && !std::ferror(stdout) && syncStandardOutput(error);
+    if (ok)
+        return exitCode;
+    reportStandardOutput(error);
+    return ExitFileError;
 }
 
 } // namespace zx::cli

@@ -1,14 +1,14 @@
 // zx908hf-cli: the command-line face of the programming tool.
+#include "cli/VerbSupport.h"
+#include "cli/Verbs.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
-
 #include <cstdio>
 #include <memory>
 #include <string_view>
-
-#include "cli/Verbs.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ void printUsage(FILE* to) {
     QTextStream out(to);
     out << "usage: zx908hf-cli VERB [options]\n\nverbs:\n";
     for (const zx::cli::Verb& verb : allVerbs())
-        out << "  " << QString::fromUtf8(verb.name.data(), qsizetype(verb.name.size())).leftJustified(10)
+        out << "  "
+            << QString::fromUtf8(verb.name.data(), qsizetype(verb.name.size())).leftJustified(10)
             << QString::fromUtf8(verb.summary.data(), qsizetype(verb.summary.size())) << '\n';
     out << "\nRun 'zx908hf-cli VERB --help' for the options of a verb.\n";
 }
@@ -60,7 +61,7 @@ int main(int argc, char* argv[]) {
         if (verbName == QString::fromUtf8(verb.name.data(), qsizetype(verb.name.size()))) {
             arguments.removeAt(1);
             arguments[0] = arguments[0] + ' ' + verbName;
-            return verb.run(arguments);
+            return zx::cli::finishStandardOutput(verb.run(arguments));
         }
     }
     QTextStream(stderr) << "zx908hf-cli: unknown verb '" << verbName

@@ -47,7 +47,8 @@ public:
         std::string shownA = shown(ref, a.view());
         std::string shownB = shown(ref, b.view());
         if (shownA != shownB)
-            add(ref, true, {true, 0, std::move(shownA)}, {true, 0, std::move(shownB)});
+            add(ref, true, {true, 0, std::move(shownA), std::string(a.view())},
+                {true, 0, std::move(shownB), std::string(b.view())});
     }
     template <class F> void object(FieldRef ref, F body) {
         if (!wanted(ref))
@@ -166,6 +167,28 @@ private:
     std::optional<ChannelSlot> channel_;
 };
 
+// A character that does not show: a control character, or what a decoder gives for bytes it
+// cannot read (U+FFFD).
+bool hasInvisible(std::string_view utf8) {
+    for (const char c : utf8)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return utf8.find("\xEF\xBF\xBD") != std::string_view::npos;
+}
+
+std::string hexBytes(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!out.empty())
+            out += ' ';
+        out += kDigits[byte >> 4];
+        out += kDigits[byte & 0x0F];
+    }
+    return out;
+}
+
 std::string asciiOnly(std::string_view bytes) {
     std::string out(bytes);
     for (char& c : out)
@@ -197,12 +220,24 @@ std::string differenceValue(const Difference& d, const DiffValue& side, int lang
         return std::string(text::labels::record_fields::kNone[language]);
     if (!d.isText)
         return model::shownNumber(d.path.back(), side.number, language);
-    const std::string text = decode ? decode(side.text) : asciiOnly(side.text);
+    const auto read = [&decode](const DiffValue& v) {
+        return decode ? decode(v.text) : asciiOnly(v.text);
+    };
+    const std::string text = read(side);
     const model::Shown shown =
         d.path.empty() ? model::Shown::Frequency : d.path.back().field->shown;
-    if (shown == model::Shown::Text || shown == model::Shown::MessageLine)
-        return "\"" + text + "\"";
-    return text;
+    std::string out = shown == model::Shown::Text || shown == model::Shown::MessageLine
+                          ? "\"" + text + "\""
+                          : text;
+    // Two texts that differ must not read the same.
+    const DiffValue* other = &side == &d.before  ? &d.after
+                             : &side == &d.after ? &d.before
+                                                 : nullptr;
+    if (!side.bytes.empty() && other &&
+        (!other->present || read(*other) == text || hasInvisible(text) ||
+         hasInvisible(read(*other))))
+        out += " [" + hexBytes(side.bytes) + "]";
+    return out;
 }
 
 std::string describe(const Difference& d, int language, const TextDecoder& decode) {

@@ -34,6 +34,7 @@ struct DiffValue {
     long long number = 0; // a number field
     std::string text;     // a text field as it reads, in the system code page (a frequency in
                           // MHz; for a channel that exists on one side only, its RX frequency)
+    std::string bytes;    // a text field: its bytes as stored
 };
 
 struct Difference {
@@ -57,7 +58,10 @@ using TextDecoder = std::function<std::string(std::string_view)>;
 
 // The field as the user reads it: "A-05 RX Frequency", "TOT[s]", "Local Information line 1".
 std::string differenceName(const Difference& d, int language);
-// A side as the user reads it: "28.515000", "Enable", "\"HELLO\"", "(none)".
+// A side as the user reads it: "28.515000", "Enable", "\"HELLO\"", "(none)". When `side` is
+// one of d's two and both read the same (bytes after the first NUL, a character the code page
+// shows as another) or hold a character that cannot be seen, the text is followed by its bytes
+// in hexadecimal: "\"HELLO\" [48 45 4C 4C 4F 00 41 ...]".
 std::string differenceValue(const Difference& d, const DiffValue& side, int language,
                             const TextDecoder& decode = {});
 // One line: "A-05 RX Frequency: 28.515000 → 28.525000".

@@ -6,6 +6,8 @@
 #include "model/EditJournal.h"
 #include "text/labels/EditingLabels.h"
 
+#include <utility>
+
 namespace zx::link {
 
 using text::Answer;
@@ -35,12 +37,12 @@ void Link::State::finish(bool success) {
     if (io.isPortOpen())
         io.closePort();
     sessionOpen = false;
-    aborting = false;
+    const bool stopped = std::exchange(aborting, false);
     ++promptDepth;
     prompter.showDeferred();
     --promptDepth;
     if (finished == OperationKind::Write)
-        showWriteOutcome(success);
+        showWriteOutcome(success, stopped);
 
     if (success) {
         switch (finished) {

@@ -150,7 +150,8 @@ struct Link::State {
     void noteWriteBlockSent();
     void noteWriteBlockAcked();
     void reportSent();
-    void showWriteOutcome(bool transferred);
+    // `stopped`: ended by abort() (a signal, the program closing, Cancel).
+    void showWriteOutcome(bool transferred, bool stopped);
 
     // --- Abort.cpp
     void stepPresence();

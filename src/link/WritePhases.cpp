@@ -84,7 +84,7 @@ void Link::State::reportSent() {
     events.imageSent(image);
 }
 
-void Link::State::showWriteOutcome(bool transferred) {
+void Link::State::showWriteOutcome(bool transferred, bool stopped) {
     const int lang = ws.state.language;
     if (transferred) {
         // One message: "Write Data Completed." with what the read-back found below it.
@@ -96,8 +96,14 @@ void Link::State::showWriteOutcome(bool transferred) {
             verification.failed() ? text::Icon::Warning : text::Icon::None);
         return;
     }
-    if (blocksSent == 0)
-        return; // nothing was written: the radio holds what it held
+    if (blocksSent == 0) {
+        // Nothing was written. Failures have said why already; a stop is worth a word, since
+        // the user cannot know how far it got.
+        if (stopped)
+            ask(std::string(labels::kStoppedBeforeWriting[lang]), text::Buttons::Ok,
+                text::Icon::Information);
+        return;
+    }
     ask(text::fill(labels::kWriteStopped[lang],
                    {std::to_string(passAcked), std::to_string(passTotal)}),
         text::Buttons::Ok, text::Icon::Warning);

@@ -2,6 +2,7 @@
 // keep permissions and make the write durable (fchmod, fchown, fsync of file and folder).
 #include "model/AtomicFile.h"
 
+#include "model/FileErrors.h"
 #include "text/Messages.h"
 #include "text/labels/DocumentLabels.h"
 
@@ -78,8 +79,9 @@ bool flushToDisk(std::FILE* f) {
     return true;
 }
 
-SaveOutcome failed(SaveOutcome outcome, SaveOutcome::Failure failure) {
+SaveOutcome failed(SaveOutcome outcome, SaveOutcome::Failure failure, int error = 0) {
     outcome.failure = failure;
+    outcome.error = error;
     return outcome;
 }
 
@@ -107,7 +109,7 @@ SaveOutcome checkSaveTarget(const std::string& path) {
 #ifdef ZX_POSIX_FILES
     struct stat st {};
     if (::lstat(outcome.target.c_str(), &st) != 0)
-        return errno == ENOENT ? outcome : failed(outcome, SaveOutcome::WriteFailed);
+        return errno == ENOENT ? outcome : failed(outcome, SaveOutcome::WriteFailed, errno);
     if (S_ISLNK(st.st_mode))
         return failed(outcome, SaveOutcome::WriteFailed); // a loop of links
     if (!S_ISREG(st.st_mode))
@@ -127,26 +129,38 @@ SaveOutcome writeFileSafely(const std::string& path, std::span<const std::uint8_
         return outcome;
     const std::string& target = outcome.target;
     std::string tempPath;
+    errno = 0;
     std::FILE* f = openTemporary(target, tempPath);
     if (f == nullptr)
-        return failed(outcome, SaveOutcome::WriteFailed);
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && flushToDisk(f);
+        return failed(outcome, SaveOutcome::WriteFailed, errno);
+    // The error of the first step that failed is the one worth telling.
+    int error = 0;
+    const auto step = [&error](bool ok) {
+        if (!ok && error == 0)
+            error = errno != 0 ? errno : EIO;
+        return ok;
+    };
+    errno = 0;
+    bool ok =
+        step(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size()) && step(flushToDisk(f));
 #ifdef ZX_POSIX_FILES
-    ok = ok && takeOverAttributes(f, target);
+    ok = ok && step(takeOverAttributes(f, target));
 #endif
-    ok = (std::fclose(f) == 0) && ok;
+    ok = step(std::fclose(f) == 0) && ok;
     std::error_code ec;
     if (ok) {
         fs::rename(tempPath, target, ec);
         ok = !ec;
+        if (ec)
+            error = ec.value();
     }
     if (!ok) {
         fs::remove(tempPath, ec);
-        return failed(outcome, SaveOutcome::WriteFailed);
+        return failed(outcome, SaveOutcome::WriteFailed, error);
     }
 #ifdef ZX_POSIX_FILES
     if (!syncFolderOf(target))
-        return failed(outcome, SaveOutcome::WriteFailed);
+        return failed(outcome, SaveOutcome::WriteFailed, EIO);
 #endif
     return outcome;
 }
@@ -157,7 +171,10 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 
 std::string saveFailureMessage(const SaveOutcome& outcome, const std::string& path, int language) {
     if (outcome.failure != SaveOutcome::NotRegularFile)
-        return std::string(text::message(text::MessageKey::FileError, language));
+        return fileErrorWithCause(outcome.failure == SaveOutcome::WriteFailed && outcome.error != 0
+                                      ? writeFailureCause(outcome.error, path, language)
+                                      : std::string(),
+                                  language);
     std::string name = path;
     if (!outcome.target.empty() && outcome.target != path)
         name += " \xE2\x86\x92 " + outcome.target; // " → " and the link's target

@@ -22,6 +22,7 @@ struct SaveOutcome {
         WriteFailed,    // no such folder, no permission, disk full, ...
     } failure = None;
     std::string target; // the file that was (or would have been) written, links followed
+    int error = 0;      // WriteFailed: the system's error number (errno) of the step that failed
 
     explicit operator bool() const { return failure == None; }
 };
@@ -41,7 +42,8 @@ SaveOutcome writeFileSafely(const std::string& path, std::span<const std::uint8_
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // The message for a failed save in a language: the refusal that names `path` (and the
-// link's target when it differs), or "file error.".
+// link's target when it differs), or "file error." with the cause on the next line (no
+// space, read-only, missing folder, permission).
 std::string saveFailureMessage(const SaveOutcome& outcome, const std::string& path, int language);
 
 } // namespace zx::model

@@ -5,10 +5,13 @@
 #include "model/Band.h"
 #include "model/Defaults.h"
 #include "model/EditJournal.h"
+#include "model/FileErrors.h"
+#include "model/RecordDamage.h"
 #include "text/Messages.h"
 #include "text/labels/DataFileLabels.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -177,8 +180,9 @@ OpenOutcome checkDataBytes(std::span<const std::uint8_t> bytes, const VersionLis
 DataFileRead readDataFile(const std::string& path, const VersionList& versions, int language,
                           text::Prompter& prompter) {
     DataFileRead result;
+    errno = 0;
     if (!readFile(path, result.bytes, kRecordSize + 1)) {
-        prompter.inform(text::message(text::MessageKey::FileError, language));
+        prompter.inform(fileErrorWithCause(readFailureCause(errno, path, language), language));
         result.outcome.kind = OpenOutcome::ReadError;
         result.bytes.clear();
         return result;
@@ -194,18 +198,46 @@ DataFileRead readDataFile(const std::string& path, const VersionList& versions, 
     return result;
 }
 
-OpenOutcome openDataFile(Workspace& ws, const std::string& path, text::Prompter& prompter) {
-    const DataFileRead read = readDataFile(path, ws.versions, ws.state.language, prompter);
+DataFileLoad loadDataFile(const Workspace& ws, const std::string& path, text::Prompter& prompter) {
+    const int language = ws.state.language;
+    DataFileRead read = readDataFile(path, ws.versions, language, prompter);
+    DataFileLoad load{read.outcome, std::nullopt};
     if (read.outcome.kind != OpenOutcome::Opened)
-        return read.outcome;
-    ws.fileBuffer = decodeRecord(read.bytes);
-    ws.fileBuffer.dataVersion = kProgramDataVersion;
-    ws.record = ws.fileBuffer;
+        return load;
+    LoadedDocument document;
+    document.path = path;
+    document.asRead = decodeRecord(read.bytes);
+    document.asRead.dataVersion = kProgramDataVersion;
+    document.record = document.asRead;
+    document.damage = repairRecord(document.record, language);
+    if (!document.damage.empty()) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        if (prompter.ask(damageQuestion(name, document.damage, language), text::Buttons::YesNo,
+                         text::Icon::Warning) != text::Answer::Yes) {
+            load.outcome.kind = OpenOutcome::Damaged;
+            return load;
+        }
+        load.outcome.repaired = true;
+    }
+    load.document = std::move(document);
+    return load;
+}
+
+void adoptDataFile(Workspace& ws, const LoadedDocument& document) {
+    ws.fileBuffer = document.asRead;
+    ws.record = document.record;
     recordToRuntime(ws);
-    ws.state.currentFileName = path;
-    ws.state.untitled = false;
+    const bool repaired = !document.damage.empty();
+    ws.state.currentFileName = repaired ? std::string(kUntitledFileName) : document.path;
+    ws.state.untitled = repaired;
     documentReplaced(ws);
-    return read.outcome;
+}
+
+OpenOutcome openDataFile(Workspace& ws, const std::string& path, text::Prompter& prompter) {
+    const DataFileLoad load = loadDataFile(ws, path, prompter);
+    if (load.document)
+        adoptDataFile(ws, *load.document);
+    return load.outcome;
 }
 
 bool saveDataFile(Workspace& ws, text::Prompter& prompter) {

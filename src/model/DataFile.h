@@ -49,8 +49,11 @@ struct OpenOutcome {
         StartOtherVersion, // incompatible version, the user answered Yes: hand over
         WrongLength,
         ReadError,
+        Damaged, // the file holds what no record can, and the user chose not to open it
     } kind = ReadError;
     std::string dataVersion; // the file's version text (for StartOtherVersion)
+    // Opened: the file was damaged and is open repaired, as the untitled document.
+    bool repaired = false;
 };
 
 // The checks of Open on the bytes of a file (version, compatibility, length), with the
@@ -70,10 +73,32 @@ struct DataFileRead {
 DataFileRead readDataFile(const std::string& path, const VersionList& versions, int language,
                           text::Prompter& prompter);
 
-// Open: checks and loads the file, showing the messages of each failure through the
-// prompter. The document changes only when kind is Opened (then currentFileName = path,
-// untitled is cleared and the undo journal empties). Opening the channel window and the
-// caption are the caller's.
+// A data file read, checked and, where it was damaged and the user agreed, repaired: what
+// Open makes the document, before anything of the document has changed.
+struct LoadedDocument {
+    std::string path;
+    ConfigRecord asRead;             // the record as the file holds it
+    ConfigRecord record;             // what becomes the working record
+    std::vector<std::string> damage; // the repairs made, one line each (none for a sound file)
+};
+struct DataFileLoad {
+    OpenOutcome outcome;
+    std::optional<LoadedDocument> document; // set when outcome.kind is Opened
+};
+
+// The checks of Open on a file, its messages and questions through the prompter, without
+// touching the document: the version, the length, then the damage check (RecordDamage.h);
+// a damaged file is named with its problems and opened repaired only on Yes (else Damaged).
+DataFileLoad loadDataFile(const Workspace& ws, const std::string& path, text::Prompter& prompter);
+
+// Makes a loaded file the document. A sound file: currentFileName = its path, untitled
+// cleared. A repaired one: the untitled "new.dat", modified against the file as read, so
+// that nothing is saved over the damaged file without being asked for a name. The undo
+// journal empties either way.
+void adoptDataFile(Workspace& ws, const LoadedDocument& document);
+
+// Open: loadDataFile() and, when it gives a document, adoptDataFile(). The document changes
+// only when kind is Opened. Opening the channel window and the caption are the caller's.
 OpenOutcome openDataFile(Workspace& ws, const std::string& path, text::Prompter& prompter);
 
 // Save to state.currentFileName, never losing the old file (writeFileSafely of

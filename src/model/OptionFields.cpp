@@ -29,7 +29,12 @@ ValueList gain() {
     return ValueList{0, nullptr, &labels::kGainOff, 1, 1, 63, false};
 }
 
-// The list index at a position, -1 when no list stores there.
+std::string bracketed(int stored) {
+    return "[" + std::to_string(stored) + "]";
+}
+
+} // namespace
+
 int listAt(int position) {
     for (int k = 0; k < kListCount; ++k)
         if (optionLists()[std::size_t(k)].position == position)
@@ -43,12 +48,6 @@ int checkAt(int position) {
             return k;
     return -1;
 }
-
-std::string bracketed(int stored) {
-    return "[" + std::to_string(stored) + "]";
-}
-
-} // namespace
 
 int ValueList::count() const {
     if (fixed)

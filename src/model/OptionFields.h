@@ -51,10 +51,14 @@ struct OptionList {
 
 // The lists by their index in the window (0..22).
 const std::array<OptionList, kListCount>& optionLists();
+// The index of the list that stores at `position`, -1 when none does.
+int listAt(int position);
 
 // The position of each check box by its index in the window; "VOIC" (10) has none.
 inline constexpr std::array<int, kCheckCount> kCheckPositions{
     12, 13, 14, 15, 16, 17, 18, 19, 20, 32, kNoField, 33, 34, 35, 36, 37, 38, 39};
+// The index of the check box that stores at `position`, -1 when none does.
+int checkAt(int position);
 
 // The entry a list shows for a stored value: stored - offset when that is an entry, else the
 // first entry; -1 for a list without entries.

@@ -94,7 +94,9 @@ std::string fieldName(std::span<const FieldRef> path, int language) {
         } else if (ref.index >= 0) {
             const text::TextTable pattern =
                 parent && parent->elementName ? *parent->elementName : text::sameText("%1 %2");
-            name = fillIn(pattern[language], {name, std::to_string(ref.index + 1)});
+            const std::string group =
+                ref.index < kGroupCount ? std::string(1, char('A' + ref.index)) : std::string();
+            name = fillIn(pattern[language], {name, std::to_string(ref.index + 1), group});
         } else if (const std::string_view label = ref.field->label[language]; !label.empty()) {
             name += name.empty() ? std::string(label) : " " + std::string(label);
         }

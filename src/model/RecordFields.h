@@ -53,7 +53,7 @@ struct Field {
     Shown shown = Shown::Number;
     ValueRange range = kIntegerRange; // what an import accepts (numbers only)
     // How an element of this array is named: %1 the array's name, %2 the element's number
-    // from 1 ("%1 %2" when not set).
+    // from 1, %3 its group letter for an array of the six groups ("%1 %2" when not set).
     const text::TextTable* elementName = nullptr;
 };
 
@@ -75,8 +75,9 @@ inline constexpr Field dataVersion{"dataVersion", names::kDataVersion, "data-fil
 inline constexpr Field currentGroup{"currentGroup", names::kCurrentGroup,
                                     "channel group shown in the channel window", Shown::Number,
                                     ValueRange{0, kGroupCount - 1}};
-inline constexpr Field channelCount{"channelCount", names::kChannelCount,
-                                    "number of channels in each group"};
+inline constexpr Field channelCount{
+    "channelCount", names::kChannelCount, "number of channels in each group",
+    Shown::Number,  kIntegerRange,        &names::kOfGroup};
 inline constexpr Field groupChannelCount{
     "", {}, "channels of one group", Shown::Number, ValueRange{0, kChannelsPerGroup}};
 inline constexpr Field channels{"channels", names::kChannels,

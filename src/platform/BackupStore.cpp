@@ -1,25 +1,39 @@
-// Writing, listing and pruning the backups. Each file is written whole or not at all
-// (QSaveFile), so a backup is never half a file.
+// Writing, listing and pruning the backups.
 #include "platform/BackupStore.h"
 
+#include "model/AtomicFile.h"
+#include "model/FileErrors.h"
 #include "model/RecordCodec.h"
 #include "platform/UserData.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <span>
 
 namespace zx::platform {
 
 namespace {
 
-bool writeWhole(const QString& path, const char* data, qint64 size, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data, size) == size && file.commit())
+// Written whole through the one safe save, then read back by its size: a disk that is full
+// or failing must not leave a short file that looks like a backup.
+bool writeWhole(const QString& path, std::span<const std::uint8_t> bytes, QString* error,
+                int language) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    const model::SaveOutcome saved = model::writeFileSafely(name, bytes);
+    if (saved && QFileInfo(path).size() == qint64(bytes.size()))
         return true;
     if (error)
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        *error = QString::fromStdString(
+            saved ? model::writeFailureCause(ENOSPC, name, language)
+                  : (saved.error != 0 ? model::writeFailureCause(saved.error, name, language)
+                                      : model::saveFailureMessage(saved, name, language)));
     return false;
+}
+
+bool isWhole(const QString& path, qint64 size) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() == size;
 }
 
 QString kindName(BackupStore::Kind kind) {
@@ -38,17 +52,17 @@ QString BackupStore::keepRead(const link::RadioImage& image, const model::Worksp
                               const QDateTime& when, QString* error) {
     model::Workspace decoded = document;
     image.decode(decoded);
-    return keep(Kind::Read, image, decoded.record, when, error);
+    return keep(Kind::Read, image, decoded.record, when, error, document.state.language);
 }
 
 QString BackupStore::keepWrite(const link::RadioImage& image, const model::ConfigRecord& record,
-                               const QDateTime& when, QString* error) {
-    return keep(Kind::Write, image, record, when, error);
+                               const QDateTime& when, QString* error, int language) {
+    return keep(Kind::Write, image, record, when, error, language);
 }
 
 QString BackupStore::keep(Kind kind, const link::RadioImage& image,
-                          const model::ConfigRecord& record, const QDateTime& when,
-                          QString* error) {
+                          const model::ConfigRecord& record, const QDateTime& when, QString* error,
+                          int language) {
     if (!QDir().mkpath(folder_)) {
         if (error)
             *error = QStringLiteral("cannot make the folder %1").arg(folder_);
@@ -59,12 +73,11 @@ QString BackupStore::keep(Kind kind, const link::RadioImage& image,
                     {QLatin1String(kImageExtension), QLatin1String(kDataExtension)});
     const model::RecordBytes recordBytes = model::encodeRecord(record);
     const QString imagePath = base + QLatin1String(kImageExtension);
-    if (!writeWhole(imagePath, reinterpret_cast<const char*>(image.bytes.data()),
-                    qint64(image.bytes.size()), error) ||
-        !writeWhole(base + QLatin1String(kDataExtension),
-                    reinterpret_cast<const char*>(recordBytes.data()), qint64(recordBytes.size()),
-                    error)) {
+    const QString dataPath = base + QLatin1String(kDataExtension);
+    if (!writeWhole(imagePath, image.bytes, error, language) ||
+        !writeWhole(dataPath, recordBytes, error, language)) {
         QFile::remove(imagePath);
+        QFile::remove(dataPath);
         return {};
     }
     prune(when);
@@ -72,6 +85,15 @@ QString BackupStore::keep(Kind kind, const link::RadioImage& image,
 }
 
 QList<BackupStore::Entry> BackupStore::list() const {
+    QList<Entry> whole;
+    for (const Entry& entry : all())
+        if (isWhole(entry.imagePath, qint64(link::RadioImage::kSize)) &&
+            isWhole(entry.dataPath, qint64(model::kRecordSize)))
+            whole.append(entry);
+    return whole;
+}
+
+QList<BackupStore::Entry> BackupStore::all() const {
     QList<Entry> out;
     const QStringList images = stampedFiles(folder_, QLatin1String(kImageExtension));
     for (auto it = images.rbegin(); it != images.rend(); ++it) {
@@ -88,12 +110,12 @@ QList<BackupStore::Entry> BackupStore::list() const {
 
 void BackupStore::prune(const QDateTime& now) {
     const QDateTime oldestKept = now.addDays(-kKeepDays);
-    const QList<Entry> all = list();
-    for (qsizetype i = kKeepCount; i < all.size(); ++i) {
-        if (all[i].time >= oldestKept)
+    const QList<Entry> kept = all();
+    for (qsizetype i = kKeepCount; i < kept.size(); ++i) {
+        if (kept[i].time >= oldestKept)
             continue;
-        QFile::remove(all[i].imagePath);
-        QFile::remove(all[i].dataPath);
+        QFile::remove(kept[i].imagePath);
+        QFile::remove(kept[i].dataPath);
     }
 }
 

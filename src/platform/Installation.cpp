@@ -1,6 +1,8 @@
 // Paths of the installation and the per-user fallback for the settings file.
 #include "platform/Installation.h"
 
+#include "platform/ProfileFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -55,13 +57,23 @@ QString Installation::versionListPath() const {
     return parentFolder() + QStringLiteral("/Version.ini");
 }
 
+QString Installation::markerPath() const {
+    return parentFolder() + QStringLiteral("/installation.ini");
+}
+
+bool Installation::isShared() const {
+    return ProfileFile(markerPath())
+               .read(QStringLiteral("Installation"), QStringLiteral("PerUserSettings"))
+               .trimmed() == QLatin1String("1");
+}
+
 QString Installation::settingsPath() const {
     const QString installed = installedSettingsPath();
     const QFileInfo installedInfo(installed);
     const bool installedWritable = installedInfo.exists()
                                        ? installedInfo.isWritable()
                                        : folderWritable(installedInfo.absolutePath());
-    if (installedWritable)
+    if (installedWritable && !isShared())
         return installed;
 
     const QString userFolder = userConfigFolder_.isEmpty() ? userConfigFolder() : userConfigFolder_;

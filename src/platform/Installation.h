@@ -27,9 +27,17 @@ public:
     QString versionListPath() const;
 
     // The settings file the program reads and writes: the installed one when its folder
-    // can be written, otherwise a per-user copy, seeded from the installed one the first
-    // time it is needed.
+    // can be written and the installation is not a shared one, otherwise a per-user copy,
+    // seeded from the installed one the first time it is needed.
     QString settingsPath() const;
+
+    // An installation that a package put in place (installation.ini beside Version.ini says
+    // PerUserSettings=1): nothing in it is written, whoever runs the program, root included,
+    // so that every user starts from what was shipped and the package manager finds its
+    // files as it left them. A build's staged installation or a copy of one has no such file
+    // and keeps its settings inside.
+    bool isShared() const;
+    QString markerPath() const;
 
     // The user's own folder of the programming tool, shared by the desktop program and the
     // command-line tool: <configuration folder>/zx908hf (~/.config/zx908hf).

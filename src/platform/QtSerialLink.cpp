@@ -4,6 +4,7 @@
 
 #include "platform/PortCatalog.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 #include <QTextStream>
 
@@ -53,7 +54,7 @@ QSerialPort::StopBits QtSerialLink::stopBitsFor(int stopBits) {
 
 bool QtSerialLink::fail(OpenFailure failure) {
     failure_ = std::move(failure);
-    lastError_ = describe(failure_, 1);
+    lastError_ = describe(failure_, 1, advice_);
     traceNote(QStringLiteral("open failed: %1").arg(lastError_));
     return false;
 }
@@ -93,7 +94,11 @@ bool QtSerialLink::openPort(const link::PortSettings& settings) {
         return fail({problem, device, {}, {}});
     }
 
-    port_.setPortName(device);
+    // The lock that keeps a second program off the port is named after the device opened:
+    // the device itself, not the link or relative path it was reached by, so that two names
+    // of one device are one lock.
+    const QString resolved = QFileInfo(device).canonicalFilePath();
+    port_.setPortName(resolved.isEmpty() ? device : resolved);
     port_.setBaudRate(kBaudRate);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
@@ -120,7 +125,7 @@ bool QtSerialLink::openPort(const link::PortSettings& settings) {
 }
 
 std::string QtSerialLink::openFailureReason(int language) const {
-    return describe(failure_, language).toStdString();
+    return describe(failure_, language, advice_).toStdString();
 }
 
 void QtSerialLink::onPortError(QSerialPort::SerialPortError error) {
@@ -171,6 +176,8 @@ void QtSerialLink::stopAnswerTimer() {
 }
 
 std::vector<int> QtSerialLink::listPorts() {
+    if (!searchPorts_.empty())
+        return searchPorts_;
     return catalog_.numbers();
 }
 

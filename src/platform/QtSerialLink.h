@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
 
 class QIODevice;
 
@@ -59,6 +60,13 @@ public:
     void stopAnswerTimer() override;
     std::vector<int> listPorts() override;
 
+    // The ports a search for settings tries: these only, when set (a port the user named for
+    // the run); else every port the catalog lists.
+    void setSearchPorts(std::vector<int> ports) { searchPorts_ = std::move(ports); }
+
+    // Whose words the reasons of a failed open use (the desktop's by default).
+    void setAdvice(Advice advice) { advice_ = advice; }
+
     // Why the last open failed (for a message beside "Cannot Open Communication Port."), in
     // English; empty after a successful open.
     QString lastError() const { return lastError_; }
@@ -93,6 +101,8 @@ private:
     QElapsedTimer clock_;
     QString lastError_;
     OpenFailure failure_;
+    Advice advice_ = Advice::Desktop;
+    std::vector<int> searchPorts_;
     QSet<QString>
         openedDevices_; // devices this link has had open, to tell "gone" from "never there"
     qint64 bytesSent_ = 0;

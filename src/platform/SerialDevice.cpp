@@ -10,7 +10,6 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
-#include <grp.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -109,10 +108,8 @@ OpenFailure explainOpenFailure(const QString& device, QSerialPort::SerialPortErr
     if (error == QSerialPort::PermissionError) {
         if (::access(local.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
             failure.problem = DeviceProblem::Permission;
-            if (const group* g = ::getgrgid(info.st_gid))
-                failure.group = QString::fromLocal8Bit(g->gr_name);
-            else
-                failure.group = QString::number(info.st_gid);
+            failure.access = deviceAccess(device);
+            failure.group = failure.access.group;
         } else {
             // Allowed, yet refused: another program has it (a lock file or an exclusive
             // open).
@@ -135,7 +132,7 @@ OpenFailure explainOpenFailure(const QString& device, QSerialPort::SerialPortErr
     return failure;
 }
 
-QString describe(const OpenFailure& f, int language) {
+QString describe(const OpenFailure& f, int language, Advice advice) {
     switch (f.problem) {
     case DeviceProblem::None:
         return {};
@@ -144,13 +141,15 @@ QString describe(const OpenFailure& f, int language) {
     case DeviceProblem::NotSerial:
         return fill(labels::kPortNotSerial, language, {f.device});
     case DeviceProblem::Permission:
-        return fill(labels::kPortPermission, language, {f.device, f.group});
+        return permissionAdvice(f.device, f.access, language);
     case DeviceProblem::Busy:
         return fill(labels::kPortBusy, language, {f.device});
     case DeviceProblem::Vanished:
         return fill(labels::kPortVanished, language, {f.device});
     case DeviceProblem::NoDevice:
-        return fill(labels::kPortNoDevice, language, {f.device});
+        return fill(advice == Advice::CommandLine ? labels::kPortNoDeviceCli
+                                                  : labels::kPortNoDevice,
+                    language, {f.device});
     case DeviceProblem::Other:
         break;
     }

@@ -1,8 +1,10 @@
 // What a device path is, seen as a serial port, and why a port could not be opened, in words
-// a user can act on: the group to join for a permission problem, the program holding a busy
-// port, the cable that was pulled. Checked without opening the device, so that naming a
-// file never touches it.
+// a user can act on: what to do about a permission problem (PortPermission.h), the program
+// holding a busy port, the cable that was pulled. Checked without opening the device, so that
+// naming a file never touches it.
 #pragma once
+
+#include "platform/PortPermission.h"
 
 #include <QSerialPort>
 #include <QString>
@@ -22,10 +24,14 @@ enum class DeviceProblem {
 
 struct OpenFailure {
     DeviceProblem problem = DeviceProblem::None;
-    QString device; // the path, or COM<n> for NoDevice
-    QString group;  // Permission: the group the device belongs to
-    QString detail; // Other: the system's message
+    QString device;      // the path, or COM<n> for NoDevice
+    QString group;       // Permission: the group the device belongs to
+    QString detail;      // Other: the system's message
+    DeviceAccess access; // Permission: owner, group, mode and the user's groups
 };
+
+// Whose words the advice uses: the desktop program's menus or the command line's options.
+enum class Advice { Desktop, CommandLine };
 
 // Whether `path` names something that can be a serial port. On systems without device
 // files (Windows) every name passes.
@@ -42,6 +48,6 @@ OpenFailure explainOpenFailure(const QString& device, QSerialPort::SerialPortErr
                                const QString& message, bool openedBefore);
 
 // The failure in the language given (1 English, 2 Chinese).
-QString describe(const OpenFailure& failure, int language);
+QString describe(const OpenFailure& failure, int language, Advice advice = Advice::Desktop);
 
 } // namespace zx::platform

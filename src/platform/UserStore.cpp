@@ -1,6 +1,11 @@
 // Window placement in the per-user store.
 #include "platform/UserStore.h"
 
+#include "platform/Installation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace zx::platform {
@@ -16,9 +21,17 @@ int readTwips(const QSettings& settings, const char* key, int fallback) {
 } // namespace
 
 UserStore::UserStore(const QString& programTitle) {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, programTitle,
-                             programTitle);
-    path_ = settings.fileName();
+    path_ = Installation::userConfigFolder() + QLatin1Char('/') + programTitle +
+            QStringLiteral(".ini");
+    // Where QSettings put it before: a second folder beside the programs' own.
+    const QString earlier =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, programTitle, programTitle)
+            .fileName();
+    if (earlier == path_ || !QFileInfo::exists(earlier) || QFileInfo::exists(path_))
+        return;
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (QFile::rename(earlier, path_))
+        QDir().rmdir(QFileInfo(earlier).absolutePath()); // only when nothing else is in it
 }
 
 UserStore UserStore::atFile(const QString& iniPath) {

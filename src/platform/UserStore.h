@@ -1,5 +1,7 @@
 // The per-user settings store of the main window's placement: section "Settings" under
-// the program's title, keys MainLeft, MainTop, MainWidth and MainHeight, in twips.
+// the program's title, keys MainLeft, MainTop, MainWidth and MainHeight, in twips. The store
+// is an INI file named after the title in the programs' one folder of the user
+// (~/.config/zx908hf/ZX-908HF.ini); the recent files live in it too.
 #pragma once
 
 #include <QString>
@@ -16,8 +18,8 @@ struct WindowPlacement {
 
 class UserStore {
 public:
-    // The user's store under the program's title (a QSettings file in the user's
-    // configuration folder).
+    // The user's store under the program's title. A store an earlier version kept in a
+    // folder of its own (~/.config/<title>/<title>.ini) is moved into the one folder.
     explicit UserStore(const QString& programTitle);
     // A store kept in the given INI file (tests, portable installations).
     static UserStore atFile(const QString& iniPath);

@@ -277,8 +277,10 @@ TEST_F(MainWindowTest, ASaveThatFailsOnExitKeepsTheProgramAndTheChanges) {
     app.prompter.script({Answer::Yes});
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(app.prompter.texts(), (std::vector<std::string>{msg(MessageKey::FileModified),
-                                                              msg(MessageKey::FileError)}));
+    EXPECT_EQ(app.prompter.texts(),
+              (std::vector<std::string>{msg(MessageKey::FileModified),
+                                        msg(MessageKey::FileError) + "\nThe folder of " +
+                                            gone.toStdString() + " does not exist."}));
     EXPECT_TRUE(model::isModified(app.ws));
 }
 

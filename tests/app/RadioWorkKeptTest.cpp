@@ -203,7 +203,7 @@ TEST_F(RadioWorkKept, EscapeEndsAWriteWithEndAndTheWindowKeepsItsPlace) {
     EXPECT_LT(demo->radio().stats().count(sim::CommandKind::Write), 477);
     EXPECT_TRUE(said("Write stopped after ")) << "the radio holds a partly written configuration";
     EXPECT_FALSE(said(msg(MessageKey::WriteCompleted)));
-    EXPECT_FALSE(said("Writing was cancelled before")) << "said once, by the partial-write line";
+    EXPECT_FALSE(said("Stopped before anything")) << "said once, by the partial-write line";
 }
 
 TEST_F(RadioWorkKept, AWriteCancelledBeforeItsFirstBlockSaysTheRadioIsUnchanged) {
@@ -224,7 +224,7 @@ TEST_F(RadioWorkKept, AWriteCancelledBeforeItsFirstBlockSaysTheRadioIsUnchanged)
     EXPECT_EQ(prompter().texts(),
               (std::vector<std::string>{
                   msg(MessageKey::WriteConfirm),
-                  "Writing was cancelled before anything was sent; the radio is unchanged."}));
+                  "Stopped before anything was written: the radio holds what it held."}));
 }
 
 TEST_F(RadioWorkKept, AWriteNamesTheFrequenciesItShortensAndCompareSetsThemApart) {

@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 #include "app/SetupFile.h"
 #include "app/VersionListFile.h"
+#include "platform/ProfileFile.h"
 #include "model/DataFile.h"
 #include "model/RuntimeState.h"
 
@@ -167,6 +168,34 @@ TEST(Installation, AnUnwritableLanguageFolderUsesAPerUserCopySeededFromTheInstal
     EXPECT_EQ(platform::ProfileFile(path).read("language", "comPort"), "7");
     QFile::setPermissions(inst.root() + "/language",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(Installation, AnInstallationMarkedAsSharedIsNeverWrittenWhoeverRunsTheProgram) {
+    // Writable to this test (root included), as a package's files are to root.
+    TempInstallation inst;
+    inst.writeSettings({{"IsFirstRun", "1"}, {"comPort", "4"}, {"CurrentLanguage", "1"}});
+    QFile::copy(QStringLiteral(ZX_SOURCE_DIR "/data/installation.ini"),
+                inst.root() + "/installation.ini");
+    ASSERT_TRUE(inst.installation().isShared());
+    const QByteArray shipped = [&] {
+        QFile f(inst.settingsPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    AppHarness app(inst, QStringLiteral("804")); // a first run on a Chinese system
+    const QString own = inst.root() + "/userconfig/language/mysetup.ini";
+    EXPECT_EQ(app.started.settingsPath, own);
+    EXPECT_EQ(platform::ProfileFile(own).read("language", "IsFirstRun"), "0");
+    EXPECT_EQ(platform::ProfileFile(own).read("language", "CurrentLanguage"), "2");
+    EXPECT_EQ(platform::ProfileFile(own).read("language", "comPort"), "4") << "seeded";
+    QFile installed(inst.settingsPath());
+    ASSERT_TRUE(installed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(installed.readAll(), shipped) << "the next user starts from what was shipped";
+
+    // Without the mark (a build's staged installation) the settings stay inside.
+    QFile::remove(inst.root() + "/installation.ini");
+    EXPECT_FALSE(inst.installation().isShared());
+    EXPECT_EQ(inst.installation().settingsPath(), inst.settingsPath());
 }
 
 } // namespace

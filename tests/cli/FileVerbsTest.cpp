@@ -200,10 +200,24 @@ TEST_F(FileVerbs, ImportRejectsBadJsonNamingTheKey) {
     expectFailure({"import", file("broken.json"), "-o", out}, 3, "not valid JSON", out);
     writeAll(file("array.json"), "[]");
     expectFailure({"import", file("array.json"), "-o", out}, 3, "not a JSON object", out);
+    // A data version the program could not open makes no data file.
+    for (const char* version : {"V311", "XXXX", "V3"})
+        expectFailure({"import",
+                       variant("version", [&](QJsonObject& o) { o["dataVersion"] = version; }),
+                       "-o", out},
+                      3,
+                      QStringLiteral("dataVersion \"%1\" is not a data version this program can "
+                                     "open (its own is V310)")
+                          .arg(version),
+                      out);
     // A short text is padded, as a field assignment pads it.
-    const QString padded = variant("pad", [](QJsonObject& o) { o["dataVersion"] = "V3"; });
+    const QString padded = variant("pad", [](QJsonObject& o) {
+        QJsonObject m = o["modelInfo"].toObject();
+        m["modelCode"] = "89";
+        o["modelInfo"] = m;
+    });
     ASSERT_EQ(cli({"import", padded, "-o", file("pad.dat")}).exitCode, 0);
-    EXPECT_EQ(readAll(file("pad.dat")).left(4), "V3  ");
+    EXPECT_EQ(readAll(file("pad.dat")).mid(13698, 6), "89    ");
 }
 
 TEST_F(FileVerbs, OpenRulesAreApplied) {
@@ -275,3 +289,77 @@ TEST_F(FileVerbs, UsageAndWriteFailures) {
     expectFailure({"import", file("bad.json"), "-o", file("keep.dat")}, 3, "missing key", "");
     EXPECT_EQ(readAll(file("keep.dat")), "old");
 }
+
+namespace {
+
+TEST_F(FileVerbs, CheckListsWhatADamagedFileHoldsAndFixRepairsIt) {
+    QByteArray b = newFile("a.dat");
+    b[18] = char(75);    // A-01 is channel 75
+    b[6 + 2] = char(70); // group B claims 70 channels
+    b[13731] = char(77); // TOT holds no entry of its list
+    writeAll(file("damaged.dat"), b);
+    CliRun r = cli({"check", file("damaged.dat")});
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    const QString prefix = file("damaged.dat") + ": ";
+    const QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 4) << r.out.toStdString();
+    // In the order of the file: the count, the channels, the options; then the verdicts.
+    EXPECT_EQ(lines[0], prefix + "Channel Count B is 70, outside 0..60: it becomes 60.");
+    EXPECT_EQ(lines[1], prefix +
+                            "Group A entry 1: channel number 75 is outside 1..60: the channel is "
+                            "dropped.");
+    EXPECT_TRUE(lines.contains(prefix + "TOT[s] holds [77], which is no entry of its list: it "
+                                        "becomes Off."))
+        << r.out.toStdString();
+    EXPECT_EQ(lines.last(),
+              prefix + QStringLiteral("damaged: %1 problem(s)").arg(lines.size() - 2));
+
+    r = cli({"check", file("damaged.dat"), "--fix", "-o", file("repaired.dat")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = cli({"check", file("repaired.dat")});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+    EXPECT_TRUE(r.out.endsWith(": no damage found\n")) << r.out.toStdString();
+    const QByteArray repaired = readAll(file("repaired.dat"));
+    EXPECT_EQ(integerAt(repaired, 6), 0) << "group A lost its only channel";
+    EXPECT_EQ(integerAt(repaired, 8), 1) << "group B keeps its one real channel";
+    EXPECT_EQ(integerAt(repaired, 13731), 0);
+
+    // Not a data file at all: 3, as every verb that reads one.
+    writeAll(file("text.dat"), "V3 notes\n");
+    EXPECT_EQ(cli({"check", file("text.dat")}).exitCode, 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FileVerbs, UsageLinesNameTheVerbAndAFileNamedLikeAnOptionGetsAHint) {
+    for (const char* verb : {"info", "export", "check", "read", "write", "simulate", "ports"}) {
+        const CliRun r = cli({verb, "--help"});
+        EXPECT_EQ(r.exitCode, 0) << verb;
+        EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: zx908hf-cli ") + verb + " [options]"))
+            << r.out.left(80).toStdString();
+    }
+
+    newFile("a.dat");
+    ASSERT_TRUE(QFile::copy(file("a.dat"), file("-dash.dat")));
+    QDir::setCurrent(dir.path());
+    CliRun r = cli({"info", "-dash.dat"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("to name the file -dash.dat, put -- before it: zx908hf-cli info -- "
+                               "-dash.dat"))
+        << r.err.toStdString();
+    r = cli({"info", "--", "-dash.dat"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    // The radio verbs read their options another way; the hint is the same.
+    r = cli({"write", "-dash.dat"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("put -- before it: zx908hf-cli write -- -dash.dat"))
+        << r.err.toStdString();
+    // An unknown option that names no file gets no hint.
+    r = cli({"info", "-x"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_FALSE(r.err.contains("put --")) << r.err.toStdString();
+}
+
+} // namespace

@@ -2,13 +2,17 @@
 // there, as a user would run them after installing it: the layout the programs expect, a new
 // document from the command-line tool, the desktop program started on the offscreen
 // platform, and the settings in the user's own folder when the installation is read-only.
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <unistd.h>
 
@@ -101,8 +105,8 @@ TEST_F(InstalledPackage, HoldsTheInstallationTheProgramsExpect) {
           "lib/zx908hf/V310/Init/0_ZX-908HF_New.dat", "lib/zx908hf/V310/Init/0_ZX-908HF.dat",
           "lib/zx908hf/V310/Init/1_ZX-908HF_New.dat", "lib/zx908hf/V310/Init/1_ZX-908HF.dat",
           "lib/zx908hf/Version.ini", "lib/zx908hf/language/mysetup.ini",
-          "share/applications/zx908hf.desktop", "share/mime/packages/zx908hf.xml",
-          "share/icons/hicolor/scalable/apps/zx908hf.svg",
+          "lib/zx908hf/installation.ini", "share/applications/zx908hf.desktop",
+          "share/mime/packages/zx908hf.xml", "share/icons/hicolor/scalable/apps/zx908hf.svg",
           "share/icons/hicolor/48x48/apps/zx908hf.png", "share/man/man1/zx908hf.1.gz",
           "share/man/man1/zx908hf-cli.1.gz", "share/bash-completion/completions/zx908hf-cli",
           "share/bash-completion/completions/zx908hf", "share/doc/zx908hf/copyright",
@@ -177,6 +181,132 @@ TEST_F(InstalledPackage, AReadOnlyInstallationKeepsEachUsersSettingsInTheirOwnFo
     QFile::setPermissions(language,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QFile::setPermissions(installed, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+// The md5sums of the package's control part: path (below the root) -> checksum.
+std::map<QString, QByteArray> packageChecksums(const QString& controlFolder) {
+    std::map<QString, QByteArray> sums;
+    QFile file(controlFolder + QStringLiteral("/md5sums"));
+    if (!file.open(QIODevice::ReadOnly))
+        return sums;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const qsizetype gap = line.indexOf("  ");
+        if (gap > 0)
+            sums[QString::fromUtf8(line.mid(gap + 2))] = line.left(gap);
+    }
+    return sums;
+}
+
+QByteArray md5Of(const QString& path) {
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result().toHex();
+}
+
+QString control(const char* field) {
+    QProcess dpkg;
+    dpkg.start(QStringLiteral("dpkg-deb"), {"-f", QStringLiteral(ZX_PACKAGE_FILE), field});
+    dpkg.waitForFinished(30000);
+    return QString::fromUtf8(dpkg.readAllStandardOutput()).trimmed();
+}
+
+TEST_F(InstalledPackage, TheProgramsRunByWhoeverRunsThemLeaveTheInstalledFilesAsShipped) {
+    // As dpkg -V checks an installed package: every file against the package's md5sums.
+    const QString controlFolder = scratch(QStringLiteral("control"));
+    QProcess extract;
+    extract.start(QStringLiteral("dpkg-deb"),
+                  {QStringLiteral("-e"), QStringLiteral(ZX_PACKAGE_FILE), controlFolder});
+    ASSERT_TRUE(extract.waitForFinished(60000));
+    const std::map<QString, QByteArray> sums = packageChecksums(controlFolder);
+    ASSERT_GT(sums.size(), 20u);
+    const auto installedFiles = [] {
+        QStringList files;
+        QDirIterator it(usr("lib/zx908hf"), QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << it.next().mid(root().size() + 1);
+        files.sort();
+        return files;
+    };
+    const QStringList before = installedFiles();
+
+    // The tests run as root, the likeliest user to write where nobody should: a first run of
+    // both programs, a port list (which numbers the ports it finds) and a new document.
+    const Result ports = run(usr("bin/zx908hf-cli"), {"ports"});
+    EXPECT_EQ(ports.exitCode, 0) << ports.output.toStdString();
+    const Result made = run(usr("bin/zx908hf-cli"), {"new", "-o", scratch("root-new.dat")});
+    EXPECT_EQ(made.exitCode, 0) << made.output.toStdString();
+    const Result shot = run(usr("bin/zx908hf"), {"--screenshot", scratch("root-pictures")});
+    EXPECT_EQ(shot.exitCode, 0) << shot.output.toStdString();
+
+    for (const auto& [path, sum] : sums)
+        EXPECT_EQ(md5Of(root() + '/' + path), sum) << path.toStdString() << " was changed";
+    EXPECT_EQ(installedFiles(), before) << "nothing was added to the installation";
+    // The settings went to the user's own folder, the one folder of both programs.
+    const QString home = scratch(QStringLiteral("home-me"));
+    EXPECT_TRUE(bytes(home + "/.config/zx908hf/language/mysetup.ini").contains("IsFirstRun=0"));
+    EXPECT_FALSE(QFileInfo::exists(home + "/.config/ZX-908HF")) << "no second settings folder";
+}
+
+TEST_F(InstalledPackage, InstalledSizeMeasuresTheInstalledFilesAndAChineseFontIsRecommended) {
+    // Counted as dpkg-gencontrol counts: files and links in KiB rounded up, 1 for the rest.
+    qint64 kib = 1;
+    QDirIterator it(root(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        // A link holds only its target's name; a folder counts one.
+        if (entry.isSymLink() || entry.isDir())
+            kib += 1;
+        else
+            kib += (entry.size() + 1023) / 1024;
+    }
+    const qint64 declared = control("Installed-Size").toLongLong();
+    EXPECT_NEAR(double(declared), double(kib), 2.0) << "files take " << kib << " KiB";
+    EXPECT_EQ(control("Recommends"), "fonts-noto-cjk | fonts-wqy-microhei");
+}
+
+TEST_F(InstalledPackage, TheMimeTypeRecognisesDataFilesByTheirContentOnly) {
+    const QString update = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+    const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+    if (update.isEmpty() || gio.isEmpty())
+        GTEST_SKIP() << "needs update-mime-database (shared-mime-info) and gio (libglib2.0-bin)";
+    // A MIME database of the system's types and the package's own, and nothing else.
+    const QString data = scratch(QStringLiteral("mime-data"));
+    QDir().mkpath(data + "/mime/packages");
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/usr/share/mime/packages/freedesktop.org.xml"),
+                            data + "/mime/packages/freedesktop.org.xml"));
+    ASSERT_TRUE(
+        QFile::copy(usr("share/mime/packages/zx908hf.xml"), data + "/mime/packages/zx908hf.xml"));
+    ASSERT_EQ(QProcess::execute(update, {data + "/mime"}), 0);
+
+    const QString files = scratch(QStringLiteral("mime-files"));
+    QDir().mkpath(files);
+    const auto put = [&](const QString& name, const QByteArray& content) {
+        QFile f(files + '/' + name);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    };
+    const QByteArray record = bytes(usr("lib/zx908hf/V310/Init/0_ZX-908HF_New.dat"));
+    put(QStringLiteral("notes.dat"), "V3 notes about the radio\n");
+    put(QStringLiteral("radio.dat"), record);
+    put(QStringLiteral("radio backup"), record); // no extension at all
+    const auto typeOf = [&](const QString& name) {
+        QProcess info;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_DIRS"), data);
+        env.insert(QStringLiteral("XDG_DATA_HOME"), scratch(QStringLiteral("mime-home")));
+        info.setProcessEnvironment(env);
+        info.start(gio, {"info", "-a", "standard::content-type", files + '/' + name});
+        info.waitForFinished(30000);
+        const QString out = QString::fromUtf8(info.readAllStandardOutput());
+        return out.section(QStringLiteral("standard::content-type: "), 1).trimmed();
+    };
+    EXPECT_EQ(typeOf(QStringLiteral("notes.dat")), "text/plain");
+    EXPECT_EQ(typeOf(QStringLiteral("radio.dat")), "application/x-zx908hf-data");
+    EXPECT_EQ(typeOf(QStringLiteral("radio backup")), "application/x-zx908hf-data");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // byte by byte with the radio's memory, and every injected fault ending as the radio
 // conversations prescribe, with the data files untouched whenever a run fails.
 #include "CliInstallation.h"
+#include "model/ChannelTable.h"
 #include "model/Defaults.h"
 #include "model/RecordCodec.h"
 #include "sim/MemoryFiles.h"
@@ -53,6 +54,8 @@ model::ConfigRecord sampleRecord(int band = 0) {
     record.embeddedMessage[1] = "LINE TWO";
     record.modelInfo.bandIndex = model::Integer(band);
     record.modelInfo.bandIndex2 = model::Integer(band);
+    // Group C's emergency channel names its channel, as in every document the program makes.
+    model::fixEmergencyChannels(record);
     return record;
 }
 

@@ -2,6 +2,7 @@
 // file: one channel, A-12 at 28.512300 MHz, and a first message line.
 #pragma once
 
+#include "model/ChannelTable.h"
 #include "model/ConfigRecord.h"
 #include "model/Defaults.h"
 #include "model/RecordCodec.h"
@@ -19,6 +20,8 @@ inline model::ConfigRecord recordWithA12(const char* messageLine1) {
     record.channels[0].rxFreq = "28512300";
     record.channels[0].txFreq = "28512300";
     record.embeddedMessage[0] = messageLine1;
+    // The emergency channels name channels that exist, as in every document the program makes.
+    model::fixEmergencyChannels(record);
     return record;
 }
 

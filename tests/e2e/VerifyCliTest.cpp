@@ -2,6 +2,7 @@
 // compared with a data file field by field, without changing either.
 #include "CliInstallation.h"
 #include "RecordWithA12.h"
+#include "model/ChannelTable.h"
 #include "sim/MemoryFiles.h"
 #include "sim/VirtualRadio.h"
 
@@ -64,7 +65,8 @@ TEST_F(VerifyCliTest, NamesExactlyTheFieldsWhereTheRadioDiffersFromTheFile) {
     ASSERT_EQ(backups().size(), 2) << backups().join(' ').toStdString();
     EXPECT_TRUE(backups().front().startsWith("ZX-908HF_read_"));
 
-    // A file that differs in four things the radio keeps and one it does not.
+    // A file that differs in five things the radio keeps (the new channel B-03 is also the
+    // emergency channel of its group now) and one it does not.
     model::ConfigRecord changed = radioRecord();
     changed.channels[0].rxFreq = "28600000";
     changed.channelCount[1] = 1;
@@ -74,6 +76,7 @@ TEST_F(VerifyCliTest, NamesExactlyTheFieldsWhereTheRadioDiffersFromTheFile) {
     changed.optionFeatures[0] = 3; // TOT 90 s
     changed.embeddedMessage[1] = "SECOND";
     changed.dtmf.idCode = "123"; // the radio has no place for it
+    model::fixEmergencyChannels(changed);
     const QString other = dataFile("other.dat", changed);
     const QByteArray otherBytes = CliInstallation::readBytes(other);
 
@@ -82,9 +85,10 @@ TEST_F(VerifyCliTest, NamesExactlyTheFieldsWhereTheRadioDiffersFromTheFile) {
     EXPECT_EQ(result.out.split('\n', Qt::SkipEmptyParts),
               (QStringList{"A-12 RX Frequency: radio 28.512300, file 28.600000",
                            "B-03: radio (none), file 28.300000", "TOT[s]: radio 60, file 90",
+                           "Emergency Channel B: radio (none), file 3",
                            "Local Information line 2: radio \"\", file \"SECOND\""}))
         << result.out.toStdString();
-    EXPECT_TRUE(result.err.contains("The radio differs from other.dat in 4 fields."))
+    EXPECT_TRUE(result.err.contains("The radio differs from other.dat in 5 fields."))
         << result.err.toStdString();
     EXPECT_EQ(backups().size(), 2) << "--no-backup keeps nothing";
 
@@ -98,8 +102,8 @@ TEST_F(VerifyCliTest, NamesExactlyTheFieldsWhereTheRadioDiffersFromTheFile) {
     QStringList keys;
     for (const QJsonValue& entry : json.array())
         keys << entry["key"].toString();
-    EXPECT_EQ(keys,
-              (QStringList{"A-12.rxFreq", "B-03", "optionFeatures[0]", "embeddedMessage[1]"}));
+    EXPECT_EQ(keys, (QStringList{"A-12.rxFreq", "B-03", "optionFeatures[0]", "optionFeatures[25]",
+                                 "embeddedMessage[1]"}));
     const QJsonObject first = json.array().first().toObject();
     EXPECT_EQ(first["field"].toString(), "A-12 RX Frequency");
     EXPECT_EQ(first["radio"].toString(), "28.512300");

@@ -147,3 +147,25 @@ TEST(DocumentDiff, TextsOfTheCodePageAreDecodedAtTheEdge) {
     };
     EXPECT_EQ(describe(d[0], Chinese, gbk), "本机信息 第2行：\"\" → \"你好\"");
 }
+
+TEST(DocumentDiff, TextsThatReadTheSameShowTheirBytes) {
+    ConfigRecord before;
+    ConfigRecord after = before;
+    // A control character and a byte the code page cannot show: both differ, neither reads
+    // so; and a plain difference stays plain.
+    before.embeddedMessage[0] = std::string("HELLO\x01", 6);
+    after.embeddedMessage[0] = std::string("HELLO\x02", 6);
+    before.dtmf.idCode = "A\xC1";
+    after.dtmf.idCode = "A\xC2";
+    after.embeddedMessage[1] = "NEW" + kNul;
+    const std::vector<std::string> shown = lines(compareDocuments(before, after), English);
+    const std::string spaces = " 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 "
+                               "20 20 20 20";
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0], "DTMF ID Code: \"A?\" [41 C1 20 20 20 20 20 20 20 20] → \"A?\" [41 C2 20 "
+                        "20 20 20 20 20 20 20]");
+    EXPECT_EQ(shown[1], "Local Information line 1: \"HELLO\x01" + std::string(26, ' ') +
+                            "\" [48 45 4C 4C 4F 01" + spaces + "] → \"HELLO\x02" +
+                            std::string(26, ' ') + "\" [48 45 4C 4C 4F 02" + spaces + "]");
+    EXPECT_EQ(shown[2], "Local Information line 2: \"\" → \"NEW\"");
+}

@@ -211,6 +211,21 @@ TEST_F(WriteSafetyTest, AbortEndsTheSessionWithEndAndReportsThePartialWrite) {
                   " of 477 blocks: the radio holds a partly written configuration. Write it "
                   "again.");
 
+    // Stopped before the first block (here during the identity exchange): it says that the
+    // radio holds what it held, not nothing at all. A failure that wrote nothing says only
+    // its own reason (FailedBackupReadWritesNothing).
+    Harness early;
+    TestRadio untouched;
+    early.radios[1] = &untouched;
+    ASSERT_TRUE(early.link.writeToRadio());
+    early.pump(2);
+    ASSERT_TRUE(early.link.abort());
+    early.pump();
+    EXPECT_EQ(early.succeeded, false);
+    EXPECT_TRUE(untouched.writes.empty());
+    EXPECT_EQ(early.prompter.texts().back(),
+              "Stopped before anything was written: the radio holds what it held.");
+
     // A read that has not had its hand-shake answered yet still sends End: the radio may
     // have heard the hand-shake.
     Harness h2;

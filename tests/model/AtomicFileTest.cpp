@@ -113,10 +113,10 @@ TEST(AtomicFile, AFolderPipeOrDeviceIsRefusedByNameAndLeftAsItIs) {
               "无法保存到“" + link + " \xE2\x86\x92 " + pipe +
                   "”：它不是普通文件（而是文件夹、设备或管道）。没有替换任何内容。");
     EXPECT_TRUE(fs::is_symlink(link));
-    // Other failures keep the message of the message table.
+    // Other failures keep the message of the message table, with their cause below it.
     EXPECT_EQ(saveFailureMessage(writeFileSafely(dir.file("none/x.dat"), kNew),
                                  dir.file("none/x.dat"), text::English),
-              "file error.");
+              "file error.\nThe folder of " + dir.file("none/x.dat") + " does not exist.");
 }
 
 } // namespace

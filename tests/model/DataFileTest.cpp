@@ -114,8 +114,11 @@ TEST_F(DataFile, WrongLengthsAreRejectedWithTheFileAndBothLengths) {
 }
 
 TEST_F(DataFile, BadFilesNeverChangeTheDocument) {
-    expectRejected(dir.file("missing.dat"), OpenOutcome::ReadError, kFileError);
-    expectRejected(dir.path().string(), OpenOutcome::ReadError, "");
+    // A file that cannot be read says why, below the message table's text.
+    expectRejected(dir.file("missing.dat"), OpenOutcome::ReadError,
+                   kFileError + "\n" + dir.file("missing.dat") + " does not exist.");
+    expectRejected(dir.path().string(), OpenOutcome::ReadError,
+                   kFileError + "\n" + dir.path().string() + " is a folder, not a file.");
     expectRejected(fileWith({}, "empty.dat"), OpenOutcome::UnknownVersion, kUnknown);
     expectRejected(fileWith({'V', '3'}, "tiny.dat"), OpenOutcome::UnknownVersion, kUnknown);
     std::mt19937 random(3);
@@ -210,8 +213,10 @@ TEST_F(DataFile, FailedSaveKeepsTheOldFileAndStaysModified) {
     const std::string refusal = "Cannot save to \"" + folder +
                                 "\": it is not a regular file (a folder, a device or a pipe). "
                                 "Nothing was replaced.";
+    const std::string missing = dir.file("no/such/folder/x.dat");
     for (const auto& [target, message] :
-         {std::pair{dir.file("no/such/folder/x.dat"), kFileError}, std::pair{folder, refusal}}) {
+         {std::pair{missing, kFileError + "\nThe folder of " + missing + " does not exist."},
+          std::pair{folder, refusal}}) {
         ws.state.currentFileName = target;
         ScriptedPrompter p;
         EXPECT_FALSE(saveDataFile(ws, p));

@@ -156,7 +156,13 @@ TEST_F(QtSerialLinkTest, EveryFailedOpenSaysWhyInBothLanguages) {
 }
 
 TEST(SerialDeviceTest, PermissionProblemNamesTheGroupAndTheRemedy) {
-    const OpenFailure denied{DeviceProblem::Permission, "/dev/ttyUSB0", "dialout", {}};
+    // The advice follows owner, group and mode (PortPermissionTest has every case).
+    DeviceAccess access;
+    access.known = true;
+    access.groupId = 20;
+    access.group = "dialout";
+    access.mode = 0660;
+    const OpenFailure denied{DeviceProblem::Permission, "/dev/ttyUSB0", "dialout", {}, access};
     EXPECT_EQ(describe(denied, 1),
               "No permission to use /dev/ttyUSB0. Its group is dialout: run  sudo usermod -aG "
               "dialout $USER  and then log out and in again.");

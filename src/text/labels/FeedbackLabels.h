@@ -41,12 +41,10 @@ inline constexpr TextTable kIdentityReadFrom{"Read from the radio with serial nu
                                              "于 %2 从序列号为 %1 的对讲机读取。"};
 inline constexpr TextTable kNoSerialNumber{"(none)", "（无）"};
 
-// A read or write the user stopped with Cancel in the progress window.
+// A read the user stopped with Cancel in the progress window (a stopped write says what the
+// radio holds itself).
 inline constexpr TextTable kReadCancelled{"Reading was cancelled; the document is unchanged.",
                                           "已取消读取；文档未改变。"};
-inline constexpr TextTable kWriteCancelled{
-    "Writing was cancelled before anything was sent; the radio is unchanged.",
-    "写入在发送任何数据之前已取消；对讲机未改变。"};
 // The progress window's button.
 inline constexpr TextTable kCancel{"Cancel", "取消"};
 

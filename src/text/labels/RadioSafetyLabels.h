@@ -42,11 +42,43 @@ inline constexpr TextTable kFieldUnused{"Unused", "未用"};
 inline constexpr TextTable kFieldModelHeader{"Model Header", "机型信息"};
 
 // Why a port cannot be opened, beside "Cannot Open Communication Port.". %1 = device.
-// Permission: %2 = the device's group.
+// Permission (platform/PortPermission.h): %2 = the device's group, %3 its owner, %4 its mode.
+// The user may join the group:
 inline constexpr TextTable kPortPermission{
     "No permission to use %1. Its group is %2: run  sudo usermod -aG %2 $USER  and then log "
     "out and in again.",
     "没有使用 %1 的权限。它属于用户组 %2：请运行  sudo usermod -aG %2 $USER  然后注销并重新登录。"};
+// The user is in the group, but this session began before that.
+inline constexpr TextTable kPortLogInAgain{
+    "No permission to use %1 yet: you are in its group %2 now, but this session began before you "
+    "were added. Log out and in again.",
+    "暂时没有使用 %1 的权限：您已加入它的用户组 %2，但本次登录早于加入时间。请注销并重新登录。"};
+// The group may not read and write the device.
+inline constexpr TextTable kPortGroupMayNot{
+    "No permission to use %1: its group %2 may not read and write it (owner %3, mode %4), so "
+    "joining the group does not help. Ask the administrator to give the group read and write "
+    "access, for instance with a udev rule (MODE=\"0660\").",
+    "没有使用 %1 的权限：它的用户组 %2 没有读写权限（所有者 %3，权限 %4），加入该组也无济于事。请让"
+    "管理员给该组读写权限，例如用 udev 规则（MODE=\"0660\"）。"};
+// The device belongs to root's group.
+inline constexpr TextTable kPortRootOnly{
+    "No permission to use %1: only root may use it (owner %3, group %2, mode %4). Ask the "
+    "administrator for a udev rule that gives it a group such as dialout (GROUP=\"dialout\", "
+    "MODE=\"0660\"), then join that group; do not run the program as root.",
+    "没有使用 %1 的权限：只有 root 可以使用它（所有者 %3，用户组 %2，权限 %4）。请让管理员用 udev "
+    "规则给它指定一个用户组，例如 dialout（GROUP=\"dialout\"，MODE=\"0660\"），然后加入该组；"
+    "请不要以 root 身份运行本程序。"};
+// Refused although the user's group may use it (an access list or a security module).
+inline constexpr TextTable kPortRefused{
+    "No permission to use %1 (owner %3, group %2, mode %4), although your group may use it: the "
+    "system refuses it for another reason. Ask the administrator.",
+    "没有使用 %1 的权限（所有者 %3，用户组 %2，权限 "
+    "%4），尽管您所在的组可以使用它：系统因其他原因拒绝"
+    "访问。请询问管理员。"};
+// Nothing could be learnt about the device (a folder on its path may not be entered).
+inline constexpr TextTable kPortNoAccess{
+    "No permission to reach %1: a folder on its path may not be entered.",
+    "没有访问 %1 的权限：无法进入其路径上的某个文件夹。"};
 inline constexpr TextTable kPortBusy{"%1 is in use by another program. Close it and try again.",
                                      "%1 正被其他程序使用。请关闭该程序后重试。"};
 inline constexpr TextTable kPortMissing{"%1 does not exist. Is the programming cable plugged in?",
@@ -59,6 +91,11 @@ inline constexpr TextTable kPortNotSerial{"%1 is not a serial port.", "%1 不是
 inline constexpr TextTable kPortNoDevice{
     "%1 stands for no device. Choose a port under Setup, Communication Port.",
     "%1 没有对应的设备。请在“设置－通信端口”中选择端口。"};
+// The same advice for the command line.
+inline constexpr TextTable kPortNoDeviceCli{
+    "%1 stands for no device. Name the port with --port (zx908hf-cli ports lists the serial "
+    "ports).",
+    "%1 没有对应的设备。请用 --port 指定端口（zx908hf-cli ports 列出所有串口）。"};
 // %1 = device, %2 = the system's own words.
 inline constexpr TextTable kPortOther{"%1: %2", "%1：%2"};
 
@@ -86,6 +123,11 @@ inline constexpr TextTable kBatchSummary{"%1 radios written, %2 verified, %3 fai
                                          "已写入 %1 台对讲机，校验正确 %2 台，失败 %3 台"};
 inline constexpr TextTable kBatchSummaryOne{"%1 radio written, %2 verified, %3 failed",
                                             "已写入 %1 台对讲机，校验正确 %2 台，失败 %3 台"};
+
+// A write stopped (a signal, the program closing, Cancel) before its first block.
+inline constexpr TextTable kStoppedBeforeWriting{
+    "Stopped before anything was written: the radio holds what it held.",
+    "在写入任何数据之前已停止：对讲机中的配置没有改变。"};
 
 // Menu entries.
 inline constexpr TextTable mnuOpenBackupFolder{"Open &Backup Folder", "打开备份文件夹(&B)"};

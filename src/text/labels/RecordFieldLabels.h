@@ -63,6 +63,8 @@ inline constexpr TextTable kTxState{"TX State", "发射状态"};
 inline constexpr TextTable kLocalInformation{"Local Information", "本机信息"};
 // A line of a text with several lines: %1 the text's name, %2 the line number.
 inline constexpr TextTable kLineOf{"%1 line %2", "%1 第%2行"};
+// A value of each channel group: %1 the value's name, %3 the group letter.
+inline constexpr TextTable kOfGroup{"%1 %3", "%3组%1"};
 inline constexpr TextTable kFleetListCount{"Fleet List Count", "车队列表数"};
 inline constexpr TextTable kFleetList{"Fleet List", "车队列表"};
 inline constexpr TextTable kRow{"Row", "行"};
