@@ -2,10 +2,12 @@
 #include "app/ChannelFileCommands.h"
 
 #include "app/FileDialogs.h"
+#include "app/FrmImportChoice.h"
 #include "app/QtText.h"
 #include "app/frmMain.h"
 #include "exchange/ChannelImport.h"
 #include "exchange/ChannelTable.h"
+#include "exchange/ImportPlan.h"
 #include "exchange/NoteList.h"
 #include "exchange/SheetTable.h"
 #include "model/AtomicFile.h"
@@ -13,6 +15,8 @@
 #include "model/RecordFields.h"
 #include "text/labels/ChannelRowsLabels.h"
 #include "text/labels/ExchangeLabels.h"
+#include "text/labels/FeedbackLabels.h"
+#include "text/labels/ImportChoiceLabels.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,6 +83,14 @@ bool acceptValidRows(const exchange::ReadTable& table, frmMain& window) {
            text::Answer::Yes;
 }
 
+// The channels an export wrote: every channel of the record but those it had to leave out.
+std::size_t exportedChannels(const model::ConfigRecord& record, std::size_t leftOut) {
+    std::size_t channels = 0;
+    for (int group = 0; group < model::kGroupCount; ++group)
+        channels += std::size_t(record.usedChannels(group));
+    return channels > leftOut ? channels - leftOut : 0;
+}
+
 std::string groupLetters(const std::vector<int>& groups) {
     std::string letters;
     for (int group : groups) {
@@ -123,17 +135,31 @@ bool importChannels(frmMain& window) {
         return false;
     }
 
+    // Nothing changes before the user has seen, group by group, what the import will do
+    // and chosen how.
+    const QString fileName = QFileInfo(path).fileName();
+    const std::vector<exchange::GroupImport> plan = exchange::planImport(ws.record, table.rows);
+    FrmImportChoice choice(plan, fileName, int(table.rows.size()), language, &window);
+    if (choice.exec() != QDialog::Accepted || choice.choice() == FrmImportChoice::Choice::Cancel)
+        return false;
+    const exchange::ImportMode mode = choice.choice() == FrmImportChoice::Choice::Merge
+                                          ? exchange::ImportMode::Merge
+                                          : exchange::ImportMode::ReplaceGroups;
+
     std::vector<int> groups;
-    model::applyEdit(ws, {labels::kStepImport, QFileInfo(path).fileName().toStdString(), {}},
-                     [&] { groups = exchange::replaceGroups(ws.record, table.rows); });
+    model::applyEdit(ws, {labels::kStepImport, fileName.toStdString(), {}},
+                     [&] { groups = exchange::importRows(ws.record, table.rows, mode); });
     window.refreshOpenEditors();
 
-    std::string done = model::fillIn(labels::kImported[language],
-                                     {std::to_string(table.rows.size()), groupLetters(groups)});
+    namespace choices = text::labels::import_choice;
+    window.showStatus(qs(model::fillIn(
+        (mode == exchange::ImportMode::Merge ? choices::kMerged
+                                             : choices::kGroupsReplaced)[language],
+        {std::to_string(table.rows.size()), fileName.toStdString(), groupLetters(groups)})));
     if (!table.warnings.empty())
-        done += "\n\n" + model::fillIn(labels::kImportNotes[language],
-                                       {exchange::noteList(table.warnings, language)});
-    window.prompter().inform(done, text::Icon::Information);
+        window.prompter().inform(model::fillIn(labels::kImportNotes[language],
+                                               {exchange::noteList(table.warnings, language)}),
+                                 text::Icon::Information);
     return true;
 }
 
@@ -165,6 +191,9 @@ bool exportChannels(frmMain& window) {
                                  text::Icon::Warning);
         return false;
     }
+    window.showStatus(qs(model::fillIn(
+        text::labels::feedback::kExported[language],
+        {std::to_string(exportedChannels(ws.record, table.notes.size())), nativePath(path)})));
     if (!table.notes.empty())
         window.prompter().inform(model::fillIn(labels::kNotExported[language],
                                                {exchange::noteList(table.notes, language)}),

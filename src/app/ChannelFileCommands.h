@@ -1,8 +1,11 @@
 // File > Import Channels… and Export Channels…: the channel table as a CSV file in CHIRP's or
 // in the spreadsheet columns, read and written by the same functions as zx908hf-cli export
-// and import --format csv|sheet. An import replaces the channels of the groups the file names, as
-// one undoable step; a file with bad rows lists them and asks whether to import the valid rows
-// (what the command line's --skip-bad does), and otherwise imports nothing.
+// and import --format csv|sheet. Before an import changes anything it shows, per group the
+// file names, what it will add, replace and leave out, and the user chooses to merge the
+// file into the groups, replace the groups or cancel; the import is one undoable step. A
+// file with bad rows lists them and asks whether to import the valid rows (what the command
+// line's --skip-bad does), and otherwise imports nothing. Both say in the status bar what
+// they did.
 #pragma once
 
 #include <QString>

@@ -25,7 +25,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
-#include <QStatusBar>
 #include <algorithm>
 #include <vector>
 
@@ -37,8 +36,6 @@ namespace labels = text::labels::channel_lists;
 
 // The per-user store keeps whether the flag columns are shown.
 const QString kFlagColumnsKey = QStringLiteral("View/ChannelFlags");
-// How long a message stays in the status bar.
-constexpr int kStatusMilliseconds = 6000;
 
 // A new entry right after `after` in its menu.
 QAction* addAfter(QMenu* menu, QAction* after, const char* name) {
@@ -122,7 +119,8 @@ editors::frmCommChInfo* ChannelListTools::channelWindow() const {
 }
 
 void ChannelListTools::showStatus(const QString& text) const {
-    window_.statusBar()->showMessage(text, kStatusMilliseconds);
+    // In the panel every command's feedback uses, for as long as the others' stays.
+    window_.showStatus(text);
 }
 
 void ChannelListTools::runRowCommand(editors::RowCommand command) {

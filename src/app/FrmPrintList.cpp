@@ -4,8 +4,10 @@
 #include "app/QtText.h"
 #include "editors/FrmEMG.h"
 #include "platform/CodePage.h"
+#include "text/Fill.h"
 #include "text/labels/ChannelInfoLabels.h"
 #include "text/labels/EmgLabels.h"
+#include "text/labels/FeedbackLabels.h"
 #include "text/labels/PrintListLabels.h"
 
 #include <QCheckBox>
@@ -128,7 +130,7 @@ FrmPrintList::FrmPrintList(const model::Workspace& ws, QWidget* parent) : QDialo
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    selectAll();
+    chooseDocumentItems();
 }
 
 void FrmPrintList::selectAll() {
@@ -136,6 +138,13 @@ void FrmPrintList::selectAll() {
         check->setChecked(check->isEnabled());
     start_->setCurrentIndex(0);
     end_->setCurrentIndex(end_->count() - 1);
+}
+
+void FrmPrintList::chooseDocumentItems() {
+    selectAll();
+    // The identity record belongs to the radio read last, not to the file: printed only
+    // when chosen.
+    embeddedMessage_->setChecked(false);
 }
 
 void FrmPrintList::clearAll() {
@@ -173,8 +182,21 @@ PrintSource FrmPrintList::source() const {
     s.date = QDate::currentDate();
     s.language = ws_.state.language;
     s.systemLanguage = ws_.state.systemLanguage;
-    if (ws_.identityRead)
+    if (ws_.identityRead) {
         s.identity = identityRows(ws_, ws_.state.language);
+        const std::string serial = editors::identityDisplayForm(ws_.identity.serialNumber.view());
+        const int language = ws_.state.language;
+        s.identityNote = qs(text::fill(
+            text::labels::feedback::kIdentityReadFrom[language],
+            {serial.empty()
+                 ? std::string(text::labels::feedback::kNoSerialNumber[language])
+                 : platform::fromCodePage(serial, ws_.state.systemLanguage).toStdString(),
+             identityReadAt_.isValid()
+                 ? QLocale(QLocale::C)
+                       .toString(identityReadAt_, QStringLiteral("yyyy-MM-dd HH:mm"))
+                       .toStdString()
+                 : std::string("?")}));
+    }
     return s;
 }
 
@@ -187,9 +209,17 @@ void FrmPrintList::showPreview() {
     const PrintSelection chosen = selection();
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
+    int pages = 0;
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* target) { printPages(*target, printed, chosen); });
-    preview.exec();
+            [&](QPrinter* target) { pages = printPages(*target, printed, chosen); });
+    // The preview closes accepted once it has printed (or saved the PDF); its last paint
+    // was that one.
+    if (preview.exec() != QDialog::Accepted || pages == 0)
+        return;
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (pdf && printer.outputFileName().isEmpty())
+        return;
+    emit this->printed(pages, pdf ? printer.outputFileName() : QString());
 }
 
 } // namespace zx::app

@@ -1,12 +1,14 @@
 // The print-items window: choose what the printed programming information holds (the channel
 // groups from Start to End, the optional features, the local information, and the radio's
-// identity record when one was read), then "&Set" opens a print preview from which the user
-// prints or saves a PDF.
+// identity record when one was read: off unless chosen, since it describes a radio rather
+// than the file), then "&Set" opens a print preview from which the user prints or saves a
+// PDF.
 #pragma once
 
 #include "app/print/PrintPages.h"
 #include "model/Workspace.h"
 
+#include <QDateTime>
 #include <QDialog>
 
 class QCheckBox;
@@ -30,8 +32,17 @@ public:
     // "&Set": the print preview of the chosen items.
     void showPreview();
 
+    // When the identity record was read from the radio; the printed section says so.
+    void setIdentityReadAt(const QDateTime& when) { identityReadAt_ = when; }
+
+signals:
+    // The preview printed `pages` pages, into `pdf` when it saved a PDF (empty otherwise).
+    void printed(int pages, const QString& pdf);
+
 private:
     void itemsChanged();
+    // Every item that describes the document: all but the radio's identity.
+    void chooseDocumentItems();
 
     const model::Workspace& ws_;
     QCheckBox* channels_ = nullptr;
@@ -41,6 +52,7 @@ private:
     QComboBox* start_ = nullptr;
     QComboBox* end_ = nullptr;
     QPushButton* set_ = nullptr;
+    QDateTime identityReadAt_;
 };
 
 } // namespace zx::app

@@ -2,13 +2,18 @@
 // the percentage label.
 #include "app/FrmProgress.h"
 
+#include "text/labels/FeedbackLabels.h"
 #include "text/labels/ProgressLabels.h"
+#include "text/labels/RadioSafetyLabels.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zx::app {
 
@@ -25,8 +30,9 @@ FrmProgress::FrmProgress(link::OperationKind kind, int language, text::Prompter&
     : QDialog(parent), kind_(kind), language_(language), prompter_(prompter) {
     setObjectName(QStringLiteral("FrmProgress"));
     setModal(true);
-    // No close or help buttons in the frame: the conversation decides when this goes away.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // No help button in the frame; its close button cancels, as the Cancel button does.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -46,9 +52,18 @@ FrmProgress::FrmProgress(link::OperationKind kind, int language, text::Prompter&
     labels->addStretch(1);
     labels->addWidget(label1_);
     labels->addWidget(label2_);
+    cancel_ = new QPushButton(this);
+    cancel_->setObjectName(QStringLiteral("CommandCancel"));
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, &FrmProgress::requestCancel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancel_);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(labels);
     layout->addWidget(bar_);
+    layout->addLayout(buttons);
 
     // The load event of the window: captions, then the bar at 0 and "0%".
     ChangShowByLanguage();
@@ -65,13 +80,35 @@ void FrmProgress::ChangShowByLanguage() {
     }
     setWindowTitle(qs(caption[language_]));
     label1_->setText(qs(labels::kLabelCompletion[language_]));
+    cancel_->setText(qs(text::labels::feedback::kCancel[language_]));
 }
 
 void FrmProgress::justSize() {
     // Label1 ends 10 twips (under one pixel) left of Label2: the labels sit side by side.
     if (QLayout* row = layout() ? layout()->itemAt(0)->layout() : nullptr)
         row->setSpacing(1);
+    // Room for the widest phase and for "100%" from the start: the window never grows while
+    // it is on screen, so it stays where it opened.
+    namespace safety = text::labels::safety;
+    const QFontMetrics metrics(phase_->font());
+    int phaseWidth = 0;
+    if (language_ == text::English || language_ == text::Chinese)
+        for (const text::TextTable* phase :
+             {&safety::kPhaseBackup, &safety::kPhaseWrite, &safety::kPhaseVerify})
+            phaseWidth = std::max(phaseWidth, metrics.horizontalAdvance(qs((*phase)[language_])));
+    phase_->setMinimumWidth(phaseWidth);
+    label2_->setMinimumWidth(
+        QFontMetrics(label2_->font()).horizontalAdvance(QStringLiteral("100%")));
     setMinimumWidth(360);
+    setFixedSize(sizeHint().expandedTo(minimumSize()));
+}
+
+void FrmProgress::requestCancel() {
+    if (cancelled_ || unloading_)
+        return;
+    cancelled_ = true;
+    cancel_->setEnabled(false);
+    emit cancelClicked();
 }
 
 void FrmProgress::SetProgressValue(int percent) {
@@ -116,16 +153,21 @@ void FrmProgress::unload() {
 }
 
 void FrmProgress::closeEvent(QCloseEvent* event) {
-    if (unloading_)
+    if (unloading_) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    // The frame's close button: the conversation is asked to end, and it closes the window.
+    event->ignore();
+    requestCancel();
 }
 
 void FrmProgress::reject() {
-    // Escape would close a dialog; this one stays until the conversation ends.
+    // Escape: as Cancel. The window stays until the conversation has ended.
     if (unloading_)
         QDialog::reject();
+    else
+        requestCancel();
 }
 
 } // namespace zx::app

@@ -1,6 +1,9 @@
-// The progress window shown while the radio is read or written. It is modal (the user can
-// only wait) but never blocks: the link's answers and timer events keep arriving through
-// the event loop while it is on screen, and the radio controller updates and closes it.
+// The progress window shown while the radio is read or written. It is modal but never
+// blocks: the link's answers and timer events keep arriving through the event loop while it
+// is on screen, and the radio controller updates and closes it. Its Cancel button, Escape
+// and the frame's close button ask for the conversation to end; the window itself stays
+// until the conversation has ended. Its size is fixed when it opens, so that nothing it
+// shows later (a longer phase, "100%") moves or resizes it.
 #pragma once
 
 #include "link/Link.h"
@@ -11,6 +14,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace zx::app {
 
@@ -38,6 +42,13 @@ public:
     // Closes the window from the program's side; the user cannot close it.
     void unload();
 
+    // True once the user asked to cancel; the button is then greyed.
+    bool cancelRequested() const { return cancelled_; }
+
+signals:
+    // Cancel, Escape or the frame's close button, once.
+    void cancelClicked();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
@@ -45,6 +56,7 @@ protected:
 private:
     void ChangShowByLanguage();
     void justSize();
+    void requestCancel();
 
     link::OperationKind kind_;
     int language_;
@@ -53,9 +65,11 @@ private:
     QLabel* label2_ = nullptr;
     QLabel* phase_ = nullptr;
     QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
     QString savedCaption_;
     bool searching_ = false;
     bool unloading_ = false;
+    bool cancelled_ = false;
 };
 
 } // namespace zx::app

@@ -3,16 +3,20 @@
 
 #include "app/FrmComSet.h"
 #include "app/FrmCompare.h"
+#include "app/FrmFolderPath.h"
 #include "app/FrmProgress.h"
 #include "app/QtText.h"
 #include "app/SetupFile.h"
 #include "app/WriteSafetySettings.h"
 #include "app/frmMain.h"
 #include "exchange/RadioComparison.h"
+#include "link/WritePrecision.h"
 #include "platform/CodePage.h"
 #include "platform/PortCatalog.h"
 #include "platform/QtSerialLink.h"
 #include "text/Fill.h"
+#include "text/labels/FeedbackLabels.h"
+#include "text/labels/PrecisionLabels.h"
 #include "text/labels/RadioSafetyLabels.h"
 
 #include <QDateTime>
@@ -106,8 +110,18 @@ void RadioController::TimerWrite_Timer() {
     timerWrite_->stop();
     if (link_->busy())
         return;
+    if (!acceptShortenedFrequencies())
+        return;
     link_->setWriteOptions(WriteSafetySettings(window_.services().settingsPath).read());
     startTraced("write", &link::Link::writeToRadio);
+}
+
+bool RadioController::acceptShortenedFrequencies() {
+    const std::vector<link::ShortenedFrequency> shortened = link::shortenedFrequencies(ws_);
+    if (shortened.empty())
+        return true;
+    return prompter_.ask(link::shortenedQuestion(shortened, ws_.state.language),
+                         text::Buttons::OkCancel, text::Icon::Warning) == text::Answer::Ok;
 }
 
 void RadioController::compareWithRadio() {
@@ -125,17 +139,26 @@ void RadioController::showComparison() {
     const exchange::TextDecoder decode = [codePage](std::string_view bytes) {
         return platform::fromCodePage(bytes, codePage).toStdString();
     };
-    const std::vector<exchange::Difference> differences =
-        exchange::compareWithRadio(*radio, ws_.record);
+    const exchange::RadioComparison compared =
+        exchange::compareWithRadio(*radio, ws_.record, link::asWritten(ws_));
     const std::string verdict = exchange::radioComparisonVerdict(
-        differences.size(), window_.documentName().toStdString(), language);
-    if (differences.empty()) {
+        compared.differences.size(), window_.documentName().toStdString(), language);
+    if (compared.differences.empty() && compared.storedTo100Hz.empty()) {
         prompter_.inform(verdict, text::Icon::Information);
         return;
     }
     QStringList lines;
-    for (const exchange::Difference& d : differences)
+    for (const exchange::Difference& d : compared.differences)
         lines << QString::fromStdString(exchange::describeAgainstRadio(d, language, decode));
+    // Frequencies the radio keeps to 100 Hz, as every write leaves them: said once, apart.
+    if (!compared.storedTo100Hz.empty()) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << qs(text::fill(text::labels::precision::kStoredTo100Hz[language],
+                               {std::to_string(compared.storedTo100Hz.size())}));
+        for (const exchange::Difference& d : compared.storedTo100Hz)
+            lines << QString::fromStdString(exchange::describeAgainstRadio(d, language, decode));
+    }
     FrmCompare window(QString::fromStdString(verdict), lines, language, &window_);
     window.exec();
 }
@@ -170,8 +193,11 @@ void RadioController::setDataFolders(const QString& backups, const QString& trac
 
 void RadioController::showFolder(const QString& folder) {
     QDir().mkpath(folder);
-    if (openFolder_)
-        openFolder_(folder);
+    if (openFolder_ && openFolder_(folder))
+        return;
+    // No file manager: the path, to be copied into one's own.
+    FrmFolderPath message(folder, ws_.state.language, &window_);
+    message.exec();
 }
 
 void RadioController::openBackupFolder() {
@@ -217,11 +243,28 @@ void RadioController::storePortSettings(const link::PortSettings& settings) {
 
 // ---- the engine's events -----------------------------------------------------------------
 
+void RadioController::cancelConversation() {
+    if (!link_->busy())
+        return;
+    cancelled_ = true;
+    if (!link_->abort())
+        cancelled_ = false; // a question is on screen: the conversation goes on
+}
+
+void RadioController::reportCancelled(link::OperationKind kind) {
+    // A stopped write has said what the radio holds; a stopped read says so here.
+    if (kind == link::OperationKind::Read)
+        prompter_.inform(text::labels::feedback::kReadCancelled[ws_.state.language],
+                         text::Icon::Information);
+}
+
 void RadioController::progressShown(link::OperationKind kind) {
     if (progress_)
         progress_->unload();
+    cancelled_ = false;
     progress_ = new FrmProgress(kind, ws_.state.language, prompter_, &window_);
     progress_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(progress_, &FrmProgress::cancelClicked, this, &RadioController::cancelConversation);
     // Modal for the user, but shown without a loop of its own: the conversation goes on
     // from the port's and the answer timer's events while it is on screen.
     progress_->show();
@@ -264,12 +307,14 @@ void RadioController::readDecoded() {
     // The data came from the radio, not from a file: a later Save asks for a name.
     ws_.state.currentFileName = model::kUntitledFileName;
     ws_.state.untitled = true;
+    window_.setOpenedBackup(QString());
     window_.Change_Language();
     window_.openChildWindow(ChildWindow::ChannelInfo);
     window_.cascade();
 }
 
 void RadioController::identityDecoded() {
+    identityReadAt_ = QDateTime::currentDateTime();
     // Shown once the conversation has wound up, so that its modal loop does not run inside
     // the port's receive handler.
     QTimer::singleShot(0, &window_, [this] { window_.showIdentityWindow(); });
@@ -326,6 +371,8 @@ void RadioController::imageSent(const link::RadioImage& image) {
 void RadioController::finished(link::OperationKind kind, bool success) {
     endTrace();
     progressHidden();
+    if (std::exchange(cancelled_, false) && !success)
+        reportCancelled(kind);
     if (std::exchange(comparing_, false) && success)
         // Shown once the conversation has wound up, so that its modal loop does not run
         // inside the port's receive handler.

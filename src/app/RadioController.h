@@ -14,6 +14,7 @@
 #include "platform/TraceStore.h"
 #include "text/Prompter.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -59,7 +60,8 @@ public:
     void setDataFolders(const QString& backups, const QString& traces);
     platform::BackupStore& backups() { return backups_; }
     platform::TraceStore& traces() { return traces_; }
-    // Shows a folder in the file manager (made first when missing).
+    // Shows a folder in the file manager (made first when missing); false when none could be
+    // started, and the folder's path is then shown in a message to copy it from.
     using FolderOpener = std::function<bool(const QString& folder)>;
     void setFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
     void openBackupFolder();
@@ -81,6 +83,11 @@ public:
     platform::QtSerialLink& serial() { return *serial_; }
     // The progress window while a read or write shows it.
     FrmProgress* progressWindow() const { return progress_; }
+    // When the identity record was last read from a radio (invalid before).
+    QDateTime identityReadAt() const { return identityReadAt_; }
+    // Cancel in the progress window: the conversation ends the way a cancelled one ends
+    // (End to the radio when its programming session is open).
+    void cancelConversation();
     QTimer* writeTimer() const { return timerWrite_; }
 
     static constexpr int kWriteDelayMs = 20;
@@ -102,6 +109,11 @@ private:
     // The outcome of a comparison that read the radio: a message when the radio holds the
     // document, else the window with the differences.
     void showComparison();
+    // Before a write: the frequencies the write shortens, and the choice to go on. True to
+    // go on.
+    bool acceptShortenedFrequencies();
+    // After a conversation the user cancelled: what became of it.
+    void reportCancelled(link::OperationKind kind);
 
     // link::LinkEvents
     void progressShown(link::OperationKind kind) override;
@@ -133,6 +145,8 @@ private:
     platform::TraceStore traces_;
     FolderOpener openFolder_;
     bool comparing_ = false; // the running read is a Compare with Radio
+    bool cancelled_ = false; // the user cancelled the running read or write
+    QDateTime identityReadAt_;
 };
 
 } // namespace zx::app

@@ -14,6 +14,7 @@
 #include "app/QtTranslations.h"
 #include "app/RadioController.h"
 #include "app/ScreenFit.h"
+#include "app/StatusFeedback.h"
 #include "app/TreePanel.h"
 #include "app/Twips.h"
 #include "app/VersionHandover.h"
@@ -28,9 +29,11 @@
 #include "platform/ProcessStarter.h"
 #include "platform/SystemLocale.h"
 #include "platform/UserStore.h"
+#include "text/Fill.h"
 #include "text/Messages.h"
 #include "text/labels/DocumentLabels.h"
 #include "text/labels/EditingLabels.h"
+#include "text/labels/FeedbackLabels.h"
 #include "text/labels/MainLabels.h"
 #include "text/labels/RadioSafetyLabels.h"
 
@@ -146,6 +149,7 @@ void frmMain::buildWindow() {
     modifiedPanel_ = new QLabel(bar);
     modifiedPanel_->setObjectName(QStringLiteral("PanelModified"));
     bar->addWidget(modifiedPanel_);
+    feedback_ = new StatusFeedback(panels_[0], this);
 }
 
 void frmMain::connectCommands() {
@@ -177,7 +181,7 @@ void frmMain::connectCommands() {
     on(m.mnuOptFeature, [this] { openChildWindow(ChildWindow::OptFeatures); });
     on(m.mnuEmbeddedMsg, [this] { openChildWindow(ChildWindow::EmbMsg); });
     on(m.mnuEMG, [this] { radio_->readIdentity(); });
-    on(m.mnuReadFromRadio, [this] { radio_->readFromRadio(); });
+    on(m.mnuReadFromRadio, [this] { readFromRadio(); });
     on(m.mnuWriteToRadio, [this] {
         commitOpenEditors();
         radio_->writeToRadio();
@@ -214,7 +218,7 @@ void frmMain::connectCommands() {
     on(m.tbOpen, [this] { fileOpen(); });
     on(m.tbSave, [this] { fileSave(); });
     on(m.tbPrint, [this] { showPrintList(); });
-    on(m.tbReadRadio, [this] { radio_->readFromRadio(); });
+    on(m.tbReadRadio, [this] { readFromRadio(); });
     on(m.tbCommSet, [this] { menus_.mnuComm->trigger(); });
     on(m.tbWriteRadio, [this] { menus_.mnuWriteToRadio->trigger(); });
     on(m.tbAbout, [this] { showAbout(); });
@@ -273,6 +277,7 @@ QWidget* frmMain::openChildWindow(ChildWindow which) {
         // its handler return first.
         connect(channels, &editors::frmCommChInfo::newDocumentRequested, this,
                 &frmMain::showNewDocument, Qt::QueuedConnection);
+        connect(channels, &editors::frmCommChInfo::commandDone, this, &frmMain::showStatus);
         lists_->channelWindowOpened(*channels);
         editor = channels;
         break;
@@ -392,6 +397,7 @@ void frmMain::Change_Language() {
     updateUndoActions();
     updateRecentMenu();
     safety_.label(lang);
+    setOpenedBackup(openedBackup_); // its note in the language now chosen
     lists_->label(lang);
     fleet_->label(lang);
     const MainMenus& m = menus_;
@@ -425,6 +431,7 @@ void frmMain::setTreeVisible(bool visible) {
 void frmMain::LoadNewDoc() {
     closeAllChildWindows();
     model::startNewDocument(ws_);
+    setOpenedBackup(QString());
     Change_Language();
     openChildWindow(ChildWindow::ChannelInfo);
     setCaption();
@@ -446,6 +453,11 @@ void frmMain::newFromToolbar() {
 }
 
 void frmMain::fileNew() {
+    // A modified document is offered for saving first, as everywhere else it is replaced;
+    // the warning that the data will be cleared follows.
+    commitOpenEditors();
+    if (!confirmDiscardOrSave())
+        return;
     const auto answer =
         prompter().ask(text::message(MessageKey::AllDataCleared, ws_.state.language),
                        text::Buttons::OkCancel, text::Icon::Warning);
@@ -453,17 +465,26 @@ void frmMain::fileNew() {
         LoadNewDoc();
 }
 
+void frmMain::readFromRadio() {
+    // Another conversation holds the port: the command does nothing, and asks nothing.
+    if (radio_->busy())
+        return;
+    // The radio's data replaces the document: a modified one is offered for saving first.
+    commitOpenEditors();
+    if (!confirmDiscardOrSave())
+        return;
+    radio_->readFromRadio();
+}
+
 bool frmMain::saveBeforeLeaving() {
     // An untitled document has no file of its own yet: saving it under "new.dat" in
     // whatever the current folder is would overwrite a stranger's file, so ask for a name.
     if (ws_.state.untitled)
         return fileSaveAs();
-    const bool saved = model::saveDataFile(ws_, prompter());
-    if (saved) {
-        rememberFile(QString::fromStdString(ws_.state.currentFileName));
-        setCaption();
-    }
-    return saved;
+    const bool done = model::saveDataFile(ws_, prompter());
+    if (done)
+        saved(QString::fromStdString(ws_.state.currentFileName));
+    return done;
 }
 
 bool frmMain::confirmDiscardOrSave() {
@@ -559,6 +580,7 @@ bool frmMain::openFile(const QString& path) {
             return false;
         closeAllChildWindows();
         adoptRadioImage(ws_, *image);
+        setOpenedBackup(full);
         // As after a read: the band may have changed with the radio's data.
         Change_Language();
         openChildWindow(ChildWindow::ChannelInfo);
@@ -570,6 +592,7 @@ bool frmMain::openFile(const QString& path) {
     case model::OpenOutcome::Opened:
         closeAllChildWindows();
         model::adoptDataFile(ws_, *load.document);
+        setOpenedBackup(QString());
         rememberFile(full);
         openChildWindow(ChildWindow::ChannelInfo);
         setCaption();
@@ -611,28 +634,55 @@ bool frmMain::fileSave() {
         std::string(text::message(MessageKey::FileOverwrite, ws_.state.language));
     if (prompter().ask(question, text::Buttons::OkCancel, text::Icon::Question) != text::Answer::Ok)
         return false;
-    const bool saved = model::saveDataFile(ws_, prompter());
-    if (saved)
-        rememberFile(QString::fromStdString(ws_.state.currentFileName));
+    const bool done = model::saveDataFile(ws_, prompter());
+    if (done)
+        saved(QString::fromStdString(ws_.state.currentFileName));
     setCaption();
-    return saved;
+    return done;
 }
 
 bool frmMain::fileSaveAs() {
     commitOpenEditors();
-    // An untitled document starts in the folder used last, under its name "new.dat".
+    // An untitled document starts in the folder used last, under its name "new.dat"; one
+    // opened from a backup under the backup's name, so that what it is stays known.
     QString preset = QString::fromStdString(ws_.state.currentFileName);
-    if (ws_.state.untitled && !recent_.lastFolder().isEmpty())
-        preset = QDir(recent_.lastFolder()).filePath(fileNamePart(ws_.state.currentFileName));
+    if (ws_.state.untitled) {
+        const QString name = openedBackup_.isEmpty() ? fileNamePart(ws_.state.currentFileName)
+                                                     : QFileInfo(openedBackup_).completeBaseName() +
+                                                           QStringLiteral(".dat");
+        preset = recent_.lastFolder().isEmpty() ? name : QDir(recent_.lastFolder()).filePath(name);
+    }
     const QString chosen = services_.dialogs->saveFile(this, preset, fileFilter());
     if (chosen.isEmpty())
         return false;
     ws_.state.currentFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
-    const bool saved = model::saveDataFile(ws_, prompter());
-    if (saved)
-        rememberFile(chosen);
+    const bool done = model::saveDataFile(ws_, prompter());
+    if (done)
+        saved(chosen);
     setCaption();
-    return saved;
+    return done;
+}
+
+void frmMain::saved(const QString& path) {
+    rememberFile(path);
+    setCaption();
+    // Saved under a name of its own: it is no longer the untitled copy of a backup.
+    setOpenedBackup(QString());
+    showStatus(qs(
+        text::fill(text::labels::feedback::kSaved[ws_.state.language],
+                   {QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString()})));
+}
+
+void frmMain::showStatus(const QString& text) {
+    feedback_->show(text);
+}
+
+void frmMain::setOpenedBackup(const QString& path) {
+    openedBackup_ = path;
+    feedback_->setStandingNote(
+        path.isEmpty() ? QString()
+                       : qs(text::fill(text::labels::feedback::kBackupOpened[ws_.state.language],
+                                       {QFileInfo(path).fileName().toStdString()})));
 }
 
 void frmMain::initialSetting() {
@@ -641,6 +691,7 @@ void frmMain::initialSetting() {
         return;
     closeAllChildWindows();
     model::startInitialDocument(ws_);
+    setOpenedBackup(QString());
     // The template may be of the other band: the caption and the status bar follow it.
     Change_Language();
     openChildWindow(ChildWindow::ChannelInfo);
@@ -738,6 +789,15 @@ void frmMain::showAbout() {
 
 void frmMain::showPrintList() {
     FrmPrintList window(ws_, this);
+    window.setIdentityReadAt(radio_->identityReadAt());
+    connect(&window, &FrmPrintList::printed, this, [this](int pages, const QString& pdf) {
+        const int lang = ws_.state.language;
+        showStatus(qs(pdf.isEmpty() ? text::fill(text::labels::feedback::kPrinted[lang],
+                                                 {std::to_string(pages)})
+                                    : text::fill(text::labels::feedback::kPrintedPdf[lang],
+                                                 {std::to_string(pages),
+                                                  QDir::toNativeSeparators(pdf).toStdString()})));
+    });
     window.exec();
 }
 

@@ -37,6 +37,7 @@ class EditHistory;
 class FileDialogs;
 class FleetCommand;
 class RadioController;
+class StatusFeedback;
 class TreePanel;
 
 // What the main window needs from the outside world; tests put in their own.
@@ -104,11 +105,20 @@ public:
     // The panel beside them that reads "Modified" while the document has unsaved changes.
     QLabel* modifiedPanel() const { return modifiedPanel_; }
     void refreshModifiedPanel();
+    // What a command did, in status bar panel 1 for a few seconds.
+    void showStatus(const QString& text);
+    StatusFeedback& feedback() { return *feedback_; }
+    // The backup (radio memory image) the document was opened from, named in the status bar
+    // and in the Save As suggestion until the document is saved or replaced; empty when none.
+    void setOpenedBackup(const QString& path);
+    QString openedBackup() const { return openedBackup_; }
 
-    // The document commands. New, Open, Initial Setting and a read from the radio replace
-    // the document and empty the undo history.
-    void LoadNewDoc();     // New without any question: the untitled New template
-    void fileNew();        // asks "All data will be cleared." first
+    // The document commands. New, Open and Initial Setting replace the document and empty
+    // the undo history; a read from the radio replaces it as one step that can be undone.
+    void LoadNewDoc(); // New without any question: the untitled New template
+    // The unsaved-changes question when the document is modified, then "All data will be
+    // cleared.".
+    void fileNew();
     void newFromToolbar(); // asks the unsaved-changes question when the document is modified
     void fileOpen();
     // Open of a chosen file, with every rule of Open (used for a file named on the
@@ -123,6 +133,9 @@ public:
     void openRecentFile(int index);
     bool fileSave();
     bool fileSaveAs();
+    // Read from Radio (menu and toolbar): the unsaved-changes question when the document is
+    // modified, then the read with its own question.
+    void readFromRadio();
     void initialSetting(); // the unsaved-changes question, then the untitled Initial template
     // The folder the file dialogs start in: the current file's, else the last one used.
     QString dialogFolder() const;
@@ -190,6 +203,8 @@ private:
     void updateRecentMenu();
     // A file opened or saved: on top of the recent files, its folder the last one used.
     void rememberFile(const QString& path);
+    // After a save: the file on top of the recent files, the caption, and the status bar.
+    void saved(const QString& path);
 
     model::Workspace& ws_;
     MainServices services_;
@@ -204,6 +219,8 @@ private:
     TreePanel* tree_ = nullptr;
     QLabel* panels_[3] = {};
     QLabel* modifiedPanel_ = nullptr;
+    StatusFeedback* feedback_ = nullptr;
+    QString openedBackup_;
     QList<QAction*> windowActions_; // the list of open windows in the Window menu
     int lastAppliedLanguage_ = 0;
     bool handedOver_ = false;

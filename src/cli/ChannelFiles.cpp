@@ -8,6 +8,7 @@
 #include "exchange/ChannelImport.h"
 #include "exchange/ChannelTable.h"
 #include "exchange/DocumentDiff.h"
+#include "exchange/ImportPlan.h"
 #include "exchange/SheetTable.h"
 #include "model/Band.h"
 #include "model/ChannelTable.h"
@@ -111,7 +112,9 @@ int importChannelsCsv(const ChannelImportRequest& request) {
             return ExitFileError;
     }
 
-    exchange::replaceGroups(ws.record, table.rows);
+    exchange::importRows(ws.record, table.rows,
+                         request.merge ? exchange::ImportMode::Merge
+                                       : exchange::ImportMode::ReplaceGroups);
     ws.state.currentFileName = QFile::encodeName(request.outPath).toStdString();
     CollectingPrompter prompter;
     if (!model::saveDataFile(ws, prompter)) {

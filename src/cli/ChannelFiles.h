@@ -21,6 +21,7 @@ struct ChannelImportRequest {
     QString basePath; // empty: the New template of `band`
     int band = 0;
     bool skipBad = false;
+    bool merge = false; // keep the channels of the groups that the file does not name
     QString outPath;
 };
 

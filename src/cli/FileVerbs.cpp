@@ -180,7 +180,8 @@ int runImport(const QStringList& arguments) {
         "Make a data file from the JSON that export writes, or from a CSV channel table in\n"
         "CHIRP's or in spreadsheet columns (told apart by the header line; fields separated by\n"
         "',', ';' or tabs). The format follows --format, else the extension of IN, else JSON.\n"
-        "A CSV file replaces the channels of the groups it names; everything else comes from\n"
+        "A CSV file replaces the channels of the groups it names (with --merge it replaces\n"
+        "only the channels it names and keeps the others); everything else comes from\n"
         "BASE.dat, or from the New template of the band. A file with an invalid row imports\n"
         "nothing unless --skip-bad is given; every invalid row is listed.");
     parser.addPositionalArgument("IN", "JSON or CSV file.");
@@ -189,8 +190,11 @@ int runImport(const QStringList& arguments) {
     const QCommandLineOption band(
         "band", "CSV without --into: band of the new document, 0 (28-29.7 MHz) or 1.", "N", "0");
     const QCommandLineOption skipBad("skip-bad", "CSV: import the valid rows, leave out the rest.");
+    const QCommandLineOption merge(
+        "merge", "CSV: put the channels into their groups and keep the channels the file does "
+                 "not name (without it the groups the file names hold only its channels).");
     const QCommandLineOption output({"o", "output"}, "Data file to write.", "OUT.dat");
-    parser.addOptions({format, into, band, skipBad, output});
+    parser.addOptions({format, into, band, skipBad, merge, output});
     if (const auto done = parseVerb(parser, arguments, 1))
         return *done;
     if (!parser.isSet(output))
@@ -200,8 +204,9 @@ int runImport(const QStringList& arguments) {
     if (chosen == Format::Unknown)
         return usage("--format must be json, csv or sheet");
     if (chosen == Format::Json) {
-        if (parser.isSet(into) || parser.isSet(band) || parser.isSet(skipBad))
-            return usage("--into, --band and --skip-bad apply to CSV files only");
+        if (parser.isSet(into) || parser.isSet(band) || parser.isSet(skipBad) ||
+            parser.isSet(merge))
+            return usage("--into, --band, --skip-bad and --merge apply to CSV files only");
         return importJson(inPath, parser.value(output));
     }
     if (parser.isSet(into) && parser.isSet(band))
@@ -214,6 +219,7 @@ int runImport(const QStringList& arguments) {
     request.basePath = parser.value(into);
     request.band = bandValue.toInt();
     request.skipBad = parser.isSet(skipBad);
+    request.merge = parser.isSet(merge);
     request.outPath = parser.value(output);
     return importChannelsCsv(request);
 }

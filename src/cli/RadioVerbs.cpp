@@ -8,11 +8,14 @@
 #include "cli/VerbSupport.h"
 #include "cli/Verbs.h"
 #include "exchange/RadioComparison.h"
+#include "link/WritePrecision.h"
 #include "model/Band.h"
 #include "platform/CodePage.h"
 #include "platform/Installation.h"
 #include "platform/PortCatalog.h"
+#include "text/Fill.h"
 #include "text/Messages.h"
+#include "text/labels/PrecisionLabels.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -26,6 +29,13 @@ namespace zx::cli {
 namespace {
 
 using link::Command;
+
+// The radio keeps 100 Hz steps: digits of the file a write cannot carry are named before it.
+void warnShortenedFrequencies(const model::Workspace& ws) {
+    for (const link::ShortenedFrequency& f : link::shortenedFrequencies(ws))
+        printError(QStringLiteral("note: ") +
+                   QString::fromStdString(link::describe(f, ws.state.language)));
+}
 
 int positionals(const QCommandLineParser& parser) {
     return int(parser.positionalArguments().size());
@@ -125,6 +135,7 @@ int runWrite(const QStringList& arguments) {
                  const QString file = p.positionalArguments().first();
                  if (!openInto(session, file))
                      return int(ExitFileError);
+                 warnShortenedFrequencies(session.workspace());
                  if (!p.isSet("batch"))
                      return session.run(Command::Write);
                  BatchOptions batch;
@@ -135,8 +146,10 @@ int runWrite(const QStringList& arguments) {
              }});
 }
 
-// Exit code of verify when the radio holds another configuration than the file.
+// Exit codes of verify: the radio holds another configuration than the file; the radio
+// could not be read (no answer, cancelled, another model), so nothing was compared.
 constexpr int kExitRadioDiffers = 1;
+constexpr int kExitRadioNotRead = 6;
 
 int verifyBody(RadioSession& session, const QCommandLineParser& parser) {
     const QString file = parser.positionalArguments().first();
@@ -145,19 +158,21 @@ int verifyBody(RadioSession& session, const QCommandLineParser& parser) {
     if (!openInto(session, file))
         return ExitFileError;
     const model::ConfigRecord document = session.workspace().record;
+    const model::ConfigRecord written = link::asWritten(session.workspace());
     if (const int code = session.run(Command::Compare); code != ExitOk)
-        return code;
+        return code == ExitRadioFailed ? kExitRadioNotRead : code;
     const std::optional<model::ConfigRecord>& radio = session.engine().radioDocument();
     if (!radio)
-        return ExitRadioFailed;
+        return kExitRadioNotRead;
 
     const int language = session.workspace().state.language;
     const int codePage = session.workspace().state.systemLanguage;
     const exchange::TextDecoder decode = [codePage](std::string_view bytes) {
         return platform::fromCodePage(bytes, codePage).toStdString();
     };
-    const std::vector<exchange::Difference> differences =
-        exchange::compareWithRadio(*radio, document);
+    const exchange::RadioComparison compared =
+        exchange::compareWithRadio(*radio, document, written);
+    const std::vector<exchange::Difference>& differences = compared.differences;
     QByteArray out;
     if (parser.isSet("json")) {
         QJsonArray list;
@@ -176,10 +191,17 @@ int verifyBody(RadioSession& session, const QCommandLineParser& parser) {
     if (!writeStdout(out))
         return ExitFileError;
     session.progressBar().breakLine();
-    QTextStream(stderr) << utf8(exchange::radioComparisonVerdict(
-                               differences.size(), QFileInfo(file).fileName().toStdString(),
-                               language))
-                        << '\n';
+    QTextStream err(stderr);
+    err << utf8(exchange::radioComparisonVerdict(
+               differences.size(), QFileInfo(file).fileName().toStdString(), language))
+        << '\n';
+    if (!compared.storedTo100Hz.empty()) {
+        err << utf8(text::fill(text::labels::precision::kStoredTo100Hz[language],
+                               {std::to_string(compared.storedTo100Hz.size())}))
+            << '\n';
+        for (const exchange::Difference& d : compared.storedTo100Hz)
+            err << "  " << utf8(exchange::describeAgainstRadio(d, language, decode)) << '\n';
+    }
     return differences.empty() ? ExitOk : kExitRadioDiffers;
 }
 
@@ -193,9 +215,11 @@ int runVerify(const QStringList& arguments) {
              "  A-05 RX Frequency: radio 28.515000, file 28.525000\n"
              "Only what the radio keeps is compared; FILE is not changed. Standard output "
              "carries only the differences (nothing, or [] with --json, when the radio holds "
-             "what FILE holds); the verdict goes to standard error.\nExit codes: 0 equal, "
-             "1 different (or the radio could not be read: then nothing is printed on standard "
-             "output), 3 file error, 4 port error, 128 + signal when stopped.",
+             "what FILE holds); the verdict goes to standard error, and so do the channel "
+             "frequencies the radio holds to 100 Hz as every write leaves them (they are no "
+             "differences).\nExit codes: 0 equal, 1 different, 3 file error, 4 port error, "
+             "6 the radio could not be read (nothing compared, nothing on standard output), "
+             "128 + signal when stopped.",
          .options =
              [](QCommandLineParser& parser) {
                  parser.addPositionalArgument("FILE", "Data file to compare the radio with.");

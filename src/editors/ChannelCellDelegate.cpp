@@ -84,6 +84,14 @@ bool ChannelCellDelegate::isPending(const QWidget* editor) const {
     return false;
 }
 
+void ChannelCellDelegate::keepRefused(QWidget* editor, const QString& typed) const {
+    if (editor != textBox_)
+        return;
+    textBox_->setText(typed);
+    textBox_->setModified(true);
+    textBox_->selectAll();
+}
+
 QWidget* ChannelCellDelegate::createEditor(QWidget*, const QStyleOptionViewItem&,
                                            const QModelIndex& index) const {
     return editorFor(index.column());
@@ -166,7 +174,13 @@ bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             return false;
-        if (QWidget* now = QApplication::focusWidget(); now && editor->isAncestorOf(now))
+        QWidget* now = QApplication::focusWidget();
+        if (now && editor->isAncestorOf(now))
+            return false;
+        // A click elsewhere in the grid: the grid stores the edit when its cursor moves, and
+        // keeps the user in the cell when it refuses the value.
+        QWidget* viewport = editor->parentWidget();
+        if (now && viewport && (now == viewport || now == viewport->parentWidget()))
             return false;
         // Leaving the cell editor for another control stores it (the box's validation).
         emit commitData(editor);

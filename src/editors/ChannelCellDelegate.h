@@ -33,6 +33,8 @@ public:
 
     // True when the user changed the editor since it was filled from its cell.
     bool isPending(const QWidget* editor) const;
+    // The cell refused `typed`: the editor holds it again, pending, all of it chosen.
+    void keepRefused(QWidget* editor, const QString& typed) const;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;

@@ -106,6 +106,10 @@ bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, 
         prompter_.inform("frmCommChInfo_SaveShowGridData");
     }
     refreshRow(row);
+    if (update.kind == model::CellUpdate::Refused) {
+        emit cellRefused(row, column);
+        return false;
+    }
     emit cellStored(row, update.emergencyFixed());
     return true;
 }

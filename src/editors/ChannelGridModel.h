@@ -51,6 +51,8 @@ signals:
     // A cell edit was stored; `emergencyFixed` after an addition or deletion, when the
     // emergency channels were fixed up.
     void cellStored(int row, bool emergencyFixed);
+    // A cell edit was refused (a receive frequency outside the band): nothing changed.
+    void cellRefused(int row, int column);
 
 private:
     QString cellText(const model::ChannelEntry* entry, int row, int column) const;

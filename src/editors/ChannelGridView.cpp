@@ -46,6 +46,7 @@ ChannelGridView::ChannelGridView(ChannelGridModel* model, QWidget* parent)
         else
             gridPreviousCol();
     });
+    connect(model_, &ChannelGridModel::cellRefused, this, [this] { refused_ = true; });
     connect(delegate_, &ChannelCellDelegate::revertRequested, this, &ChannelGridView::refillEditor);
     connect(delegate_, &ChannelCellDelegate::moveRequested, this,
             &ChannelGridView::moveRowsRequested);
@@ -93,11 +94,40 @@ bool ChannelGridView::receiveCellEmpty(int row) const {
     return model_->text(row, model::ColRxFreq).isEmpty();
 }
 
+bool ChannelGridView::storeEdit(QWidget* editor) {
+    refused_ = false;
+    const QString typed = editor == delegate_->textBox() ? delegate_->textBox()->text() : QString();
+    commitData(editor);
+    if (!refused_)
+        return true;
+    // The row was shown again from the record, the editor with it: the value typed comes
+    // back, chosen, so that what is typed next replaces it.
+    delegate_->keepRefused(editor, typed);
+    return false;
+}
+
+void ChannelGridView::returnToRefusedCell() {
+    // The cursor goes back to the cell whose value was refused; its editor never closed.
+    returning_ = true;
+    selectionModel()->setCurrentIndex(editIndex_, QItemSelectionModel::NoUpdate);
+    returning_ = false;
+    if (editor_ != nullptr)
+        editor_->setFocus(Qt::OtherFocusReason);
+}
+
 void ChannelGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    // The cell left stores its edit and its editor closes.
+    if (returning_) {
+        QTableView::currentChanged(current, previous);
+        return;
+    }
+    // The cell left stores its edit and its editor closes; a value the cell refuses keeps
+    // the user in it.
     if (editor_ != nullptr) {
         QWidget* leaving = editor_;
-        commitData(leaving);
+        if (!storeEdit(leaving)) {
+            returnToRefusedCell();
+            return;
+        }
         if (editor_ == leaving)
             closeEditor(leaving, QAbstractItemDelegate::NoHint);
     }
@@ -138,7 +168,8 @@ void ChannelGridView::EnterGridEdit() {
             return;
         }
         QWidget* leaving = editor_;
-        commitData(leaving);
+        if (!storeEdit(leaving))
+            return;
         if (editor_ == leaving)
             closeEditor(leaving, QAbstractItemDelegate::NoHint);
     }
@@ -324,6 +355,13 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex clicked = indexAt(event->position().toPoint());
     choosingRows_ = event->button() == Qt::LeftButton && clicked.isValid() && clicked.column() == 0;
     QTableView::mousePressEvent(event);
+    if (editor_ != nullptr && clicked != currentIndex()) {
+        // The cell being edited refused its value and kept the cursor (or the click hit no
+        // cell): the click goes no further, the editor keeps the keys.
+        choosingRows_ = false;
+        editor_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (choosingRows_) {
         // The cursor is on the row number now (the editor has closed): the row is chosen.
         chooseRow(clicked.row() + 1, event->modifiers());
@@ -333,6 +371,8 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     // opens it again, as a click on any other cell does.
     if (editor_ == nullptr && clicked.isValid() && clicked == currentIndex())
         enterCell();
+    else if (editor_ != nullptr)
+        editor_->setFocus(Qt::OtherFocusReason); // a click on the cell being edited
 }
 
 void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {

@@ -5,6 +5,9 @@
 //   without a receive frequency is always entered at its receive cell;
 // - Enter and Tab go on to the next cell (RX, TX, Scan, next row; an empty RX goes down),
 //   Shift+Tab back;
+// - a value the cell refuses (a receive frequency outside the band) keeps the editor open
+//   over its cell with the value chosen, whichever way the user tried to leave it within
+//   the grid;
 // - a printable key typed while the grid itself has the focus starts editing the current
 //   cell with that key; there is no keyboard search that would jump to another row;
 // - when the rows scroll, the editor stays at its place on screen and the cell now under it
@@ -109,6 +112,10 @@ protected:
 
 private:
     bool receiveCellEmpty(int row) const;
+    // Stores what `editor` holds; false when the cell refused it (a receive frequency
+    // outside the band): the editor then stays open with the value chosen.
+    bool storeEdit(QWidget* editor);
+    void returnToRefusedCell();
     // A click on a row number: the row alone, a range from the anchor (Shift) or the row
     // added or taken away (Ctrl).
     void chooseRow(int row, Qt::KeyboardModifiers modifiers);
@@ -120,6 +127,8 @@ private:
     QWidget* editor_ = nullptr;
     QPersistentModelIndex editIndex_;
     bool entrySuspended_ = false;
+    bool refused_ = false;   // the last stored edit was refused
+    bool returning_ = false; // the cursor is going back to a refused cell
     bool skipNextEntry_ = false;
     bool following_ = false;    // the cursor is following a scroll
     int anchorRow_ = 0;         // where a range of rows starts (Shift)

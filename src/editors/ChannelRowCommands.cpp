@@ -13,6 +13,7 @@
 #include "text/labels/ChannelInfoLabels.h"
 #include "text/labels/ChannelListLabels.h"
 #include "text/labels/ChannelRowsLabels.h"
+#include "text/labels/FeedbackLabels.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,6 +24,7 @@ namespace zx::editors {
 namespace {
 
 namespace labels = text::labels::channel_rows;
+namespace feedback = text::labels::feedback;
 namespace lists = text::labels::channel_lists;
 
 } // namespace
@@ -64,11 +66,24 @@ bool ChannelRowCommands::copyToClipboard(const std::vector<int>& rows, bool& any
     return false;
 }
 
+int ChannelRowCommands::channelsIn(const std::vector<int>& rows) const {
+    int channels = 0;
+    for (int row : rows)
+        if (ws_.record.findChannel(group(), row) != 0)
+            ++channels;
+    return channels;
+}
+
+void ChannelRowCommands::tell(const text::TextTable& text, const std::vector<std::string>& values) {
+    emit done(QString::fromStdString(model::fillIn(text[ws_.state.language], values)));
+}
+
 void ChannelRowCommands::copyRows() {
     const std::vector<int> rows = grid_->selectedRows();
     bool anyChannel = false;
-    if (!rows.empty())
-        copyToClipboard(rows, anyChannel);
+    if (!rows.empty() && copyToClipboard(rows, anyChannel) && anyChannel)
+        tell(feedback::kCopied,
+             {std::to_string(channelsIn(rows)), rowsDetail(rows.front(), rows.back())});
 }
 
 void ChannelRowCommands::cutRows() {
@@ -77,8 +92,11 @@ void ChannelRowCommands::cutRows() {
     if (rows.empty())
         return;
     // A channel that could not be copied is not deleted either: nothing is lost by a cut.
-    if (copyToClipboard(rows, anyChannel) && anyChannel)
+    const int channels = channelsIn(rows);
+    if (copyToClipboard(rows, anyChannel) && anyChannel) {
         deleteChannels(rows, labels::kStepCut);
+        tell(feedback::kCut, {std::to_string(channels), rowsDetail(rows.front(), rows.back())});
+    }
 }
 
 void ChannelRowCommands::deleteRows() {
@@ -131,11 +149,18 @@ void ChannelRowCommands::pasteRows() {
     }
     // The rows are in order; a pasted column may leave gaps between them.
     const int last = table.rows.back().slot.number;
+    // Counted before: the rows replace the channels they land on.
+    std::vector<int> landing;
+    for (const exchange::ChannelRow& row : table.rows)
+        landing.push_back(row.slot.number);
+    const int replaced = channelsIn(landing);
     model::applyEdit(ws_,
                      {labels::kStepPaste, rowsDetail(first, last), {g, first, model::ColRxFreq}},
                      [&] { exchange::setChannels(ws_.record, table.rows); });
     emit documentChanged();
     grid_->selectRows(first, last);
+    tell(feedback::kPasted,
+         {std::to_string(table.rows.size()), rowsDetail(first, last), std::to_string(replaced)});
 }
 
 void ChannelRowCommands::fillChannels(QWidget* dialogParent) {

@@ -32,7 +32,8 @@ public:
     // Deletes the chosen rows' channels. A group keeps at least one channel: when the rows
     // hold all of them, the lowest-numbered stays and the user is told.
     void deleteRows();
-    // The clipboard's rows onto consecutive channels from the paste row on.
+    // The clipboard's rows onto consecutive channels from the paste row on; they replace
+    // the channels there, and how many did so is told.
     void pasteRows();
     // Edit > Fill Channels from the paste row (the first chosen row or the cursor's row).
     void fillChannels(QWidget* dialogParent);
@@ -49,12 +50,17 @@ public:
 signals:
     // The document changed under the grid; the window shows it again.
     void documentChanged();
+    // What a copy, cut or paste did, in the user's language.
+    void done(const QString& text);
 
 private:
     int group() const;
     // Puts the rows' channels on the clipboard; false when some channel could not be written
     // (the user has been told which).
     bool copyToClipboard(const std::vector<int>& rows, bool& anyChannel);
+    // How many of the rows hold a channel of the current group.
+    int channelsIn(const std::vector<int>& rows) const;
+    void tell(const text::TextTable& text, const std::vector<std::string>& values);
     void deleteChannels(const std::vector<int>& rows, const text::TextTable& stepName);
     // "A-5", or "A-5..A-9" for several rows.
     std::string rowsDetail(int first, int last) const;

@@ -189,6 +189,7 @@ void frmCommChInfo::buildControls() {
     connect(grid_, &ChannelGridView::insertRowRequested, rows_, &ChannelRowCommands::insertRow);
     connect(grid_, &ChannelGridView::moveRowsRequested, rows_, &ChannelRowCommands::moveRows);
     connect(rows_, &ChannelRowCommands::documentChanged, this, &frmCommChInfo::onRowsChanged);
+    connect(rows_, &ChannelRowCommands::done, this, &frmCommChInfo::commandDone);
 
     contextMenu_ = new QMenu(this);
     contextMenu_->setObjectName(QStringLiteral("ChannelContextMenu"));

@@ -88,6 +88,8 @@ signals:
     // The band change is done: ws.state.bandText holds the new band and the document is the
     // untitled New template of it. The windows of the new document are to be shown.
     void newDocumentRequested();
+    // A row command says what it did ("3 channels copied (A-01..A-03)."), for the status bar.
+    void commandDone(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;

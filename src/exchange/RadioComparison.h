@@ -19,6 +19,19 @@ namespace zx::exchange {
 std::vector<Difference> compareWithRadio(const model::ConfigRecord& radio,
                                          const model::ConfigRecord& document);
 
+// The comparison with the fields the radio cannot hold otherwise set apart: a channel
+// frequency the radio holds to 100 Hz, exactly as a write of the document leaves it, is no
+// difference between them.
+struct RadioComparison {
+    std::vector<Difference> differences;   // real differences
+    std::vector<Difference> storedTo100Hz; // the file's frequency as the radio keeps it
+};
+
+// `asWritten` is the document as a write leaves it in the radio (link::asWritten).
+RadioComparison compareWithRadio(const model::ConfigRecord& radio,
+                                 const model::ConfigRecord& document,
+                                 const model::ConfigRecord& asWritten);
+
 // One difference of compareWithRadio() in words.
 std::string describeAgainstRadio(const Difference& d, int language, const TextDecoder& decode = {});
 

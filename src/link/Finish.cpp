@@ -86,10 +86,14 @@ void Link::State::finishRead() {
         return;
     }
     events.readDecoding();
-    radioBandCode = image.decode(ws);
-    model::documentReplaced(ws);
-    ws.state.currentFileName = model::kUntitledFileName;
-    ws.state.untitled = true;
+    {
+        // The radio's configuration replaces the document as one step that can be taken
+        // back: undo brings the document before the read again, its name included.
+        const model::EditScope step(ws, {text::labels::editing::kReadFromRadio, {}, {}});
+        radioBandCode = image.decode(ws);
+        ws.state.currentFileName = model::kUntitledFileName;
+        ws.state.untitled = true;
+    }
     events.readDecoded();
     ask(msg(MessageKey::ReadCompleted), Buttons::Ok, Icon::None);
 }

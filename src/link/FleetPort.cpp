@@ -21,13 +21,14 @@ bool isMessage(const std::string& text, MessageKey key) {
     return text == text::message(key, text::English) || text == text::message(key, text::Chinese);
 }
 
-// The first two lines of a message, as one line.
+// The first two lines of a message, as one line. "Write Data Completed." heads the message
+// that says what the read-back found; the finding is the reason, not the heading.
 std::string firstLines(const std::string& text) {
     std::vector<std::string> lines;
     std::string line;
     for (const char c : text) {
         if (c == '\r' || c == '\n') {
-            if (!line.empty())
+            if (!line.empty() && !(lines.empty() && isMessage(line, MessageKey::WriteCompleted)))
                 lines.push_back(line);
             line.clear();
         } else {
@@ -360,7 +361,8 @@ std::string FleetPort::reasonSinceRadio() const {
         // The connection prompt is the radio's silence, not something to do.
         if (isMessage(text, MessageKey::CheckConnection))
             return say(labels::kReasonNoAnswer);
-        return firstLines(text);
+        if (std::string lines = firstLines(text); !lines.empty())
+            return lines;
     }
     return say(labels::kReasonNoAnswer);
 }

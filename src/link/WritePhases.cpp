@@ -87,11 +87,13 @@ void Link::State::reportSent() {
 void Link::State::showWriteOutcome(bool transferred, bool stopped) {
     const int lang = ws.state.language;
     if (transferred) {
-        ask(msg(text::MessageKey::WriteCompleted), text::Buttons::Ok, text::Icon::None);
+        // One message: "Write Data Completed." with what the read-back found below it.
+        std::string done = msg(text::MessageKey::WriteCompleted);
         const std::string verified = verificationMessage(verification, readBack, image, lang);
         if (!verified.empty())
-            ask(verified, text::Buttons::Ok,
-                verification.failed() ? text::Icon::Warning : text::Icon::Information);
+            done += "\n" + verified;
+        ask(done, text::Buttons::Ok,
+            verification.failed() ? text::Icon::Warning : text::Icon::None);
         return;
     }
     if (blocksSent == 0) {

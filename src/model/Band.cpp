@@ -3,7 +3,9 @@
 // locale, hence std::from_chars / std::to_chars rather than strtod / printf.
 #include "model/Band.h"
 
+#include "text/Fill.h"
 #include "text/Messages.h"
+#include "text/labels/BandLabels.h"
 
 #include <algorithm>
 #include <charconv>
@@ -91,9 +93,14 @@ bool toHertz(double mhz, long long& hz) {
     return true;
 }
 
+// "Frequency is out of range.", and on a line of its own the band the value must lie in,
+// so that the user can put it right without looking the band up.
 void warnOutOfRange(const RuntimeState& state, text::Prompter& prompter) {
-    prompter.inform(text::message(text::MessageKey::FreqOutOfRange, state.language),
-                    text::Icon::Warning);
+    std::string warning(text::message(text::MessageKey::FreqOutOfRange, state.language));
+    warning += '\n';
+    warning += text::fill(text::labels::band::kBandLimits[state.language],
+                          {formatMHz(state.bandLow), formatMHz(state.bandHigh)});
+    prompter.inform(warning, text::Icon::Warning);
 }
 
 } // namespace

@@ -121,8 +121,16 @@ CellUpdate updateChannelCell(Workspace& ws, int number, int column, std::string_
         return update;
 
     std::string v(value);
-    if ((column == ColRxFreq || column == ColTxFreq) && !v.empty())
+    if ((column == ColRxFreq || column == ColTxFreq) && !v.empty()) {
         v = validateFrequencyCell(v, column == ColTxFreq, true, ws.state, prompter);
+        // A receive frequency outside the band, or no number at all, is refused after the
+        // warning: the channel stays as it was, TX, scan and flags included. Only a cell
+        // cleared on purpose deletes a channel.
+        if (column == ColRxFreq && v.empty()) {
+            update.kind = CellUpdate::Refused;
+            return update;
+        }
+    }
 
     const int entry = record.findChannel(group, number);
     if (entry == 0) {

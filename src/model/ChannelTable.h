@@ -32,7 +32,9 @@ Integer* channelListField(ChannelEntry& channel, int column);
 
 // What one cell update changed, so that a channel window can redraw.
 struct CellUpdate {
-    enum Kind { Nothing, Updated, Added, Deleted } kind = Nothing;
+    // Refused: a receive frequency outside the band or not a number; nothing changed and
+    // the user was warned.
+    enum Kind { Nothing, Updated, Added, Deleted, Refused } kind = Nothing;
     int row = 0; // the channel number (grid row)
     // Additions and deletions run the emergency fix-up; a channel window then rebuilds its
     // emergency lists.

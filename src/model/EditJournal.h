@@ -1,9 +1,9 @@
 // Undoable edits of the document. Every change a user makes goes through applyEdit() (or an
 // EditScope): when the program has given the workspace a journal, the change is recorded
 // there as one step holding the document before and after it, and the journal can put
-// either back. Replacing the whole document (New, Open, Initial Setting, a read from the
-// radio) empties the journal. Without a journal (command-line tool, tests) edits simply
-// happen.
+// either back. Replacing the whole document (New, Open, Initial Setting) empties the
+// journal; a read from the radio is a step of its own. Without a journal (command-line tool, tests)
+// edits simply happen.
 #pragma once
 
 #include "model/Workspace.h"

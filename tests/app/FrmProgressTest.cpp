@@ -1,5 +1,5 @@
 // The progress window: captions by conversation and language, the percentage display, the
-// search caption and its restoration, and that the user cannot close it.
+// search caption and its restoration, Cancel, and that only the program closes it.
 #include "app/FrmProgress.h"
 
 #include "editors/EditorTestSupport.h"
@@ -7,6 +7,8 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -91,18 +93,51 @@ TEST(FrmProgress, SearchBorrowsTheCaptionAndGivesItBack) {
     EXPECT_EQ(zh.windowTitle(), QString::fromUtf8("从对讲机读取数据"));
 }
 
-TEST(FrmProgress, OnlyTheProgramClosesIt) {
+TEST(FrmProgress, CancelEscapeAndTheCloseButtonAskToEndButOnlyTheProgramClosesIt) {
     app();
     zx::test::ScriptedPrompter prompter;
-    FrmProgress w(OperationKind::Read, zx::text::English, prompter);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_TRUE(w.isVisible());
-    w.close();
-    EXPECT_TRUE(w.isVisible());
-    w.unload();
-    EXPECT_FALSE(w.isVisible());
+    for (const int way : {0, 1, 2}) {
+        FrmProgress w(OperationKind::Read, zx::text::English, prompter);
+        QSignalSpy cancel(&w, &FrmProgress::cancelClicked);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        auto* button = w.findChild<QPushButton*>("CommandCancel");
+        ASSERT_NE(button, nullptr);
+        if (way == 0)
+            QTest::mouseClick(button, Qt::LeftButton);
+        else if (way == 1)
+            QTest::keyClick(&w, Qt::Key_Escape);
+        else
+            w.close();
+        EXPECT_EQ(cancel.count(), 1) << way;
+        EXPECT_TRUE(w.cancelRequested());
+        EXPECT_FALSE(button->isEnabled()) << "asked once";
+        QTest::keyClick(&w, Qt::Key_Escape);
+        EXPECT_EQ(cancel.count(), 1) << way;
+        EXPECT_TRUE(w.isVisible()) << "the conversation ends first";
+        w.unload();
+        EXPECT_FALSE(w.isVisible());
+    }
+}
+
+TEST(FrmProgress, NeitherPhaseNorPercentageChangesItsSize) {
+    app();
+    zx::test::ScriptedPrompter prompter;
+    for (const int language : {zx::text::English, zx::text::Chinese}) {
+        FrmProgress w(OperationKind::Write, language, prompter);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        const QSize opened = w.size();
+        w.setPhase(QString::fromUtf8(language == zx::text::English ? "Backing up" : "备份"));
+        w.SetProgressValue(100);
+        w.setPhase(QString::fromUtf8(language == zx::text::English ? "Verifying" : "校验"));
+        QApplication::processEvents();
+        EXPECT_EQ(w.size(), opened);
+        EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "fixed";
+        EXPECT_EQ(w.findChild<QPushButton*>("CommandCancel")->text(),
+                  QString::fromUtf8(language == zx::text::English ? "Cancel" : "取消"));
+        w.unload();
+    }
 }
 
 } // namespace

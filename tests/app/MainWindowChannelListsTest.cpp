@@ -26,7 +26,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStatusBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -64,7 +63,7 @@ protected:
     editors::frmCommChInfo* channels() {
         return qobject_cast<editors::frmCommChInfo*>(channelWindow());
     }
-    QString status() { return app.window().statusBar()->currentMessage(); }
+    QString status() { return app.window().statusPanel(1)->text(); }
     QString undoCaption() { return action("mnuEditUndo")->text(); }
     // Answers the find window with `query` once it opens.
     void findWith(const QString& query) {
@@ -373,8 +372,12 @@ TEST_F(ChannelListsTest, ExportOffersTheSpreadsheetFormatAndAPastedColumnFillsRx
     EXPECT_EQ(channel(kGroupB, 4)->txFreq.str(), "28400000") << "TX = RX";
     EXPECT_EQ(undoCaption(), "&Undo Paste B-3..B-4");
 
-    // The sheet comes back through Import Channels, recognised by its header.
+    // The sheet comes back through Import Channels, recognised by its header, replacing the
+    // group it names.
     app.dialogs.answers = {path};
+    AppHarness::onNextModal([](QWidget* choice) {
+        QTest::mouseClick(choice->findChild<QPushButton*>("CommandReplace"), Qt::LeftButton);
+    });
     action("mnuImportChannels")->trigger();
     settle();
     EXPECT_EQ(rx(kGroupB, 3), "none") << "group B is the file's again";

@@ -2,6 +2,7 @@
 // row numbers, Ctrl+C, Ctrl+X, Delete and Ctrl+V in the grid, Edit > Fill Channels, File >
 // Import Channels and Export Channels, each taken back and done again with Ctrl+Z and Ctrl+Y.
 #include "ActiveWindowTest.h"
+#include "app/StatusFeedback.h"
 #include "editors/frmCommChInfo.h"
 #include "exchange/ChannelTable.h"
 #include "model/ChannelTable.h"
@@ -78,6 +79,14 @@ protected:
     QString clipboard() const { return QGuiApplication::clipboard()->text(); }
     std::string lastMessage() const {
         return app.prompter.asked.empty() ? std::string() : app.prompter.asked.back().text;
+    }
+    // Answers the import's choice window, which comes once the file has been read.
+    static void chooseInImport(const char* button) {
+        AppHarness::onNextModal([button](QWidget* modal) {
+            auto* choice = modal->findChild<QPushButton*>(QLatin1String(button));
+            ASSERT_NE(choice, nullptr) << modal->objectName().toStdString();
+            choice->click();
+        });
     }
     QString writeFile(const char* name, const QByteArray& content) {
         const QString path = inst.root() + '/' + name;
@@ -347,6 +356,7 @@ TEST_F(ChannelRowsTest, ImportFromTheMenuReplacesTheGroupsOfTheFileAsOneStep) {
                               "125,C-05,28.500000,+,0.100000,,ECHO\r\n"
                               "126,C-06,28.600000,,0.000000,S,\r\n");
     app.dialogs.answers = {path};
+    chooseInImport("CommandReplace");
     action("mnuImportChannels")->trigger();
     settle();
     EXPECT_EQ(app.dialogs.lastFilter, "CSV Channel Table (*.csv)");
@@ -356,8 +366,10 @@ TEST_F(ChannelRowsTest, ImportFromTheMenuReplacesTheGroupsOfTheFileAsOneStep) {
     EXPECT_EQ(channel(kGroupC, 6)->scan, 0);
     EXPECT_EQ(emergency(kGroupC), 5);
     EXPECT_EQ(app.ws.record.embeddedMessage[0].trimmed(), "KEEP");
-    EXPECT_EQ(lastMessage(), "2 channels were imported; the channels of group C were replaced.");
+    EXPECT_EQ(app.window().feedback().text(), "Group C replaced by 2 channels from plan.csv.");
+    EXPECT_TRUE(app.prompter.asked.empty()) << lastMessage();
     EXPECT_EQ(action("mnuEditUndo")->text(), "&Undo Import Channels plan.csv");
+    backFromDialog();
 
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(rx(kGroupC, 1), "28100000");
@@ -395,12 +407,14 @@ TEST_F(ChannelRowsTest, ImportWithBadRowsAsksAndImportsOnlyTheValidRowsOnYes) {
 
     app.dialogs.answers = {path};
     app.prompter.script({Answer::Yes});
+    chooseInImport("CommandReplace");
     action("mnuImportChannels")->trigger();
     settle();
     EXPECT_EQ(rx(kGroupB, 1), "28500000");
     EXPECT_EQ(rx(kGroupB, 2), "none");
     EXPECT_EQ(rx(kGroupB, 4), "28800000");
     EXPECT_EQ(app.ws.record.channelCount[kGroupB], 2);
+    backFromDialog();
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(app.ws.record == before);
 

@@ -186,17 +186,20 @@ TEST_F(MainWindowTest, NewFromTheToolbarAsksOnlyWhenModifiedFromTheMenuAsksFirst
     EXPECT_FALSE(model::isModified(app.ws));
     EXPECT_EQ(app.ws.record.embeddedMessage[0].trimmed(), "TEMPLATE");
 
+    // The menu's New asks the unsaved-changes question first, then warns that the data
+    // will be cleared.
     app.prompter.asked.clear();
     modify(app.ws);
-    app.prompter.script({Answer::Cancel});
+    app.prompter.script({Answer::No, Answer::Cancel});
     action(w, "mnuFileNew")->trigger();
-    ASSERT_EQ(app.prompter.asked.size(), 1u);
-    EXPECT_EQ(app.prompter.asked[0].text, msg(MessageKey::AllDataCleared));
-    EXPECT_EQ(app.prompter.asked[0].buttons, text::Buttons::OkCancel);
-    EXPECT_EQ(app.prompter.asked[0].icon, text::Icon::Warning);
+    ASSERT_EQ(app.prompter.asked.size(), 2u);
+    EXPECT_EQ(app.prompter.asked[0].text, msg(MessageKey::FileModified));
+    EXPECT_EQ(app.prompter.asked[1].text, msg(MessageKey::AllDataCleared));
+    EXPECT_EQ(app.prompter.asked[1].buttons, text::Buttons::OkCancel);
+    EXPECT_EQ(app.prompter.asked[1].icon, text::Icon::Warning);
     EXPECT_TRUE(model::isModified(app.ws));
 
-    app.prompter.script({Answer::Ok});
+    app.prompter.script({Answer::No, Answer::Ok});
     action(w, "mnuFileNew")->trigger();
     EXPECT_FALSE(model::isModified(app.ws));
     EXPECT_EQ(app.ws.record.embeddedMessage[0].trimmed(), "TEMPLATE");

@@ -89,7 +89,8 @@ TEST_F(PrintListTest, PagesHoldTheChosenItemsInTheCurrentLanguage) {
     ws.identityRead = true;
     ws.identity.serialNumber = "SN-0042";
     app::FrmPrintList w(ws);
-    EXPECT_TRUE(check(w, 4)->isChecked()) << "a read identity is printed by default";
+    EXPECT_FALSE(check(w, 4)->isChecked()) << "a read identity is printed only when chosen";
+    check(w, 4)->setChecked(true);
     list(w, "TextStart")->setCurrentIndex(1);
     list(w, "TextEnd")->setCurrentIndex(1);
 

@@ -129,10 +129,12 @@ TEST_F(RadioCommands, ReadReplacesTheDocumentAndOpensTheChannelWindowAsNewDat) {
     ws().state.untitled = false;
     window().openChildWindow(app::ChildWindow::OptFeatures);
     QPointer<QWidget> channelsBefore = window().childWindow(app::ChildWindow::ChannelInfo);
-    // A step that the read is to make impossible to take back.
+    // An edit before the read: the read is a step of its own after it.
     model::applyEdit(ws(), {{"Edit", "Edit"}, {}, {}}, [this] { ws().record.optionByte = 3; });
     ASSERT_EQ(window().history().count(), 1);
 
+    // The edit is not saved: No to the question whether to save it first.
+    prompter().script({Answer::No});
     window().menus().mnuReadFromRadio->trigger();
     ProgressLog progress;
     watchProgress(progress);
@@ -141,8 +143,9 @@ TEST_F(RadioCommands, ReadReplacesTheDocumentAndOpensTheChannelWindowAsNewDat) {
     EXPECT_EQ(progress.titles.front(), "Read data from radio");
     ASSERT_TRUE(waitFinished());
 
-    EXPECT_EQ(prompter().texts(), (std::vector<std::string>{msg(MessageKey::ReadConfirm),
-                                                            msg(MessageKey::ReadCompleted)}));
+    EXPECT_EQ(prompter().texts(),
+              (std::vector<std::string>{msg(MessageKey::FileModified), msg(MessageKey::ReadConfirm),
+                                        msg(MessageKey::ReadCompleted)}));
     EXPECT_EQ(radio().progressWindow(), nullptr);
     // The progress only rises, and ends full.
     ASSERT_FALSE(progress.values.empty());
@@ -163,7 +166,7 @@ TEST_F(RadioCommands, ReadReplacesTheDocumentAndOpensTheChannelWindowAsNewDat) {
     EXPECT_TRUE(channelsBefore.isNull()) << "the old channel window was kept";
     EXPECT_FALSE(radio().serial().isPortOpen());
     EXPECT_EQ(r.stats().count(sim::CommandKind::Read), 120);
-    EXPECT_EQ(window().history().count(), 0);
+    EXPECT_EQ(window().history().count(), 2);
 }
 
 TEST_F(RadioCommands, CancelledReadLeavesEverythingAsItWas) {
@@ -205,7 +208,7 @@ TEST_F(RadioCommands, WriteCommitsTheOpenEditorAndSendsTheDocument) {
     // Verification after writing is on by default.
     EXPECT_EQ(prompter().texts(),
               (std::vector<std::string>{msg(MessageKey::WriteConfirm),
-                                        msg(MessageKey::WriteCompleted), "Verify OK."}));
+                                        msg(MessageKey::WriteCompleted) + "\nVerify OK."}));
     EXPECT_EQ(ws().record.embeddedMessage[0].view().substr(0, 12), "PENDING EDIT");
 
     // The radio's memory is the document's image over the range a write covers; the model

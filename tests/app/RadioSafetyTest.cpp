@@ -94,7 +94,7 @@ TEST_F(RadioSafety, WriteToTheDemoRadioIsVerifiedAndKept) {
 
     EXPECT_EQ(prompter().texts(),
               (std::vector<std::string>{msg(text::MessageKey::WriteConfirm),
-                                        msg(text::MessageKey::WriteCompleted), "Verify OK."}));
+                                        msg(text::MessageKey::WriteCompleted) + "\nVerify OK."}));
     EXPECT_TRUE(phases.contains("Writing")) << phases.join(',').toStdString();
     EXPECT_TRUE(phases.contains("Verifying")) << phases.join(',').toStdString();
     // What was sent is kept, and the radio holds it.

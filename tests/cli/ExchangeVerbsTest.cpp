@@ -102,6 +102,36 @@ TEST_F(ExchangeVerbs, AFileWithBadRowsImportsNothingAndNamesThemAll) {
     EXPECT_EQ(cli({"export", file("out.dat"), "--format", "xml"}).exitCode, 2);
 }
 
+TEST_F(ExchangeVerbs, MergeKeepsTheChannelsTheFileDoesNotNameReplacingDropsThem) {
+    // The base holds; the file brings A-05 anew and A-08.
+    zx::model::RuntimeState state = zx::test::bandState(0);
+    zx::model::ConfigRecord base = zx::test::defaultDocument(state);
+    zx::model::addChannel(base, state, 0, 2, "28.200000");
+    zx::model::addChannel(base, state, 0, 5, "28.500000");
+    writeDocument("base.dat", base);
+    zx::test::writeAll(file("two.csv"), "Location,Name,Frequency\r\n"
+                                        "5,A-05,28.550000\r\n"
+                                        "8,A-08,28.800000\r\n");
+    const auto groupA = [&](const char* name) {
+        QStringList rows;
+        for (const QString& line : lines(cli({"export", file(name), "--format", "csv"}).out).mid(1))
+            if (line.contains(",A-"))
+                rows << line.section(',', 1, 2);
+        return rows;
+    };
+
+    CliRun r = cli({"import", file("two.csv"), "--into", file("base.dat"), "--merge", "-o",
+                    file("merged.dat")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(groupA("merged.dat"), (QStringList{"A-01,28.015000", "A-02,28.200000",
+                                                 "A-05,28.550000", "A-08,28.800000"}));
+    r = cli({"import", file("two.csv"), "--into", file("base.dat"), "-o", file("replaced.dat")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(groupA("replaced.dat"), (QStringList{"A-05,28.550000", "A-08,28.800000"}));
+    EXPECT_EQ(cli({"import", file("a.json"), "--merge", "-o", file("o.dat")}).exitCode, 2)
+        << "CSV only";
+}
+
 TEST_F(ExchangeVerbs, DiffNamesTheDifferencesAndAnswersWithItsExitCode) {
     const zx::model::RuntimeState state = zx::test::bandState(0);
     zx::model::ConfigRecord a = zx::test::defaultDocument(state);
@@ -252,7 +282,8 @@ TEST_F(ExchangeVerbs, ATableWithBothHeaderKindsIsRefusedWithoutARowCount) {
 TEST(VerbHelp, ListsEveryOption) {
     const std::pair<const char*, QStringList> verbs[] = {
         {"export", {"--format", "--output", "-o", "--help"}},
-        {"import", {"--format", "--into", "--band", "--skip-bad", "--output", "-o", "--help"}},
+        {"import",
+         {"--format", "--into", "--band", "--skip-bad", "--merge", "--output", "-o", "--help"}},
         {"diff", {"--json", "--help"}},
         {"print", {"--output", "-o", "--groups", "--sections", "--help"}},
     };

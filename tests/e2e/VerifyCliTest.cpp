@@ -114,6 +114,43 @@ TEST_F(VerifyCliTest, NamesExactlyTheFieldsWhereTheRadioDiffersFromTheFile) {
     EXPECT_EQ(radio->stats().count(CommandKind::Write), 0);
 }
 
+TEST_F(VerifyCliTest, FrequenciesTheRadioHoldsTo100HzAreToldApartFromDifferences) {
+    startRadio();
+    // The file has 10 Hz digits on A-12 (the radio holds 28.512300, as a write leaves it) and a
+    // real difference on its first message line.
+    model::ConfigRecord fine = radioRecord();
+    fine.channels[0].rxFreq = "28512340";
+    fine.channels[0].txFreq = "28512340";
+    const QString path = dataFile("fine.dat", fine);
+    CliResult result = install->run({"verify", "--no-backup", path});
+    EXPECT_EQ(result.exitCode, 0) << "no difference a write could mend: "
+                                  << result.err.toStdString();
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(
+        result.err.contains("The radio holds what fine.dat holds.\n"
+                            "Stored to 100 Hz, as a write stores them (not differences): 2\n"
+                            "  A-12 RX Frequency: radio 28.512300, file 28.512340\n"
+                            "  A-12 TX FreQuency: radio 28.512300, file 28.512340\n"))
+        << result.err.toStdString();
+
+    // A write of the file names those digits before it sends anything; afterwards the radio
+    // holds what it held.
+    result = install->run({"write", "--no-backup", "--no-verify", "--yes", path});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("note: A-12 RX 28.512340 is written as 28.512300\n"
+                                    "zx908hf-cli: note: A-12 TX 28.512340 is written as 28.512300"))
+        << result.err.toStdString();
+    EXPECT_EQ(install->run({"verify", "--no-backup", path}).exitCode, 0);
+
+    fine.embeddedMessage[0] = "OTHER";
+    result = install->run({"verify", "--no-backup", "--json", dataFile("other.dat", fine)});
+    EXPECT_EQ(result.exitCode, 1) << result.err.toStdString();
+    const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8());
+    ASSERT_EQ(json.array().size(), 1) << "only the real difference: " << result.out.toStdString();
+    EXPECT_EQ(json.array().first()["key"].toString(), "embeddedMessage[0]");
+    EXPECT_TRUE(result.err.contains("Stored to 100 Hz")) << result.err.toStdString();
+}
+
 TEST_F(VerifyCliTest, EndsLikeTheOtherRadioVerbs) {
     sim::RadioOptions failing;
     failing.faults.silentAfterBlocks = 30; // the cable is pulled in the middle of the read
@@ -129,9 +166,9 @@ TEST_F(VerifyCliTest, EndsLikeTheOtherRadioVerbs) {
     EXPECT_EQ(install->run({"verify"}).exitCode, 2);
     EXPECT_EQ(radio->stats().bytesReceived, 0);
 
-    // A read that fails is no verdict: exit 1 with nothing on standard output.
+    // A read that fails is no verdict: an exit code of its own, nothing on standard output.
     result = install->run({"verify", "--json", file});
-    EXPECT_EQ(result.exitCode, 1) << result.err.toStdString();
+    EXPECT_EQ(result.exitCode, 6) << result.err.toStdString();
     EXPECT_EQ(result.out, "");
     EXPECT_TRUE(result.err.contains("Check Connection.")) << result.err.toStdString();
     EXPECT_FALSE(result.err.contains("The radio")) << result.err.toStdString();

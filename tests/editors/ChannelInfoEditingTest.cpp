@@ -176,17 +176,19 @@ TEST_F(ChannelInfoTest, ClearingRxOfTheGroupsOnlyChannelKeepsIt) {
     EXPECT_EQ(cellText(1, ColRxFreq), "28.015000") << "shown again from the record";
 }
 
-TEST_F(ChannelInfoTest, OutOfRangeRxIsClearedAndTxClampedAfterTheWarning) {
+TEST_F(ChannelInfoTest, OutOfRangeRxAddsNothingAndTxIsClampedAfterTheWarning) {
     open();
     clickCell(4, ColRxFreq);
     QTest::keyClicks(text1, "27.5");
     enter(text1);
     ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].text, "Frequency is out of range.");
+    EXPECT_EQ(prompter.asked[0].text,
+              "Frequency is out of range.\nThe band is 28.000000 - 29.700000 MHz.");
     EXPECT_EQ(prompter.asked[0].icon, text::Icon::Warning);
     EXPECT_EQ(channel(0, 4), nullptr);
     EXPECT_EQ(cellText(4, ColRxFreq), "");
-    EXPECT_TRUE(textBoxOver(4, ColRxFreq)) << "the empty row is entered at its receive cell";
+    EXPECT_TRUE(textBoxOver(4, ColRxFreq)) << "the refused value stays in its cell";
+    QTest::keyClick(text1, Qt::Key_Escape);
 
     clickCell(1, ColTxFreq);
     retype("30");

@@ -145,7 +145,7 @@ TEST_F(ChannelInfoTest, OpenedInChineseShowsTheChineseTexts) {
     QTest::keyClicks(text1, "31");
     enter(text1);
     ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].text, "频率超出范围。");
+    EXPECT_EQ(prompter.asked[0].text, "频率超出范围。\n频段为 28.000000 - 29.700000 MHz。");
 }
 
 TEST_F(ChannelInfoTest, ReShowByLanguageRelabelsAnOpenWindow) {

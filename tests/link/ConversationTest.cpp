@@ -154,7 +154,7 @@ TEST_F(ConversationTest, WriteSendsFourHundredSeventySevenBlocksAndTheRadiosOwnI
     // Verification is on unless turned off: the read-back finds what was sent.
     EXPECT_EQ(h.prompter.texts(),
               (std::vector<std::string>{en(MessageKey::WriteConfirm),
-                                        en(MessageKey::WriteCompleted), "Verify OK."}));
+                                        en(MessageKey::WriteCompleted) + "\nVerify OK."}));
     EXPECT_EQ(h.percents.back(), 100);
 }
 
@@ -183,7 +183,7 @@ TEST_F(ConversationTest, WriteRestartedFromThePromptSendsFourHundredSeventyEight
 
     EXPECT_EQ(h.prompter.texts(), (std::vector<std::string>{
                                       en(MessageKey::WriteConfirm), en(MessageKey::CheckConnection),
-                                      en(MessageKey::WriteCompleted), "Verify OK."}));
+                                      en(MessageKey::WriteCompleted) + "\nVerify OK."}));
     EXPECT_EQ(h.prompter.asked[1].buttons, Buttons::OkCancel);
     EXPECT_EQ(h.prompter.asked[1].icon, Icon::Question);
     ASSERT_EQ(radio.writes.size(), 10u + 478u);

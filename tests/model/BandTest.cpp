@@ -18,7 +18,9 @@ RuntimeState band(int index) {
     return s;
 }
 
-const std::string kOutOfRange = "Frequency is out of range.";
+// The warning, and the band the value must lie in on a line of its own.
+const std::string kOutOfRange =
+    "Frequency is out of range.\nThe band is 28.000000 - 29.700000 MHz.";
 
 } // namespace
 
@@ -147,5 +149,5 @@ TEST(Band, ChineseWarningComesFromTheMessageTable) {
     ScriptedPrompter p;
     rangeCheck(1.0, false, true, s, p);
     ASSERT_EQ(p.asked.size(), 1u);
-    EXPECT_EQ(p.asked[0].text, "频率超出范围。");
+    EXPECT_EQ(p.asked[0].text, "频率超出范围。\n频段为 28.000000 - 29.700000 MHz。");
 }

@@ -59,18 +59,42 @@ TEST_F(ChannelTable, ReceiveFrequencyIsSnappedAndAddsAtTheEnd) {
     EXPECT_TRUE(prompter.asked.empty());
 }
 
-TEST_F(ChannelTable, OutOfBandReceiveFrequencyIsClearedWithAWarning) {
+TEST_F(ChannelTable, ARefusedReceiveFrequencyKeepsTheChannelAndNamesTheBand) {
+    const std::string warning =
+        "Frequency is out of range.\nThe band is 28.000000 - 29.700000 MHz.";
     // A new number: nothing is added.
-    EXPECT_EQ(set(5, ColRxFreq, "27.5").kind, CellUpdate::Nothing);
+    EXPECT_EQ(set(5, ColRxFreq, "27.5").kind, CellUpdate::Refused);
     EXPECT_EQ(numbers(0), std::vector<int>{1});
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Frequency is out of range."});
-    // An existing channel is removed as if cleared...
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{warning});
+    EXPECT_EQ(prompter.asked[0].icon, zx::text::Icon::Warning);
+
+    // An existing channel with its own TX, scan and flags stays exactly as it was, for a
+    // value out of the band as for one that is no number; so does the emergency channel.
     set(2, ColRxFreq, "28.2");
-    EXPECT_EQ(set(2, ColRxFreq, "27.5").kind, CellUpdate::Deleted);
+    set(2, ColTxFreq, "28.3");
+    set(2, ColScan, "0");
+    set(2, ColBusy, "1");
+    ws.record.optionFeatures[kEmergencyChannelPosition] = 1; // channel 2
+    const ChannelEntry before = entry(0, 2);
+    for (const char* typo : {"2.83", "31", "28..3", "."}) {
+        EXPECT_EQ(set(2, ColRxFreq, typo).kind, CellUpdate::Refused) << typo;
+        EXPECT_EQ(entry(0, 2), before) << typo;
+    }
+    EXPECT_EQ(numbers(0), (std::vector<int>{1, 2}));
+    EXPECT_EQ(emergency(0), 1);
+    EXPECT_EQ(prompter.asked.size(), 5u);
+    // The message gives the band in use.
+    ws.state.bandText = bandTextFromIndex(1);
+    parseBandEdges(ws.state);
+    set(2, ColRxFreq, "31");
+    EXPECT_EQ(prompter.texts().back(),
+              "Frequency is out of range.\nThe band is 25.615000 - 30.105000 MHz.");
+    ws.state.language = zx::text::Chinese;
+    set(2, ColRxFreq, "31");
+    EXPECT_EQ(prompter.texts().back(), "频率超出范围。\n频段为 25.615000 - 30.105000 MHz。");
+    // Clearing the cell on purpose still deletes the channel.
+    EXPECT_EQ(set(2, ColRxFreq, "").kind, CellUpdate::Deleted);
     EXPECT_EQ(numbers(0), std::vector<int>{1});
-    // ...but not the only channel of the group.
-    EXPECT_EQ(set(1, ColRxFreq, "27.5").kind, CellUpdate::Nothing);
-    EXPECT_EQ(entry(0, 1).rxFreq.str(), "28015000");
 }
 
 TEST_F(ChannelTable, OutOfBandTransmitFrequencyMovesToTheNearerEdge) {

@@ -168,6 +168,8 @@ QString messageSection(const PrintSource& s) {
 
 QString identitySection(const PrintSource& s) {
     QString html = heading(qs(text::labels::print_list::embeddedMessage, s.language));
+    if (!s.identityNote.isEmpty())
+        html += "<p>" + s.identityNote.toHtmlEscaped() + "</p>";
     html += kTable;
     for (const auto& [label, value] : s.identity)
         html += "<tr>" + cell(label) + "<td style=\"white-space: pre-wrap\">" +

@@ -39,6 +39,8 @@ struct PrintSource {
     // The radio identity rows ("Embedded Message"), label and shown value; empty when no
     // identity was read.
     QList<QPair<QString, QString>> identity;
+    // Under the identity's heading: when and from which radio it was read.
+    QString identityNote;
 };
 
 // The pages' body as rich text (the tables without the page header).

@@ -70,11 +70,7 @@ inline constexpr TextTable kImportQuestion{
     "%1：\n%2\n\n导入 %3 个有效行并略过以上各行吗？\n选择“是”导入有效行，选择“否”不导入任何数据。"};
 // Nothing valid: %1 the count line (that nothing was imported), %2 the list.
 inline constexpr TextTable kImportNothingValid{"%1:\n%2", "%1：\n%2"};
-// %1 the number of channels, %2 the groups ("A, C").
-inline constexpr TextTable kImported{"%1 channels were imported; the channels of group %2 were "
-                                     "replaced.",
-                                     "已导入 %1 个信道；%2 组的信道已被替换。"};
-// Notes read with the rows (a frequency put on the raster, Duplex "off"), after kImported.
+// Notes read with the rows (a frequency put on the raster, Duplex "off"), after an import.
 inline constexpr TextTable kImportNotes{"Notes:\n%1", "提示：\n%1"};
 inline constexpr TextTable kNotExported{"These channels were not written:\n%1",
                                         "以下信道未写出：\n%1"};

@@ -18,5 +18,7 @@ inline constexpr TextTable kFrequencyCorrection{"Correct All Channel Frequency",
                                                 "修正所有信道频率"};
 // The band of the connected radio taken into the document by Check Radio Band.
 inline constexpr TextTable kRadioBandAdopted{"Use the Radio Frequency Band", "采用对讲机频段"};
+// The radio's configuration taken in by Read from Radio, in place of the document.
+inline constexpr TextTable kReadFromRadio{"Read from Radio", "从对讲机读取"};
 
 } // namespace zx::text::labels::editing
