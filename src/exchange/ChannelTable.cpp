@@ -256,19 +256,9 @@ void readChirpRows(const std::vector<TextRow>& rows, std::size_t first, const Ta
             checks.bad(note(texts::kBadDuplex, {lineText, columns.cell(row, "Duplex")}));
             continue;
         }
-        const std::optional<std::string> rx = checks.frequency(line, *rxMHz);
-        if (!rx)
+        if (!checks.channel(result, *rxMHz, txMHz))
             continue;
-        // A transmit frequency equal to the receive one was told about with it.
-        const std::optional<std::string> tx = checks.frequency(line, txMHz, txMHz != *rxMHz);
-        if (!tx)
-            continue;
-
         ChannelEntry& entry = result.entry;
-        entry.number = Integer(result.placed ? result.slot.number : 0);
-        entry.inUse = 1;
-        entry.rxFreq = model::storedFromDisplay(*rx, checks.state());
-        entry.txFreq = model::storedFromDisplay(*tx, checks.state());
         entry.scan = lowered(columns.cell(row, "Skip")) == "s" ? 0 : 1;
         std::vector<std::string> words;
         {

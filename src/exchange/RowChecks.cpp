@@ -56,4 +56,20 @@ std::optional<std::string> RowChecks::frequency(int line, double mhz, bool tell)
     return onRaster;
 }
 
+bool RowChecks::channel(ChannelRow& row, double rxMHz, double txMHz) {
+    const std::optional<std::string> rx = frequency(row.line, rxMHz);
+    if (!rx)
+        return false;
+    // A transmit frequency equal to the receive one was told about with it.
+    const std::optional<std::string> tx = frequency(row.line, txMHz, txMHz != rxMHz);
+    if (!tx)
+        return false;
+    model::ChannelEntry& entry = row.entry;
+    entry.number = model::Integer(row.placed ? row.slot.number : 0);
+    entry.inUse = 1;
+    entry.rxFreq = model::storedFromDisplay(*rx, state_);
+    entry.txFreq = model::storedFromDisplay(*tx, state_);
+    return true;
+}
+
 } // namespace zx::exchange

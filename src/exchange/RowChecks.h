@@ -35,6 +35,11 @@ public:
     // is set); its display form, or nullopt with the row's bad note given.
     std::optional<std::string> frequency(int line, double mhz, bool tell = true);
 
+    // The row's channel in use with these receive and transmit frequencies, both checked as
+    // above (the transmit one told about only where it differs from the receive one); false
+    // with the row's bad note given.
+    bool channel(ChannelRow& row, double rxMHz, double txMHz);
+
     void bad(Note note) { out_.bad.push_back(std::move(note)); }
     void warn(Note note) { out_.warnings.push_back(std::move(note)); }
 

@@ -171,18 +171,9 @@ void readSheetRows(const std::vector<TextRow>& rows, std::size_t first, const Ta
                 continue;
             txMHz = *given;
         }
-        const std::optional<std::string> rx = checks.frequency(line, *rxMHz);
-        if (!rx)
+        if (!checks.channel(result, *rxMHz, txMHz))
             continue;
-        const std::optional<std::string> tx = checks.frequency(line, txMHz, txMHz != *rxMHz);
-        if (!tx)
-            continue;
-
         ChannelEntry& entry = result.entry;
-        entry.number = Integer(result.placed ? result.slot.number : 0);
-        entry.inUse = 1;
-        entry.rxFreq = model::storedFromDisplay(*rx, checks.state());
-        entry.txFreq = model::storedFromDisplay(*tx, checks.state());
         bool valid = true;
         for (const ListColumn& list : kListColumns) {
             Integer& field = *model::channelListField(entry, list.column);
