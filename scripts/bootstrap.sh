@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     clang libclang-rt-dev
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev

@@ -14,8 +14,17 @@ cd "$ROOT"
 
 export QT_QPA_PLATFORM=offscreen
 
+# A compiler cache shared by every checkout on this machine: a second run, or a run from
+# another clone of the tree, compiles only what changed.
+LAUNCHER=()
+if command -v ccache >/dev/null 2>&1; then
+    export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/zx908hf/ccache}"
+    export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=true
+    LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 echo "== build (gcc) =="
-cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${LAUNCHER[@]}" >/dev/null
 cmake --build "$ROOT/build" -j"$JOBS"
 echo "== tests (gcc) =="
 ctest --test-dir "$ROOT/build" -j"$JOBS" --output-on-failure --timeout 300
@@ -30,7 +39,7 @@ if command -v clang++ >/dev/null 2>&1; then
 fi
 echo "== build (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 cmake -S "$ROOT" -B "$ROOT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZX_SANITIZE=ON \
-    -DZX_BUILD_BENCH=OFF "${SAN_COMPILER[@]}" >/dev/null
+    -DZX_BUILD_BENCH=OFF "${SAN_COMPILER[@]}" "${LAUNCHER[@]}" >/dev/null
 cmake --build "$ROOT/build-asan" -j"$JOBS"
 echo "== tests (sanitizers) =="
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1}"
