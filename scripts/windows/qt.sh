@@ -47,8 +47,6 @@ CONFIGURE_OPTIONS=(
     -DFEATURE_concurrent=OFF
     # Debian's source carries no wintab.h.
     -DFEATURE_tabletevent=OFF
-    # The program draws with the raster engine; the Direct2D platform plugin is not needed.
-    -DFEATURE_direct2d=OFF
 )
 FINGERPRINT="$( (echo "$HOST_VERSION"; printf '%s\n' "${CONFIGURE_OPTIONS[@]}";
                  cat "$ROOT/scripts/windows/mingw-w64-x86_64.cmake") | sha256sum | cut -d' ' -f1)"
