@@ -1,6 +1,7 @@
 // The channel grid's cell editors and what ends an edit.
 #include "editors/ChannelCellDelegate.h"
 
+#include "editors/AccessibleName.h"
 #include "editors/ChannelGridKeys.h"
 #include "editors/ChannelGridModel.h"
 #include "editors/InputGuards.h"
@@ -105,7 +106,7 @@ void ChannelCellDelegate::destroyEditor(QWidget*, const QModelIndex&) const {
 void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     const QString text = index.data(Qt::EditRole).toString();
     if (const auto* grid = qobject_cast<const ChannelGridModel*>(index.model()))
-        editor->setAccessibleName(grid->cellName(index.row() + 1, index.column()));
+        nameControl(editor, grid->cellName(index.row() + 1, index.column()));
     if (editor == textBox_) {
         textBox_->setText(text); // also clears the modified flag and the box's own undo
         textBox_->selectAll();

@@ -1,10 +1,12 @@
 // Alt+letters on the controls of a window.
 #include "editors/Mnemonics.h"
 
+#include "editors/AccessibleName.h"
 #include "text/Mnemonic.h"
 #include "text/labels/MainLabels.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -55,7 +57,7 @@ void putCaption(QWidget* w, const QString& text) {
 bool takesLetter(const QWidget* w) {
     if (const auto* label = qobject_cast<const QLabel*>(w))
         return label->buddy() != nullptr && !label->text().isEmpty() &&
-               label->textFormat() != Qt::RichText;
+               !label->property(kUnseenLabelMark).toBool() && label->textFormat() != Qt::RichText;
     if (qobject_cast<const QPushButton*>(w) || qobject_cast<const QCheckBox*>(w) ||
         qobject_cast<const QRadioButton*>(w))
         return !inToolBar(w) && !captionOf(w).isEmpty();
@@ -87,9 +89,19 @@ void assignMnemonics(QWidget* window, int language, std::string_view taken) {
         captions.push_back(basis.toStdString());
     }
     const std::vector<char> letters = text::chooseMnemonics(captions, taken);
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        putCaption(controls[i], qs(text::withMnemonic(captionOf(controls[i]).toStdString(),
-                                                      letters[i], language)));
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        std::string shown = captionOf(controls[i]).toStdString();
+        if (text::mnemonicLetter(shown) != letters[i])
+            shown = text::withoutMnemonic(shown); // its letter went to another control
+        putCaption(controls[i], qs(text::withMnemonic(shown, letters[i], language)));
+    }
+    // A list or table takes no name from its label by itself, as the other controls do.
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (auto* view = qobject_cast<QAbstractItemView*>(label->buddy()))
+            view->setAccessibleName(qs(text::withoutMnemonic(label->text().toStdString()))
+                                        .remove(QLatin1Char(':'))
+                                        .remove(QChar(0xFF1A))
+                                        .trimmed());
 }
 
 std::string menuBarLetters() {

@@ -18,8 +18,10 @@ void setCaption(QWidget* widget, const text::TextTable& table, int language,
                 std::string_view suffix = {});
 
 // Gives an Alt+letter to every label that names a control and to every button and check box
-// of `window` (tool bar buttons aside) that has none yet. `taken` are letters the frame around
-// the window uses already. Run after the window's texts were set in `language`.
+// of `window` (tool bar buttons aside) that has none yet, or whose letter an earlier control
+// has. `taken` are letters the frame around the window uses already. Lists and tables named
+// by a label take its text as their name. Run after the window's texts were set in
+// `language`.
 void assignMnemonics(QWidget* window, int language, std::string_view taken = {});
 
 // The letters of the main window's menu bar, which a child window of its workspace leaves to

@@ -96,22 +96,25 @@ std::string withMnemonic(std::string_view caption, char letter, int language) {
 
 std::vector<char> chooseMnemonics(const std::vector<std::string>& captions,
                                   std::string_view taken) {
+    // A caption choosing again offers its letters without its old mark.
+    auto offered = [&](std::size_t i) { return candidates(withoutMnemonic(captions[i])); };
     std::string used;
     for (char c : taken)
         used += upper(c);
     const std::string reserved = used;
     auto isFree = [&](char c) { return used.find(c) == std::string::npos; };
     std::vector<char> letters(captions.size(), 0);
-    // Letters the captions carry already are theirs.
+    // Letters the captions carry already are theirs, unless an earlier one or the frame has
+    // it: that caption chooses again.
     for (std::size_t i = 0; i < captions.size(); ++i)
-        if (const char own = mnemonicLetter(captions[i]); own != 0) {
+        if (const char own = mnemonicLetter(captions[i]); own != 0 && isFree(own)) {
             letters[i] = own;
             used += own;
         }
     for (std::size_t i = 0; i < captions.size(); ++i) {
         if (letters[i] != 0)
             continue;
-        for (char c : candidates(captions[i]) + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
+        for (char c : offered(i) + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
             if (isFree(c)) {
                 letters[i] = c;
                 used += c;
@@ -122,7 +125,7 @@ std::vector<char> chooseMnemonics(const std::vector<std::string>& captions,
     for (std::size_t i = 0; i < captions.size(); ++i) {
         if (letters[i] != 0)
             continue;
-        for (char c : candidates(captions[i]) + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
+        for (char c : offered(i) + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
             if (reserved.find(c) == std::string::npos) {
                 letters[i] = c;
                 break;

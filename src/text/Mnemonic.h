@@ -22,13 +22,13 @@ std::string withoutMnemonic(std::string_view caption);
 // is not plain ASCII, gets "(&X)" appended.
 std::string withMnemonic(std::string_view caption, char letter, int language);
 
-// Letters for the captions of one window, in order. A caption with a letter keeps it; the
-// others take, in order, the first free letter that starts a word of the caption, else the
-// first free letter in it, else the first free letter of the alphabet. Letters in `taken`
-// (the menu bar around a child window) are never given. When a window has more captions than
-// free letters, the rest share letters (pressing the key again moves on to the next control
-// of that letter): each takes the first letter of its own that is not in `taken`.
-// A 0 is given where no letter is possible at all.
+// Letters for the captions of one window, in order. A caption with a letter keeps it, unless
+// an earlier caption or the frame has that letter; the others take, in order, the first free letter
+// that starts a word of the caption, else the first free letter in it, else the first free letter
+// of the alphabet. Letters in `taken` (the menu bar around a child window) are never given. When a
+// window has more captions than free letters, the rest share letters (pressing the key again moves
+// on to the next control of that letter): each takes the first letter of its own that is not in
+// `taken`. A 0 is given where no letter is possible at all.
 std::vector<char> chooseMnemonics(const std::vector<std::string>& captions, std::string_view taken);
 
 } // namespace zx::text

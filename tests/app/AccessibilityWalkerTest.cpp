@@ -1,6 +1,7 @@
 // The accessibility walk itself: a small window without faults passes, and each fault the
 // walk is there to find is found by its own rule and only reported when that rule is on.
 #include "app/AppTestSupport.h"
+#include "editors/AccessibleName.h"
 #include "support/AccessibilityWalk.h"
 
 #include <QCheckBox>
@@ -84,7 +85,7 @@ TEST(AccessibilityWalker, EachFaultIsFoundByItsRuleOnly) {
         // An Alt+letter on a label that moves to no control.
         Sample s;
         s.label->setBuddy(nullptr);
-        s.list->setAccessibleName(QStringLiteral("Port"));
+        editors::nameControl(s.list, QStringLiteral("Port"));
         EXPECT_FALSE(s.walk().labels.isEmpty());
         EXPECT_TRUE(s.walk(a11y::AllRules & ~a11y::Labels).all().isEmpty());
     }

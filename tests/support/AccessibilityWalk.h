@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -104,7 +105,14 @@ inline bool hasLabelRelation(QAccessibleInterface* iface) {
 }
 
 inline bool isNamed(QAccessibleInterface* iface, const QWidget* w) {
-    if (hasLabelRelation(iface) || !w->accessibleName().trimmed().isEmpty())
+    if (hasLabelRelation(iface))
+        return true;
+    // A list box is read on Linux by its linked label; its own name is its current entry.
+    if (iface->role() == QAccessible::ComboBox) {
+        const QString name = iface->text(QAccessible::Name).trimmed();
+        return !name.isEmpty() && name != iface->text(QAccessible::Value).trimmed();
+    }
+    if (!w->accessibleName().trimmed().isEmpty())
         return true;
     if (carriesValue(iface->role()))
         return false;
@@ -141,8 +149,16 @@ inline QList<QWidget*> interactiveControls(QWidget* window,
             visit(iface->child(i));
     };
     visit(QAccessible::queryAccessibleInterface(window));
+    // The line inside an editable list or a spin box is part of that control.
+    auto partOfControl = [window](QWidget* w) {
+        for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+            if (qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p))
+                return true;
+        return false;
+    };
     for (QWidget* w : window->findChildren<QWidget*>())
-        consider(w, QAccessible::queryAccessibleInterface(w));
+        if (!partOfControl(w))
+            consider(w, QAccessible::queryAccessibleInterface(w));
     return found;
 }
 
@@ -236,7 +252,8 @@ inline Findings walk(QWidget* window, unsigned rules = AllRules,
         // Labels naming a control, buttons, check boxes and checkable frames.
         QList<QPair<QString, const QWidget*>> lettered;
         for (QLabel* label : labels)
-            if (label->buddy() && label->isVisibleTo(window) && !(skip && skip(label)))
+            if (label->buddy() && label->isVisibleTo(window) && !label->text().isEmpty() &&
+                !(skip && skip(label)))
                 lettered.append({label->text(), label});
         for (QWidget* w : controls) {
             auto* button = qobject_cast<QAbstractButton*>(w);

@@ -48,6 +48,10 @@ TEST(Mnemonic, SharesOutLettersOnePerControlAroundTheFrame) {
     std::set<char> distinct(letters.begin(), letters.end());
     EXPECT_EQ(distinct.size(), letters.size());
 
+    // A letter a caption brings that an earlier one has, or the frame, is chosen again.
+    const std::vector<char> clash = chooseMnemonics({"&Radios", "B&rowse", "&File"}, "F");
+    EXPECT_EQ(clash, (std::vector<char>{'R', 'B', 'I'}));
+
     // Two captions of the same letters still get a letter each.
     const std::vector<char> same = chooseMnemonics({"Busy", "Busy", "Busy"}, "");
     EXPECT_EQ(std::set<char>(same.begin(), same.end()).size(), 3u);
