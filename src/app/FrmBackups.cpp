@@ -2,6 +2,7 @@
 #include "app/FrmBackups.h"
 
 #include "app/QtText.h"
+#include "editors/Mnemonics.h"
 #include "link/ImageSummary.h"
 #include "model/Band.h"
 #include "platform/CodePage.h"
@@ -51,6 +52,8 @@ FrmBackups::FrmBackups(const platform::BackupStore& store, int language, int cod
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("ListBackups"));
+    // The list is what the window is about: it is named by the window's caption.
+    list_->setAccessibleName(qs(labels::kBackupsCaption, language));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
@@ -97,6 +100,7 @@ FrmBackups::FrmBackups(const platform::BackupStore& store, int language, int cod
     fill(store, codePage);
     const QFontMetrics metrics(list_->font());
     resize(metrics.horizontalAdvance(QLatin1Char('M')) * 64, metrics.lineSpacing() * 22);
+    editors::assignMnemonics(this, language);
 }
 
 void FrmBackups::fill(const platform::BackupStore& store, int codePage) {

@@ -1,6 +1,7 @@
 // The port setup window FrmComSet.
 #include "app/FrmComSet.h"
 
+#include "editors/Mnemonics.h"
 #include "text/Messages.h"
 #include "text/labels/ComSetLabels.h"
 
@@ -85,6 +86,7 @@ FrmComSet::FrmComSet(model::Workspace& workspace, PortLister lister, PortStore s
     refresh_->start();
     // Closing the window by any means stops the refresh.
     connect(this, &QDialog::finished, refresh_, &QTimer::stop);
+    editors::assignMnemonics(this, workspace_.state.language);
 }
 
 void FrmComSet::ReShowComPort() {

@@ -2,6 +2,7 @@
 #include "app/FrmCompare.h"
 
 #include "app/QtText.h"
+#include "editors/Mnemonics.h"
 #include "text/labels/ChannelListLabels.h"
 #include "text/labels/CompareLabels.h"
 
@@ -38,6 +39,9 @@ FrmCompare::FrmCompare(const QString& verdict, const QStringList& lines, int lan
     lines_->setReadOnly(true);
     lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines_->setPlainText(lines.join(QLatin1Char('\n')));
+    // The verdict names the list of differences under it; Tab moves on from the list.
+    verdict_->setBuddy(lines_);
+    lines_->setTabChangesFocus(true);
 
     lineTexts_ = lines;
     auto* buttons = new QDialogButtonBox(this);
@@ -60,6 +64,7 @@ FrmCompare::FrmCompare(const QString& verdict, const QStringList& lines, int lan
     // Wide enough for a frequency line; a long list scrolls.
     const QFontMetrics metrics(lines_->font());
     resize(metrics.horizontalAdvance(QLatin1Char('M')) * 60, metrics.lineSpacing() * 24);
+    editors::assignMnemonics(this, language);
 }
 
 void FrmCompare::copyAll() const {

@@ -2,6 +2,7 @@
 #include "app/FrmFind.h"
 
 #include "app/QtText.h"
+#include "editors/Mnemonics.h"
 #include "text/Messages.h"
 #include "text/labels/ChannelListLabels.h"
 
@@ -44,6 +45,7 @@ FrmFind::FrmFind(const QString& lastQuery, int language, QWidget* parent) : QDia
     layout->addWidget(label);
     layout->addWidget(text_);
     layout->addWidget(buttons);
+    editors::assignMnemonics(this, language);
 }
 
 QString FrmFind::query() const {

@@ -3,6 +3,7 @@
 
 #include "app/FileDialogs.h"
 #include "app/QtText.h"
+#include "editors/Mnemonics.h"
 #include "platform/BackupStore.h"
 #include "platform/FleetLog.h"
 #include "platform/PortCatalog.h"
@@ -63,6 +64,8 @@ void layOutTable(QTableWidget* table, int stretching) {
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab goes on to the next control rather than from cell to cell.
+    table->setTabKeyNavigation(false);
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(stretching, QHeaderView::Stretch);
@@ -218,6 +221,7 @@ void FrmFleet::label() {
             headings << qs(column.heading, language_);
     radioTable_->setHorizontalHeaderLabels(headings);
     showTotals();
+    editors::assignMnemonics(this, language_);
 }
 
 void FrmFleet::refreshPorts() {

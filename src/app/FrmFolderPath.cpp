@@ -3,6 +3,7 @@
 
 #include "app/ProgramIcon.h"
 #include "app/QtText.h"
+#include "editors/Mnemonics.h"
 #include "text/labels/FeedbackLabels.h"
 
 #include <QClipboard>
@@ -55,6 +56,7 @@ FrmFolderPath::FrmFolderPath(const QString& folder, int language, QWidget* paren
     layout->addWidget(message);
     layout->addWidget(path_);
     layout->addLayout(buttons);
+    editors::assignMnemonics(this, language);
     // The path is what the user came for: it has the focus, all of it chosen.
     path_->setFocus(Qt::OtherFocusReason);
 }

@@ -2,6 +2,7 @@
 #include "app/FrmImportChoice.h"
 
 #include "app/QtText.h"
+#include "editors/Mnemonics.h"
 #include "text/Fill.h"
 #include "text/labels/ImportChoiceLabels.h"
 
@@ -49,6 +50,8 @@ FrmImportChoice::FrmImportChoice(const std::vector<exchange::GroupImport>& plan,
                                        qs(labels::kOthers, language)});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the buttons rather than from cell to cell.
+    table_->setTabKeyNavigation(false);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setWordWrap(false);
     for (int row = 0; row < int(plan.size()); ++row) {
@@ -97,6 +100,8 @@ FrmImportChoice::FrmImportChoice(const std::vector<exchange::GroupImport>& plan,
     const int rows = table_->horizontalHeader()->height() +
                      table_->verticalHeader()->defaultSectionSize() * int(plan.size());
     table_->setMinimumSize(std::min(width + 8, 900), std::min(rows + 8, 400));
+    intro_->setBuddy(table_);
+    editors::assignMnemonics(this, language);
 }
 
 void FrmImportChoice::choose(Choice choice) {

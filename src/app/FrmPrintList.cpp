@@ -2,7 +2,9 @@
 #include "app/FrmPrintList.h"
 
 #include "app/QtText.h"
+#include "editors/AccessibleName.h"
 #include "editors/FrmEMG.h"
+#include "editors/Mnemonics.h"
 #include "platform/CodePage.h"
 #include "text/Fill.h"
 #include "text/labels/ChannelInfoLabels.h"
@@ -93,6 +95,10 @@ FrmPrintList::FrmPrintList(const model::Workspace& ws, QWidget* parent) : QDialo
     start_ = groupList("TextStart", this);
     end_ = groupList("TextEnd", this);
     end_->setCurrentIndex(end_->count() - 1);
+    // The label's Alt+letter goes to the first list; each list has a name of its own.
+    lblRange->setBuddy(start_);
+    editors::nameControl(start_, qs(labels::startGroup, language));
+    editors::nameControl(end_, qs(labels::endGroup, language));
     auto* range = new QHBoxLayout;
     range->addWidget(lblRange);
     range->addWidget(start_);
@@ -131,6 +137,7 @@ FrmPrintList::FrmPrintList(const model::Workspace& ws, QWidget* parent) : QDialo
     layout->addLayout(buttons);
 
     chooseDocumentItems();
+    editors::assignMnemonics(this, language);
 }
 
 void FrmPrintList::selectAll() {

@@ -2,10 +2,12 @@
 // the percentage label.
 #include "app/FrmProgress.h"
 
+#include "editors/Mnemonics.h"
 #include "text/labels/FeedbackLabels.h"
 #include "text/labels/ProgressLabels.h"
 #include "text/labels/RadioSafetyLabels.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -81,6 +83,8 @@ void FrmProgress::ChangShowByLanguage() {
     setWindowTitle(qs(caption[language_]));
     label1_->setText(qs(labels::kLabelCompletion[language_]));
     cancel_->setText(qs(text::labels::feedback::kCancel[language_]));
+    nameBar();
+    editors::assignMnemonics(this, language_);
 }
 
 void FrmProgress::justSize() {
@@ -126,6 +130,20 @@ int FrmProgress::progressValue() const {
 
 void FrmProgress::setPhase(const QString& phase) {
     phase_->setText(phase);
+    nameBar();
+}
+
+void FrmProgress::nameBar() {
+    // The bar is named by what runs ("Write data to radio") and the phase of it; a new phase
+    // is announced as the bar's new name.
+    QString name = windowTitle();
+    if (!phase_->text().isEmpty())
+        name += QStringLiteral(": ") + phase_->text();
+    if (name == bar_->accessibleName())
+        return;
+    bar_->setAccessibleName(name);
+    QAccessibleEvent changed(bar_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QString FrmProgress::phase() const {
@@ -138,6 +156,7 @@ void FrmProgress::beginSearch() {
     searching_ = true;
     savedCaption_ = windowTitle();
     setWindowTitle(qs(labels::kCaptionSearch[language_]));
+    nameBar();
 }
 
 void FrmProgress::endSearch() {
@@ -145,6 +164,7 @@ void FrmProgress::endSearch() {
         return;
     searching_ = false;
     setWindowTitle(savedCaption_);
+    nameBar();
 }
 
 void FrmProgress::unload() {

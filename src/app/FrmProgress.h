@@ -56,6 +56,8 @@ protected:
 private:
     void ChangShowByLanguage();
     void justSize();
+    // The bar's accessible name: the caption and the phase.
+    void nameBar();
     void requestCancel();
 
     link::OperationKind kind_;

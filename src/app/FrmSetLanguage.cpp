@@ -3,6 +3,7 @@
 
 #include "app/QtText.h"
 #include "app/SetupFile.h"
+#include "editors/Mnemonics.h"
 #include "text/Messages.h"
 #include "text/labels/LanguageSetupLabels.h"
 
@@ -58,6 +59,8 @@ FrmSetLanguage::FrmSetLanguage(model::RuntimeState& state, QString settingsPath,
     command2_->setAutoDefault(false);
     connect(command1_, &QPushButton::clicked, this, &FrmSetLanguage::accept);
     connect(command2_, &QPushButton::clicked, this, &FrmSetLanguage::reject);
+    label1_->setBuddy(combo1_);
+    editors::assignMnemonics(this, state_.language);
 }
 
 bool FrmSetLanguage::eventFilter(QObject* watched, QEvent* event) {

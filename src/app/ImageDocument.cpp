@@ -23,11 +23,11 @@ std::optional<link::RadioImage> readRadioImage(const QString& path, const model:
     if (bytes.size() != qsizetype(link::RadioImage::kSize)) {
         const int language = ws.state.language;
         const int error = file.error() == QFileDevice::PermissionsError ? EACCES : 0;
-        prompter.inform(model::fileErrorWithCause(
-                            model::readFailureCause(error, QFile::encodeName(path).toStdString(),
-                                                    language),
-                            language),
-                        text::Icon::Error);
+        prompter.inform(
+            model::fileErrorWithCause(
+                model::readFailureCause(error, QFile::encodeName(path).toStdString(), language),
+                language),
+            text::Icon::Error);
         return std::nullopt;
     }
     link::RadioImage image;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -21,7 +22,9 @@ class SplitterButton : public QPushButton {
 public:
     explicit SplitterButton(TreePanel* panel) : QPushButton(panel), panel_(panel) {
         setObjectName(QStringLiteral("CommandMove"));
-        setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab, moved by Left and Right; a click does not take the focus from
+        // the control the user works in.
+        setFocusPolicy(Qt::TabFocus);
         setFixedWidth(5);
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         setFlat(true);
@@ -30,6 +33,16 @@ public:
     bool dragging() const { return dragging_; }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        // A step of the width of a letter, so that it scales with the font.
+        const int step = fontMetrics().averageCharWidth() * 2;
+        if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+            panel_->moveEdge(event->key() == Qt::Key_Left ? -step : step);
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton)
             return;
@@ -67,14 +80,14 @@ TreePanel::TreePanel(QWidget* parent)
     setObjectName(QStringLiteral("TreePanel"));
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setIconSize(QSize(12, 12));
-    QAction* remove =
-        toolbar_->addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QString());
-    remove->setObjectName(QStringLiteral("删除"));
-    remove->setData(QStringLiteral("删除"));
-    connect(remove, &QAction::triggered, this, &TreePanel::closeRequested);
+    close_ = toolbar_->addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QString());
+    close_->setObjectName(QStringLiteral("删除"));
+    close_->setData(QStringLiteral("删除"));
+    connect(close_, &QAction::triggered, this, &TreePanel::closeRequested);
 
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setHeaderHidden(true);
+    tree_->installEventFilter(this);
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         const QString key = item->data(0, Qt::UserRole).toString();
         if (key != QLatin1String("N0"))
@@ -113,6 +126,36 @@ void TreePanel::rebuild(const QString& modelName, const QString& channelInfo,
         node->setData(0, Qt::UserRole, QLatin1String(key));
     }
     root->setExpanded(true);
+}
+
+void TreePanel::nameControls(const QString& tree, const QString& close, const QString& splitter,
+                             const QString& splitterKeys) {
+    tree_->setAccessibleName(tree);
+    // The action's text names its tool button and is its tooltip.
+    close_->setText(close);
+    splitter_->setAccessibleName(splitter);
+    splitter_->setAccessibleDescription(splitterKeys);
+    splitter_->setToolTip(splitter);
+}
+
+bool TreePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QTreeWidgetItem* item = tree_->currentItem();
+        const bool opening = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+        const QString page = item ? item->data(0, Qt::UserRole).toString() : QString();
+        // A page opens as a click opens it; the root (the model name) opens nothing.
+        if (opening && !page.isEmpty() && page != QLatin1String("N0")) {
+            emit nodeClicked(page);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TreePanel::moveEdge(int dx) {
+    const QWidget* frame = parentWidget();
+    return dragBy(dx, frame ? frame->width() : width() + dx);
 }
 
 bool TreePanel::dragBy(int dx, int maxWidth) {

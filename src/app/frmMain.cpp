@@ -18,6 +18,7 @@
 #include "app/TreePanel.h"
 #include "app/Twips.h"
 #include "app/VersionHandover.h"
+#include "app/WindowKeys.h"
 #include "app/WriteSafetySettings.h"
 #include "editors/FrmEMG.h"
 #include "editors/FrmEmbMsg.h"
@@ -31,6 +32,7 @@
 #include "platform/UserStore.h"
 #include "text/Fill.h"
 #include "text/Messages.h"
+#include "text/Mnemonic.h"
 #include "text/labels/DocumentLabels.h"
 #include "text/labels/EditingLabels.h"
 #include "text/labels/FeedbackLabels.h"
@@ -138,6 +140,7 @@ void frmMain::buildWindow() {
     row->addWidget(tree_);
     row->addWidget(mdi_, 1);
     setCentralWidget(central);
+    new WindowKeys(this, tree_, mdi_);
 
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -403,6 +406,9 @@ void frmMain::Change_Language() {
     const MainMenus& m = menus_;
     tree_->rebuild(QString::fromStdString(ws_.state.modelName), m.mnuChannelInfo->text(),
                    m.mnuOptFeature->text(), m.mnuEmbeddedMsg->text(), m.mnuEMG->text());
+    tree_->nameControls(qs(text::withoutMnemonic(labels::mnuTreeView[lang])),
+                        qs(labels::kTreeClose, lang), qs(labels::kTreeSplitter, lang),
+                        qs(labels::kTreeSplitterKeys, lang));
 }
 
 void frmMain::applyLanguageChange() {

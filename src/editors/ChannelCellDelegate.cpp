@@ -1,7 +1,9 @@
 // The channel grid's cell editors and what ends an edit.
 #include "editors/ChannelCellDelegate.h"
 
+#include "editors/AccessibleName.h"
 #include "editors/ChannelGridKeys.h"
+#include "editors/ChannelGridModel.h"
 #include "editors/InputGuards.h"
 #include "model/ConfigRecord.h"
 #include "text/labels/ChannelInfoLabels.h"
@@ -103,6 +105,8 @@ void ChannelCellDelegate::destroyEditor(QWidget*, const QModelIndex&) const {
 
 void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     const QString text = index.data(Qt::EditRole).toString();
+    if (const auto* grid = qobject_cast<const ChannelGridModel*>(index.model()))
+        nameControl(editor, grid->cellName(index.row() + 1, index.column()));
     if (editor == textBox_) {
         textBox_->setText(text); // also clears the modified flag and the box's own undo
         textBox_->selectAll();
@@ -143,6 +147,10 @@ bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
             emit moveRequested(key->key() == Qt::Key_Down);
             return true;
         }
+        // Ctrl+Tab belongs to the main window (the next child window).
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier))
+            return false;
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -154,6 +162,25 @@ bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Backtab:
             emit tabPressed(false);
             return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier)
+                return false;
+            const bool right = key->key() == Qt::Key_Right;
+            if (editor == textBox_) {
+                // The caret moves inside the text; only at its end, or with the whole text
+                // chosen, does the key go on to the cell beside, as in a spreadsheet.
+                const QString& text = textBox_->text();
+                const bool whole =
+                    textBox_->hasSelectedText() && textBox_->selectedText().size() == text.size();
+                const bool atEdge = !textBox_->hasSelectedText() &&
+                                    textBox_->cursorPosition() == (right ? text.size() : 0);
+                if (!whole && !atEdge)
+                    return false;
+            }
+            emit sidewaysPressed(right);
+            return true;
+        }
         case Qt::Key_Escape:
             emit revertRequested();
             return true;

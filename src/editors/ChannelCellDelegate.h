@@ -3,8 +3,11 @@
 // widgets serve every cell: the grid shows one over the cell being edited and hides it
 // again. The delegate decides what an editor stores (only what the user changed) and how
 // its keys and focus changes end an edit:
-// - Enter, Tab and Shift+Tab are reported to the grid, which moves on; so are Ctrl+Shift+Up
-//   and Down, which move the channels;
+// - Enter is reported to the grid, which moves on; so are Ctrl+Shift+Up and Down, which
+//   move the channels; Tab and Shift+Tab, which leave the grid for the next or previous
+//   control; and Left and Right where the editor has no use for them (a list, or a text
+//   chosen whole or with the caret at its end), which go to the cell beside;
+// - each editor is named for a screen reader by the cell it is over ("A-7 RX Frequency");
 // - Escape puts the stored value back and stores nothing;
 // - leaving the editor for another control stores it and closes it; a dialog, a menu or
 //   another program taking the focus leaves it open, so the focus comes back to it.
@@ -48,6 +51,8 @@ public:
 signals:
     void enterPressed();
     void tabPressed(bool forward);
+    // Left or Right in an editor that has no use for it: the cell beside is to be entered.
+    void sidewaysPressed(bool right);
     // Escape in an editor: the grid fills it from its cell again.
     void revertRequested();
     // Ctrl+Shift+Up or Down in an editor: the channels are to move.

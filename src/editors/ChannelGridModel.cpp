@@ -66,9 +66,21 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
         return texts_[std::size_t(index.row())][std::size_t(index.column())];
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
+    case Qt::AccessibleTextRole: {
+        // A row without a channel is read as empty rather than as silence.
+        const QString& shown = texts_[std::size_t(index.row())][std::size_t(index.column())];
+        if (shown.isEmpty() && index.column() >= 1)
+            return qs(labels::kEmptyCell[ws_.state.language]);
+        return shown;
+    }
     default:
         return {};
     }
+}
+
+QString ChannelGridModel::cellName(int row, int column) const {
+    return qs(labels::kGroupLetters[std::size_t(group())]) + QLatin1Char('-') +
+           QString::number(row) + QLatin1Char(' ') + headerData(column, Qt::Horizontal).toString();
 }
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -44,6 +44,8 @@ public:
     // Fills one row (1..60) from the working record.
     void refreshRow(int row);
 
+    // What a screen reader calls a cell: channel and column, e.g. "A-7 RX Frequency".
+    QString cellName(int row, int column) const;
     // The name of the step that a stored edit of a cell makes, e.g. "RX Frequency A-5".
     model::StepName stepName(int row, int column) const;
 

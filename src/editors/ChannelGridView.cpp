@@ -3,6 +3,7 @@
 #include "editors/ChannelGridView.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -40,12 +41,10 @@ ChannelGridView::ChannelGridView(ChannelGridModel* model, QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
 
     connect(delegate_, &ChannelCellDelegate::enterPressed, this, &ChannelGridView::onEditorEnter);
-    connect(delegate_, &ChannelCellDelegate::tabPressed, this, [this](bool forward) {
-        if (forward)
-            onEditorEnter();
-        else
-            gridPreviousCol();
-    });
+    connect(delegate_, &ChannelCellDelegate::tabPressed, this, &ChannelGridView::leaveGrid);
+    connect(delegate_, &ChannelCellDelegate::sidewaysPressed, this, &ChannelGridView::gridSideways);
+    // Tab is the way out of the grid, not from cell to cell.
+    setTabKeyNavigation(false);
     connect(model_, &ChannelGridModel::cellRefused, this, [this] { refused_ = true; });
     connect(delegate_, &ChannelCellDelegate::revertRequested, this, &ChannelGridView::refillEditor);
     connect(delegate_, &ChannelCellDelegate::moveRequested, this,
@@ -58,8 +57,10 @@ void ChannelGridView::setFlagColumnsShown(bool shown) {
     if (shown == flagsShown_)
         return;
     flagsShown_ = shown;
-    // A list open in a column that disappears: the view moves the cursor to the next column
-    // shown, which stores the list as leaving any cell does.
+    // A list open in a column that disappears: the cursor moves on to Scan, which stores the
+    // list as leaving any cell does.
+    if (!shown && isFlagColumn(gridCol()) && gridRow() >= 1)
+        moveGridCursor(gridRow(), model::ColScan);
     for (int column = model::ColBusy; column <= model::ColRb; ++column)
         setColumnHidden(column, !shown);
     emit flagColumnsShownChanged(shown);
@@ -217,14 +218,46 @@ void ChannelGridView::GridNextCol() {
     }
 }
 
-void ChannelGridView::gridPreviousCol() {
-    int previous = gridCol() - 1;
-    if (!flagsShown_ && isFlagColumn(previous))
-        previous = model::ColTxFreq;
-    if (previous < model::ColRxFreq)
-        moveGridCursor(gridRow() <= 1 ? kRows : gridRow() - 1, model::ColScan);
+void ChannelGridView::gridSideways(bool right) {
+    int column = gridCol() + (right ? 1 : -1);
+    if (!flagsShown_ && isFlagColumn(column))
+        column = right ? model::ColScan : model::ColTxFreq;
+    if (gridRow() < 1 || column < model::ColRxFreq || column > model::ColScan)
+        return;
+    moveGridCursor(gridRow(), column);
+}
+
+void ChannelGridView::leaveGrid(bool forward) {
+    if (editor_ != nullptr) {
+        QWidget* leaving = editor_;
+        if (!storeEdit(leaving)) {
+            returnToRefusedCell();
+            return;
+        }
+        if (editor_ == leaving)
+            closeEditor(leaving, QAbstractItemDelegate::NoHint);
+    }
+    // The next control of the window in the Tab order that is not part of the grid.
+    QWidget* w = this;
+    do {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == this)
+            return;
+    } while (isAncestorOf(w) || w->window() != window() || !w->isVisible() || !w->isEnabled() ||
+             !(w->focusPolicy() & Qt::TabFocus));
+    w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void ChannelGridView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if ((reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) || editor_ != nullptr)
+        return;
+    // Coming in by Tab, the user is at a cell at once.
+    if (gridRow() < 1 || gridCol() < model::ColRxFreq)
+        moveGridCursor(std::max(gridRow(), 1), model::ColRxFreq);
     else
-        moveGridCursor(gridRow(), previous);
+        enterCell();
 }
 
 void ChannelGridView::GridNextLine() {
@@ -252,6 +285,12 @@ void ChannelGridView::refillEditor() {
 
 void ChannelGridView::keyPressEvent(QKeyEvent* event) {
     if (editor_ == nullptr && rowKey(event)) {
+        event->accept();
+        return;
+    }
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+        !(event->modifiers() & Qt::ControlModifier)) {
+        leaveGrid(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
         event->accept();
         return;
     }

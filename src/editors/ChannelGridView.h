@@ -3,8 +3,11 @@
 // expect:
 // - entering a cell stores the edit of the cell left and opens the new cell's editor; a row
 //   without a receive frequency is always entered at its receive cell;
-// - Enter and Tab go on to the next cell (RX, TX, Scan, next row; an empty RX goes down),
-//   Shift+Tab back;
+// - Enter goes on to the next cell (RX, TX, Scan, next row; an empty RX goes down); Left and
+//   Right in an editor that has no use for them go to the cell beside in the row;
+// - Tab and Shift+Tab leave the grid for the next or previous control of the window, storing
+//   the edit as leaving any cell does; Tab coming back into the grid opens the editor of its
+//   current cell (the receive cell of channel 1 when there is none);
 // - a value the cell refuses (a receive frequency outside the band) keeps the editor open
 //   over its cell with the value chosen, whichever way the user tried to leave it within
 //   the grid;
@@ -57,8 +60,12 @@ public:
     // Enter in an editor: an empty receive cell goes down a row, any other cell on.
     void onEditorEnter();
     void GridNextCol();
-    void gridPreviousCol();
     void GridNextLine();
+    // Left or Right within the row: the next (previous) column shown, up to Scan (down to RX).
+    void gridSideways(bool right);
+    // Stores the edit and moves the focus to the next (previous) control outside the grid; a
+    // value the cell refuses keeps the user in it.
+    void leaveGrid(bool forward);
 
     // Stores what the open editor holds; it stays open and shows what was stored.
     void commitPendingEdit();
@@ -105,6 +112,7 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyboardSearch(const QString&) override {}
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

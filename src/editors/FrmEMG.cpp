@@ -2,6 +2,7 @@
 #include "editors/FrmEMG.h"
 
 #include "editors/EditorSupport.h"
+#include "editors/Mnemonics.h"
 #include "editors/ReadOnlyList.h"
 #include "platform/CodePage.h"
 #include "text/Messages.h"
@@ -118,6 +119,10 @@ FrmEMG::FrmEMG(const model::Workspace& ws, text::Prompter& prompter, QWidget* pa
     reasonLabels->addStretch();
     grid->addLayout(reasonLabels, row, 0);
     grid->addWidget(maintained_, row, 1);
+    label[9]->setBuddy(maintained_);
+    label[10]->setBuddy(maintained_);
+    // A read-only box: Tab goes on to the next control.
+    maintained_->setTabChangesFocus(true);
 
     auto* dealer = new QGridLayout(dealerFrame_);
     QWidget* const dealerBoxes[] = {dealerCode_, stockDate_, sellDate_, seller_};
@@ -163,6 +168,7 @@ void FrmEMG::applyTexts() {
         findChild<QLabel*>(QString::fromLatin1(slot.name))->setText(tableText(*slot.text, lang));
     dealerFrame_->setTitle(tableText(labels::kDealerFrame, lang));
     close_->setText(tableText(text::kButtonClose, lang));
+    assignMnemonics(this, lang);
 }
 
 QString FrmEMG::shown(std::string_view bytes) const {

@@ -33,6 +33,9 @@ FrmEmbMsg::FrmEmbMsg(model::Workspace& ws, text::Prompter& prompter, QWidget* pa
         lines_[i] = new MessageLineEdit(this);
         lines_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         lines_[i]->setMaxLength(kMessageLineLength);
+        // The lines have no label: a screen reader calls them by the name of their step.
+        lines_[i]->setAccessibleName(tableText(text::labels::editing::kMessageLine, lang) +
+                                     QLatin1Char(' ') + QString::number(i + 1));
         // Wide enough for 32 characters of the box's font.
         lines_[i]->setMinimumWidth(lines_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
         routeUndoKeys(lines_[i]);

@@ -1,6 +1,7 @@
 // The fill window.
 #include "editors/FrmFillChannels.h"
 
+#include "editors/Mnemonics.h"
 #include "exchange/ChannelTable.h"
 #include "model/Band.h"
 #include "model/RecordFields.h"
@@ -96,6 +97,7 @@ FrmFillChannels::FrmFillChannels(const model::Workspace& ws, text::Prompter& pro
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    assignMnemonics(this, language);
 }
 
 model::FillPlan FrmFillChannels::plan() const {

@@ -3,6 +3,7 @@
 
 #include "editors/EditorSupport.h"
 #include "editors/InputGuards.h"
+#include "editors/Mnemonics.h"
 #include "model/EditJournal.h"
 #include "text/Messages.h"
 #include "text/labels/OptFeaturesLabels.h"
@@ -121,6 +122,7 @@ void FrmOptFeatures::applyTexts() {
     offsetLabels_[0]->setText(tableText(labels::kRxOffset, lang));
     offsetLabels_[1]->setText(tableText(labels::kTxOffset, lang));
     close_->setText(tableText(text::kButtonClose, lang));
+    assignMnemonics(this, lang, menuBarLetters());
 }
 
 void FrmOptFeatures::ReShowData() {

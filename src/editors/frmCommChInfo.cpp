@@ -7,10 +7,12 @@
 #include "editors/ChannelGridView.h"
 #include "editors/ChannelRowCommands.h"
 #include "editors/InputGuards.h"
+#include "editors/Mnemonics.h"
 #include "model/Band.h"
 #include "model/DataFile.h"
 #include "model/EditJournal.h"
 #include "text/Messages.h"
+#include "text/Mnemonic.h"
 #include "text/labels/ChannelInfoLabels.h"
 
 #include <QCloseEvent>
@@ -138,6 +140,9 @@ void frmCommChInfo::buildControls() {
     groupLabel_->setObjectName(QStringLiteral("LabelGroup"));
     groupList_ = new QComboBox(this);
     groupList_->setObjectName(QStringLiteral("ComboGroup"));
+    // Each list is named by its label, for a screen reader and for its Alt+letter.
+    bandLabel_->setBuddy(bandList_);
+    groupLabel_->setBuddy(groupList_);
     for (std::string_view letter : labels::kGroupLetters)
         groupList_->addItem(qs(letter));
     guardWheel(groupList_);
@@ -154,6 +159,7 @@ void frmCommChInfo::buildControls() {
         emergencyLabels_[k]->setObjectName(QStringLiteral("LabelEmergency_%1").arg(k));
         emergencyLists_[k] = new QComboBox(this);
         emergencyLists_[k]->setObjectName(QStringLiteral("ComboEmergency_%1").arg(k));
+        emergencyLabels_[k]->setBuddy(emergencyLists_[k]);
         guardWheel(emergencyLists_[k]);
         top->addWidget(emergencyLabels_[k], 3, 0, Qt::AlignRight);
         top->addWidget(emergencyLists_[k], 3, 1);
@@ -276,16 +282,27 @@ bool frmCommChInfo::flagColumnsShown() const {
 void frmCommChInfo::changeShowByLanguage() {
     guarded("frmCommChInfo_ChangShowByLanguage", [&] {
         const int language = ws_.state.language;
-        bandLabel_->setText(qs(labels::kBandLabel[language]));
-        groupLabel_->setText(qs(labels::kGroupLabel[language]));
+        setCaption(bandLabel_, labels::kBandLabel, language);
+        setCaption(groupLabel_, labels::kGroupLabel, language);
         groupList_->setCurrentIndex(group());
         updateCaption();
-        for (int k = 0; k < model::kGroupCount; ++k)
-            emergencyLabels_[k]->setText(qs(labels::kEmergencyLabel[language]) + QLatin1Char(' ') +
-                                         groupList_->itemText(k));
+        grid_->setAccessibleName(qs(labels::kGridName[language]));
         grid_->cellDelegate()->setLanguage(language);
         labelRowCommands(contextEntries_, language);
         closeButton_->setText(qs(text::kButtonClose[language]));
+        // The six emergency labels stand at one place, one shown at a time: they share the
+        // Alt+letter the first one gets.
+        setCaption(emergencyLabels_[0], labels::kEmergencyLabel, language,
+                   " " + std::string(labels::kGroupLetters[0]));
+        for (int k = 1; k < model::kGroupCount; ++k)
+            emergencyLabels_[k]->clear();
+        assignMnemonics(this, language, menuBarLetters());
+        const char letter = text::mnemonicLetter(emergencyLabels_[0]->text().toStdString());
+        for (int k = 1; k < model::kGroupCount; ++k)
+            emergencyLabels_[k]->setText(
+                qs(text::withMnemonic(std::string(labels::kEmergencyLabel[language]) + ' ' +
+                                          std::string(labels::kGroupLetters[std::size_t(k)]),
+                                      letter, language)));
     });
 }
 

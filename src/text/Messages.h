@@ -2,10 +2,10 @@
 // share, plus the shared button captions and the language names.
 #pragma once
 
+#include "TextTable.h"
+
 #include <string>
 #include <string_view>
-
-#include "TextTable.h"
 
 namespace zx::text {
 

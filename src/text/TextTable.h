@@ -1,12 +1,12 @@
 // A text in every language of the user interface, indexed by the language index.
 #pragma once
 
+#include "Language.h"
+
 #include <array>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
-
-#include "Language.h"
 
 namespace zx::text {
 

@@ -12,6 +12,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/SystemLocale.h"
 #include "support/ScriptedPrompter.h"
+#include "text/Mnemonic.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,6 +44,11 @@ inline void ensureAppApplication() {
 
 inline QString u8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A caption as it reads, without the mark of its Alt+letter ("Sc&an" -> "Scan").
+inline QString plain(const QString& caption) {
+    return u8(text::withoutMnemonic(caption.toStdString()));
 }
 
 // File dialogs that answer from a script and record what they were asked.

@@ -47,14 +47,15 @@ TEST(FrmComSet, LabelsInBothLanguages) {
     Fixture f;
     auto w = f.open();
     EXPECT_EQ(w->windowTitle(), "Communication Port");
-    EXPECT_EQ(w->findChild<QLabel*>("Label1")->text(), "COM");
+    EXPECT_EQ(zx::test::plain(w->findChild<QLabel*>("Label1")->text()), "COM");
     EXPECT_EQ(w->findChild<QPushButton*>("CommandOK")->text(), "&OK");
     EXPECT_EQ(w->findChild<QPushButton*>("CommandCancel")->text(), "&Cancel");
 
     f.ws.state.language = zx::text::Chinese;
     auto zh = f.open();
     EXPECT_EQ(zh->windowTitle(), QString::fromUtf8("通信端口"));
-    EXPECT_EQ(zh->findChild<QLabel*>("Label1")->text(), QString::fromUtf8("通信口"));
+    EXPECT_EQ(zx::test::plain(zh->findChild<QLabel*>("Label1")->text()),
+              QString::fromUtf8("通信口"));
     EXPECT_EQ(zh->findChild<QPushButton*>("CommandOK")->text(), QString::fromUtf8("确定(&O)"));
     EXPECT_EQ(zh->findChild<QPushButton*>("CommandCancel")->text(), QString::fromUtf8("取消(&C)"));
 }

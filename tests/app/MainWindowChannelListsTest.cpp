@@ -223,7 +223,7 @@ TEST_F(ChannelListsTest, CompareWithFileListsExactlyTheChangedChannel) {
     app.dialogs.answers = {otherPath};
     AppHarness::onNextModal([&](QWidget* modal) {
         caption = modal->windowTitle();
-        verdict = modal->findChild<QLabel*>("LabelVerdict")->text();
+        verdict = plain(modal->findChild<QLabel*>("LabelVerdict")->text());
         lines = modal->findChild<QPlainTextEdit*>("TextDifferences")->toPlainText();
         modal->findChild<QPushButton*>("CommandCopyAll")->click();
         // What Print puts on paper, through a PDF.

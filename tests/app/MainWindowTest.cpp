@@ -597,7 +597,7 @@ TEST_F(MainWindowTest, PrintFromTheToolbarShowsThePrintItemsWindow) {
     AppHarness::onNextModal([&](QWidget* modal) {
         title = modal->windowTitle();
         for (QCheckBox* box : modal->findChildren<QCheckBox*>())
-            items << box->text();
+            items << plain(box->text());
         modal->close();
     });
     action(w, "打印")->trigger();

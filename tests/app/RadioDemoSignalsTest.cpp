@@ -7,8 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-#include <functional>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
 

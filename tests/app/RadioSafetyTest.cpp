@@ -230,7 +230,7 @@ TEST_F(RadioSafety, CompareWithRadioListsTheDifferencesAndLeavesTheDocumentAlone
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal->objectName() != "FrmCompare")
             return;
-        verdict = modal->findChild<QLabel*>("LabelVerdict")->text();
+        verdict = zx::test::plain(modal->findChild<QLabel*>("LabelVerdict")->text());
         auto* text = modal->findChild<QPlainTextEdit*>("TextDifferences");
         lines = text->toPlainText().split('\n');
         scrollRange = text->verticalScrollBar()->maximum();

@@ -165,7 +165,7 @@ TEST_F(RadioWorkKept, CancelEndsAReadWithEndAndLeavesTheDocumentAsItWas) {
     app::FrmProgress* progress = radio().progressWindow();
     auto* cancel = progress->findChild<QPushButton*>("CommandCancel");
     ASSERT_NE(cancel, nullptr);
-    EXPECT_EQ(cancel->text(), "Cancel");
+    EXPECT_EQ(zx::test::plain(cancel->text()), "Cancel");
     QTest::mouseClick(cancel, Qt::LeftButton);
     ASSERT_TRUE(waitFinished(finished));
 
@@ -273,7 +273,7 @@ TEST_F(RadioWorkKept, AWriteNamesTheFrequenciesItShortensAndCompareSetsThemApart
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal->objectName() != "FrmCompare")
             return;
-        verdict = modal->findChild<QLabel*>("LabelVerdict")->text();
+        verdict = zx::test::plain(modal->findChild<QLabel*>("LabelVerdict")->text());
         lines = modal->findChild<QPlainTextEdit*>("TextDifferences")->toPlainText().split('\n');
         QTest::mouseClick(modal->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
     });

@@ -3,9 +3,9 @@
 #include "AppTestSupport.h"
 #include "app/SetupFile.h"
 #include "app/VersionListFile.h"
-#include "platform/ProfileFile.h"
 #include "model/DataFile.h"
 #include "model/RuntimeState.h"
+#include "platform/ProfileFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -48,11 +49,11 @@ TEST_F(ChannelInfoTest, APrintableKeyOnTheGridStartsEditingTheCurrentCellWithout
     open();
     clickCell(2, ColRxFreq);
     // The focus leaves the editor for another control, which closes it, then comes back to
-    // the grid itself (as Shift+Tab would bring it).
+    // the grid itself (not by Tab, which would open the editor at once).
     control<QComboBox>(window.get(), "ComboGroup")->setFocus(Qt::MouseFocusReason);
     settle();
     ASSERT_FALSE(text1->isVisible());
-    grid->setFocus(Qt::BacktabFocusReason);
+    grid->setFocus(Qt::OtherFocusReason);
     ASSERT_TRUE(grid->hasFocus());
 
     // "2" would have searched for the next row starting with 2 (channel 7: "29.1...").
@@ -180,34 +181,58 @@ TEST_F(ChannelInfoTest, PassingThroughCellsStoresNothingTheUserDidNotChange) {
     EXPECT_TRUE(ws.record == before);
 }
 
-TEST_F(ChannelInfoTest, TabAndShiftTabMoveLikeEnter) {
+TEST_F(ChannelInfoTest, TabLeavesTheGridBothWaysAndLeftRightMoveInsideIt) {
     model::addChannel(ws, 0, 2, "28.200000");
     open();
-    QTest::keyClick(text1, Qt::Key_Tab);
-    settle();
-    EXPECT_TRUE(textBoxOver(1, ColTxFreq));
-    QTest::keyClick(text1, Qt::Key_Tab);
-    settle();
-    EXPECT_EQ(gridCol(), ColScan);
-    EXPECT_TRUE(scanList->hasFocus());
-    QTest::keyClick(scanList, Qt::Key_Tab);
-    settle();
-    EXPECT_TRUE(textBoxOver(2, ColRxFreq));
+    QWidget* close = control<QPushButton>(window.get(), "CommandClose");
+    QWidget* emergency = control<QComboBox>(window.get(), "ComboEmergency_0");
 
-    // Back: RX of row 2 -> Scan of row 1 -> TX of row 1.
-    QTest::keyClick(text1, Qt::Key_Tab, Qt::ShiftModifier);
-    settle();
-    EXPECT_EQ(gridRow(), 1);
-    EXPECT_EQ(gridCol(), ColScan);
-    QTest::keyClick(scanList, Qt::Key_Backtab, Qt::ShiftModifier);
+    // The whole text is chosen when a cell is entered: Right goes to the cell beside, and on
+    // to Scan; Right in Scan stays there.
+    QTest::keyClick(text1, Qt::Key_Right);
     settle();
     EXPECT_TRUE(textBoxOver(1, ColTxFreq));
-    // An empty receive cell goes down, as Enter does; the focus never leaves the grid.
-    clickCell(3, ColRxFreq);
+    QTest::keyClick(text1, Qt::Key_Right);
+    settle();
+    EXPECT_EQ(gridCol(), ColScan);
+    QTest::keyClick(scanList, Qt::Key_Right);
+    settle();
+    EXPECT_EQ(gridCol(), ColScan);
+    EXPECT_EQ(gridRow(), 1);
+    QTest::keyClick(scanList, Qt::Key_Left);
+    settle();
+    ASSERT_TRUE(textBoxOver(1, ColTxFreq));
+    // With the caret inside the text the keys move the caret; at the start, Left moves on.
+    QTest::keyClick(text1, Qt::Key_Home);
+    QTest::keyClick(text1, Qt::Key_Right);
+    settle();
+    EXPECT_TRUE(textBoxOver(1, ColTxFreq));
+    EXPECT_EQ(text1->cursorPosition(), 1);
+    QTest::keyClick(text1, Qt::Key_Left);
+    settle();
+    EXPECT_TRUE(textBoxOver(1, ColTxFreq));
+    QTest::keyClick(text1, Qt::Key_Left);
+    settle();
+    EXPECT_TRUE(textBoxOver(1, ColRxFreq));
+
+    // Tab stores the edit and goes on to the close button; Shift+Tab from there comes back
+    // into the grid at the cell left, with its editor open.
+    QTest::keyClicks(text1, "28.4");
     QTest::keyClick(text1, Qt::Key_Tab);
     settle();
-    EXPECT_TRUE(textBoxOver(4, ColRxFreq));
+    EXPECT_EQ(QApplication::focusWidget(), close);
+    EXPECT_EQ(channel(0, 1)->rxFreq.str(), "28400000");
+    QTest::keyClick(close, Qt::Key_Backtab, Qt::ShiftModifier);
+    settle();
+    EXPECT_TRUE(textBoxOver(1, ColRxFreq));
     EXPECT_EQ(QApplication::focusWidget(), text1);
+    // Shift+Tab leaves the other way, to the emergency list; Tab comes back in.
+    QTest::keyClick(text1, Qt::Key_Backtab, Qt::ShiftModifier);
+    settle();
+    EXPECT_EQ(QApplication::focusWidget(), emergency);
+    QTest::keyClick(emergency, Qt::Key_Tab);
+    settle();
+    EXPECT_TRUE(textBoxOver(1, ColRxFreq));
     EXPECT_EQ(ws.record.channelCount[0], 2);
 }
 

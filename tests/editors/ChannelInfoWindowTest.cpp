@@ -125,10 +125,11 @@ TEST_F(ChannelInfoTest, OpenedInChineseShowsTheChineseTexts) {
     ws.state.language = text::Chinese;
     open();
     EXPECT_EQ(window->windowTitle(), qs("信道信息[信道 - 1]---A"));
-    EXPECT_EQ(control<QLabel>(window.get(), "LabelBand")->text(), qs("频段选择"));
-    EXPECT_EQ(control<QLabel>(window.get(), "LabelGroup")->text(), qs("组"));
-    EXPECT_EQ(control<QLabel>(window.get(), "LabelEmergency_0")->text(), qs("紧急信道 A"));
-    EXPECT_EQ(control<QLabel>(window.get(), "LabelEmergency_5")->text(), qs("紧急信道 F"));
+    // Each label carries the Alt+letter of its list, the same as in English.
+    EXPECT_EQ(control<QLabel>(window.get(), "LabelBand")->text(), qs("频段选择(&L)"));
+    EXPECT_EQ(control<QLabel>(window.get(), "LabelGroup")->text(), qs("组(&A)"));
+    EXPECT_EQ(control<QLabel>(window.get(), "LabelEmergency_0")->text(), qs("紧急信道 A(&R)"));
+    EXPECT_EQ(control<QLabel>(window.get(), "LabelEmergency_5")->text(), qs("紧急信道 F(&R)"));
     EXPECT_EQ(control<QPushButton>(window.get(), "CommandClose")->text(), qs("关闭(&C)"));
     const QStringList headers{qs("信道"), qs("接收频率"), qs("发射频率"), "BUSY", "ECHO",
                               "HI-CUT",   "+10KHz",       "NB/ANL",       "RB",   qs("扫描")};
@@ -151,7 +152,7 @@ TEST_F(ChannelInfoTest, OpenedInChineseShowsTheChineseTexts) {
 TEST_F(ChannelInfoTest, ReShowByLanguageRelabelsAnOpenWindow) {
     open();
     EXPECT_EQ(header(2), "TX FreQuency");
-    EXPECT_EQ(control<QLabel>(window.get(), "LabelEmergency_0")->text(), "Emergency Channel A");
+    EXPECT_EQ(control<QLabel>(window.get(), "LabelEmergency_0")->text(), "Eme&rgency Channel A");
     ws.state.language = text::Chinese;
     window->ReShowChInfoByLanguage();
     EXPECT_EQ(header(2), qs("发射频率"));

@@ -3,6 +3,8 @@
 // controls by their object names.
 #pragma once
 
+#include "text/Mnemonic.h"
+
 #include <QApplication>
 #include <QSpontaneKeyEvent>
 #include <QString>
@@ -49,6 +51,11 @@ inline void turnWheel(QWidget* widget, int notches) {
 
 inline QString qs(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+// A caption as it reads, without the mark of its Alt+letter ("Sc&an" -> "Scan").
+inline QString plain(const QString& caption) {
+    return qs(text::withoutMnemonic(caption.toStdString()));
 }
 
 } // namespace zx::test

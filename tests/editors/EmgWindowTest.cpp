@@ -19,6 +19,7 @@ namespace zx::editors {
 namespace {
 
 using test::control;
+using test::plain;
 using test::qs;
 
 class EmgWindow : public ::testing::Test {
@@ -47,7 +48,8 @@ protected:
         return *window;
     }
     QString box(const char* name) { return control<QLineEdit>(window.get(), name)->text(); }
-    QString label(const char* name) { return control<QLabel>(window.get(), name)->text(); }
+    // A label as it reads, its Alt+letter aside.
+    QString label(const char* name) { return plain(control<QLabel>(window.get(), name)->text()); }
 
     model::Workspace ws;
     test::ScriptedPrompter prompter;

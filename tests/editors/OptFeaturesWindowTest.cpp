@@ -23,6 +23,7 @@ namespace zx::editors {
 namespace {
 
 using test::control;
+using test::plain;
 using test::qs;
 using test::turnWheel;
 
@@ -97,10 +98,10 @@ TEST_F(OptFeaturesWindow, DefaultRecordShowsEveryDefault) {
     EXPECT_EQ(control<QLineEdit>(window.get(), "Text1_0")->text(), "0");
     EXPECT_EQ(control<QLineEdit>(window.get(), "Text1_1")->text(), "0");
     EXPECT_EQ(window->windowTitle(), "Optional Features");
-    EXPECT_EQ(control<QLabel>(window.get(), "Label1_1")->text(), "RB Frequecy[Hz]");
-    EXPECT_EQ(control<QLabel>(window.get(), "Label1_10")->text(),
+    EXPECT_EQ(plain(control<QLabel>(window.get(), "Label1_1")->text()), "RB Frequecy[Hz]");
+    EXPECT_EQ(plain(control<QLabel>(window.get(), "Label1_10")->text()),
               "Battery Voltage Protect Value 1 -- Min[V]");
-    EXPECT_EQ(check(4)->text(), "PA Enalbe");
+    EXPECT_EQ(plain(check(4)->text()), "PA Enalbe");
     EXPECT_EQ(control<QPushButton>(window.get(), "CommandClose")->text(), "&Close");
     // Opening the window changes nothing in the record.
     EXPECT_EQ(ws.record, model::ConfigRecord{});
@@ -293,16 +294,16 @@ TEST_F(OptFeaturesWindow, ChineseWindowShowsChineseTexts) {
     ws.state.language = text::Chinese;
     open();
     EXPECT_EQ(window->windowTitle(), qs("可选功能"));
-    EXPECT_EQ(control<QLabel>(window.get(), "Label1_0")->text(), qs("超时定时器(TOT)[秒]"));
-    EXPECT_EQ(control<QLabel>(window.get(), "Label1_1")->text(), qs("RB 频率[Hz]"));
-    EXPECT_EQ(control<QLabel>(window.get(), "Label1_14")->text(),
+    EXPECT_EQ(plain(control<QLabel>(window.get(), "Label1_0")->text()), qs("超时定时器(TOT)[秒]"));
+    EXPECT_EQ(plain(control<QLabel>(window.get(), "Label1_1")->text()), qs("RB 频率[Hz]"));
+    EXPECT_EQ(plain(control<QLabel>(window.get(), "Label1_14")->text()),
               qs("CW/USB/LSB SQ关闭延时时间[ms]"));
-    EXPECT_EQ(control<QLabel>(window.get(), "Label1_22")->text(), qs("背光灯颜色"));
-    EXPECT_EQ(control<QLabel>(window.get(), "Label1_18")->text(), "MIC Gain");
-    EXPECT_EQ(check(0)->text(), qs("使用LSB"));
-    EXPECT_EQ(check(7)->text(), qs("信道设置公共信道"));
-    EXPECT_EQ(check(17)->text(), qs("低电压保护使能"));
-    EXPECT_EQ(check(10)->text(), "VOIC");
+    EXPECT_EQ(plain(control<QLabel>(window.get(), "Label1_22")->text()), qs("背光灯颜色"));
+    EXPECT_EQ(plain(control<QLabel>(window.get(), "Label1_18")->text()), "MIC Gain");
+    EXPECT_EQ(plain(check(0)->text()), qs("使用LSB"));
+    EXPECT_EQ(plain(check(7)->text()), qs("信道设置公共信道"));
+    EXPECT_EQ(plain(check(17)->text()), qs("低电压保护使能"));
+    EXPECT_EQ(plain(check(10)->text()), "VOIC");
     EXPECT_EQ(list(0)->itemText(0), qs("关"));
     EXPECT_EQ(list(5)->currentText(), qs("开"));
     EXPECT_EQ(list(6)->currentText(), qs("静噪扫描"));

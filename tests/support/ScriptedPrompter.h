@@ -1,11 +1,11 @@
 // A Prompter for tests: records every message and answers from a script.
 #pragma once
 
+#include "text/Prompter.h"
+
 #include <deque>
 #include <string>
 #include <vector>
-
-#include "text/Prompter.h"
 
 namespace zx::test {
 

@@ -22,6 +22,10 @@ inline constexpr TextTable kGroupLabel{"Band", "组"};
 // Followed by a space and the group letter.
 inline constexpr TextTable kEmergencyLabel{"Emergency Channel", "紧急信道"};
 
+// What a screen reader calls the grid, and an empty cell of a row without a channel.
+inline constexpr TextTable kGridName{"Channel List", "信道列表"};
+inline constexpr TextTable kEmptyCell{"empty", "空"};
+
 inline constexpr std::array<std::string_view, 6> kGroupLetters{"A", "B", "C", "D", "E", "F"};
 
 // Grid headers by column 0..9. Columns 3..8 have no visible width and keep their English

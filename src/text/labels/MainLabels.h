@@ -57,6 +57,11 @@ inline constexpr TextTable MnuInitialBand2{"Band2", "频段2"};
 
 // View menu.
 inline constexpr TextTable mnuTreeView{"Tree &View", "树形视图(&V)"};
+// The tree panel's close button and its splitter, as a screen reader names them.
+inline constexpr TextTable kTreeClose{"Close Tree View", "关闭树形视图"};
+inline constexpr TextTable kTreeSplitter{"Tree View Width", "树形视图宽度"};
+inline constexpr TextTable kTreeSplitterKeys{"Left and Right change the width",
+                                             "左右方向键改变宽度"};
 inline constexpr TextTable mnuViewToolbar{"&Toolbar", "工具栏(&T)"};
 inline constexpr TextTable mnuViewStatusBar{"&Status Bar", "状态栏(&S)"};
 
