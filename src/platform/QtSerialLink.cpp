@@ -44,9 +44,13 @@ bool QtSerialLink::fail(OpenFailure failure) {
 
 bool QtSerialLink::openPort(const link::PortSettings& settings) {
     answerTimer_.stop();
-    if (port_)
+    // The old port is kept until the next open: this may run inside its own readyRead (a
+    // search that moves on to the next port from an answer handler).
+    if (port_) {
         port_->close();
-    port_.reset();
+        port_->disconnect(this);
+        retired_ = std::move(port_);
+    }
     received_.clear();
     lastError_.clear();
     failure_ = {};

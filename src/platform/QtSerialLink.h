@@ -90,6 +90,7 @@ private:
 
     PortCatalog& catalog_;
     std::unique_ptr<SerialPort> port_;
+    std::unique_ptr<SerialPort> retired_; // the port before, closed
     QString deviceName_;
     QTimer answerTimer_;
     QByteArray received_;

@@ -1,8 +1,9 @@
 // The system serial port through the Win32 communications API: \\.\COMn opened for
-// overlapped input and output. One read is always pending; it completes as soon as a byte
-// has arrived (the comm time-outs ask for "return at once with what is there, else wait for
-// the first byte"), and its event wakes the Qt event loop through a QWinEventNotifier.
-// Writes are overlapped too, so a slow line never blocks the loop.
+// overlapped input and output. A wait for a received character (SetCommMask(EV_RXCHAR),
+// WaitCommEvent) is always pending; its event wakes the Qt event loop through a
+// QWinEventNotifier, and a read then takes at once whatever has arrived (comm time-outs of
+// "return with what is there"). Writes are overlapped too, so a slow line never blocks the
+// loop. A failed read, write or wait on an open port means the adapter went away.
 #include "platform/SerialPortWindows.h"
 
 #include <QTimer>
@@ -83,20 +84,23 @@ QString devicePathFor(const QString& portName) {
 
 namespace {
 
-// A read that found nothing within this time is simply started again.
-constexpr DWORD kIdleReadMs = 250;
+// Bytes are also looked for this often, should the system not report one that came just as
+// the wait for the next was being set up.
+constexpr int kPollMs = 50;
 
 class WindowsPort : public SerialPort {
 public:
     WindowsPort() {
         readEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        waitEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
         writeEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        retry_.setSingleShot(true);
-        connect(&retry_, &QTimer::timeout, this, [this] { startRead(); });
+        poll_.setInterval(kPollMs);
+        connect(&poll_, &QTimer::timeout, this, [this] { drain(); });
     }
     ~WindowsPort() override {
         close();
         CloseHandle(readEvent_);
+        CloseHandle(waitEvent_);
         CloseHandle(writeEvent_);
     }
 
@@ -105,8 +109,8 @@ public:
         error_ = SerialError::None;
         errorString_.clear();
         const std::wstring path = devicePathFor(device).toStdWString();
-        handle_ = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_OVERLAPPED, nullptr);
+        handle_ = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
         if (handle_ == INVALID_HANDLE_VALUE)
             return failOpen(GetLastError());
         SetupComm(handle_, 4096, 4096);
@@ -117,40 +121,40 @@ public:
         applyLineSettings(dcb, stopBits, handshaking);
         if (!SetCommState(handle_, &dcb))
             return failOpen(GetLastError(), SerialError::BadSetting);
+        // A read returns at once with what has arrived; the wait for a received character
+        // says when to read.
         COMMTIMEOUTS timeouts{};
         timeouts.ReadIntervalTimeout = MAXDWORD;
-        timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;
-        timeouts.ReadTotalTimeoutConstant = kIdleReadMs;
-        timeouts.WriteTotalTimeoutMultiplier = 0;
-        timeouts.WriteTotalTimeoutConstant = 0;
         if (!SetCommTimeouts(handle_, &timeouts))
             return failOpen(GetLastError(), SerialError::BadSetting);
         PurgeComm(handle_, PURGE_RXCLEAR | PURGE_TXCLEAR);
-        readNotifier_ = new QWinEventNotifier(readEvent_, this);
-        connect(readNotifier_, &QWinEventNotifier::activated, this, [this] { readDone(); });
+        waitNotifier_ = new QWinEventNotifier(waitEvent_, this);
+        connect(waitNotifier_, &QWinEventNotifier::activated, this, [this] { waitDone(); });
         writeNotifier_ = new QWinEventNotifier(writeEvent_, this);
         connect(writeNotifier_, &QWinEventNotifier::activated, this, [this] { writeDone(); });
-        startRead();
+        canWait_ = SetCommMask(handle_, EV_RXCHAR) != 0;
+        poll_.start();
+        startWait();
         return isOpen();
     }
 
     void close() override {
-        retry_.stop();
+        poll_.stop();
         if (handle_ == INVALID_HANDLE_VALUE)
             return;
         CancelIo(handle_);
         DWORD n = 0;
-        if (reading_)
-            GetOverlappedResult(handle_, &readOverlapped_, &n, TRUE);
+        if (waiting_)
+            GetOverlappedResult(handle_, &waitOverlapped_, &n, TRUE);
         if (writing_)
             GetOverlappedResult(handle_, &writeOverlapped_, &n, TRUE);
-        reading_ = writing_ = false;
+        waiting_ = writing_ = false;
         CloseHandle(handle_);
         handle_ = INVALID_HANDLE_VALUE;
-        delete readNotifier_;
+        delete waitNotifier_;
         delete writeNotifier_;
-        readNotifier_ = writeNotifier_ = nullptr;
-        ResetEvent(readEvent_);
+        waitNotifier_ = writeNotifier_ = nullptr;
+        ResetEvent(waitEvent_);
         ResetEvent(writeEvent_);
         outgoing_.clear();
     }
@@ -158,19 +162,8 @@ public:
     bool isOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
 
     void purge() override {
-        if (!isOpen())
-            return;
-        PurgeComm(handle_, PURGE_RXCLEAR | PURGE_TXCLEAR);
-        // A read that completed already holds bytes from before the purge: they go too.
-        if (reading_ && WaitForSingleObject(readEvent_, 0) == WAIT_OBJECT_0) {
-            DWORD n = 0;
-            const bool ok = GetOverlappedResult(handle_, &readOverlapped_, &n, FALSE);
-            reading_ = false;
-            ResetEvent(readEvent_);
-            if (!ok)
-                return goneAway(GetLastError());
-            startRead();
-        }
+        if (isOpen())
+            PurgeComm(handle_, PURGE_RXCLEAR | PURGE_TXCLEAR);
         received_.clear();
     }
 
@@ -201,56 +194,67 @@ private:
         return false;
     }
 
-    void startRead() {
-        while (isOpen() && !reading_) {
-            readOverlapped_ = {};
-            readOverlapped_.hEvent = readEvent_;
-            ResetEvent(readEvent_);
-            DWORD n = 0;
-            if (ReadFile(handle_, buffer_, sizeof buffer_, &n, &readOverlapped_)) {
-                // Done at once: the event is set too; take the bytes now and read again.
-                ResetEvent(readEvent_);
-                if (!took(n))
+    void startWait() {
+        while (canWait_ && isOpen() && !waiting_) {
+            waitOverlapped_ = {};
+            waitOverlapped_.hEvent = waitEvent_;
+            ResetEvent(waitEvent_);
+            if (WaitCommEvent(handle_, &mask_, &waitOverlapped_)) {
+                ResetEvent(waitEvent_);
+                if (!drain())
                     return;
                 continue;
             }
-            const DWORD code = GetLastError();
-            if (code != ERROR_IO_PENDING)
-                return goneAway(code);
-            reading_ = true;
+            if (GetLastError() != ERROR_IO_PENDING) {
+                // A driver that cannot wait for characters: the poll alone reads.
+                canWait_ = false;
+                return;
+            }
+            waiting_ = true;
         }
+        // What came while the wait was being set up.
+        drain();
     }
 
-    void readDone() {
-        if (!reading_ || !isOpen())
+    void waitDone() {
+        if (!waiting_ || !isOpen())
             return;
         DWORD n = 0;
-        const bool ok = GetOverlappedResult(handle_, &readOverlapped_, &n, FALSE);
+        const bool ok = GetOverlappedResult(handle_, &waitOverlapped_, &n, FALSE);
         if (!ok && GetLastError() == ERROR_IO_INCOMPLETE)
             return;
-        reading_ = false;
-        ResetEvent(readEvent_);
+        waiting_ = false;
+        ResetEvent(waitEvent_);
         if (!ok)
             return goneAway(GetLastError());
-        if (took(n))
-            startRead();
+        if (drain())
+            startWait();
     }
 
-    // Bytes of a completed read. A read that ends at once with nothing, again and again,
-    // would spin: the next one then waits a little. False when the port went meanwhile.
-    bool took(DWORD n) {
-        if (n > 0) {
-            emptyReads_ = 0;
-            received_.append(reinterpret_cast<const char*>(buffer_), qsizetype(n));
-            emit readyRead();
-            return isOpen();
-        }
-        if (++emptyReads_ > 3) {
-            emptyReads_ = 0;
-            retry_.start(10);
+    // Reads what has arrived; false when the port went meanwhile.
+    bool drain() {
+        if (!isOpen())
             return false;
+        const qsizetype before = received_.size();
+        for (;;) {
+            OVERLAPPED overlapped{};
+            overlapped.hEvent = readEvent_;
+            ResetEvent(readEvent_);
+            DWORD n = 0;
+            if (!ReadFile(handle_, buffer_, sizeof buffer_, &n, &overlapped)) {
+                if (GetLastError() != ERROR_IO_PENDING ||
+                    !GetOverlappedResult(handle_, &overlapped, &n, TRUE)) {
+                    goneAway(GetLastError());
+                    return false;
+                }
+            }
+            received_.append(reinterpret_cast<const char*>(buffer_), qsizetype(n));
+            if (n < sizeof buffer_)
+                break;
         }
-        return true;
+        if (received_.size() > before)
+            emit readyRead();
+        return isOpen();
     }
 
     void startWrite() {
@@ -288,6 +292,8 @@ private:
     }
 
     void goneAway(DWORD code) {
+        if (!isOpen())
+            return;
         error_ = serialErrorFor(code, true);
         errorString_ = systemMessage(code);
         close();
@@ -296,15 +302,17 @@ private:
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     HANDLE readEvent_ = nullptr;
+    HANDLE waitEvent_ = nullptr;
     HANDLE writeEvent_ = nullptr;
-    OVERLAPPED readOverlapped_{};
+    OVERLAPPED waitOverlapped_{};
     OVERLAPPED writeOverlapped_{};
-    QWinEventNotifier* readNotifier_ = nullptr;
+    DWORD mask_ = 0;
+    QWinEventNotifier* waitNotifier_ = nullptr;
     QWinEventNotifier* writeNotifier_ = nullptr;
-    QTimer retry_;
-    bool reading_ = false;
+    QTimer poll_;
+    bool canWait_ = false;
+    bool waiting_ = false;
     bool writing_ = false;
-    int emptyReads_ = 0;
     unsigned char buffer_[4096];
     QByteArray received_;
     QByteArray outgoing_;
