@@ -17,6 +17,7 @@
 #include "model/DataFile.h"
 #include "model/RecordCodec.h"
 #include "platform/CodePage.h"
+#include "platform/UserStore.h"
 #include "text/labels/ChannelListLabels.h"
 
 #include <QAction>
@@ -68,8 +69,9 @@ void ChannelListTools::build(MainMenus& menus, SafetyMenus& safety) {
     mnuViewChannelFlags->setCheckable(true);
     const QString store = window_.services().userStorePath;
     if (!store.isEmpty())
-        mnuViewChannelFlags->setChecked(
-            QSettings(store, QSettings::IniFormat).value(kFlagColumnsKey, false).toBool());
+        mnuViewChannelFlags->setChecked(QSettings(store, platform::UserStore::formatOf(store))
+                                            .value(kFlagColumnsKey, false)
+                                            .toBool());
     connect(mnuViewChannelFlags, &QAction::triggered, this, &ChannelListTools::setFlagColumnsShown);
 
     // Edit: the row commands and the find entries between Redo and Channel Information.
@@ -133,7 +135,7 @@ void ChannelListTools::setFlagColumnsShown(bool shown) {
         mnuViewChannelFlags->setChecked(shown);
     const QString store = window_.services().userStorePath;
     if (!store.isEmpty()) {
-        QSettings settings(store, QSettings::IniFormat);
+        QSettings settings(store, platform::UserStore::formatOf(store));
         settings.setValue(kFlagColumnsKey, shown);
     }
     if (auto* channels =

@@ -1,4 +1,4 @@
-// The --demo radio: a VirtualRadio on a pseudo-terminal inside the program.
+// The --demo radio: a VirtualRadio on an in-process line inside the program.
 #include "app/DemoRadio.h"
 
 #include "app/RadioController.h"
@@ -61,8 +61,13 @@ std::unique_ptr<DemoRadio> DemoRadio::start(const model::Workspace& ws, QString*
     // Paced at the line rate, so the progress window moves as it would with a radio.
     options.paced = paced;
     demo->radio_ = std::make_unique<sim::VirtualRadio>(options, memory);
+    // Each radio of the process gets a line of its own name.
+    static int started = 0;
+    ++started;
+    const std::string name = started == 1 ? "demo radio" : "demo radio " + std::to_string(started);
     try {
-        demo->radio_->start();
+        demo->registration_ =
+            std::make_unique<platform::InProcessRegistration>(demo->radio_->startInProcess(name));
     } catch (const std::exception& e) {
         if (error)
             *error = QString::fromLocal8Bit(e.what());
@@ -77,7 +82,7 @@ std::unique_ptr<DemoRadio> DemoRadio::startFor(frmMain& window, QString* error, 
         return nullptr;
     if (demo->attach(window.radio(), window.workspace(), window.services().settingsPath) <= 0) {
         if (error)
-            *error = QStringLiteral("the virtual radio's terminal got no port number");
+            *error = QStringLiteral("the virtual radio's line got no port number");
         return nullptr;
     }
     window.setPortPanel();
@@ -85,6 +90,7 @@ std::unique_ptr<DemoRadio> DemoRadio::startFor(frmMain& window, QString* error, 
 }
 
 DemoRadio::~DemoRadio() {
+    registration_.reset();
     if (radio_)
         radio_->stop();
 }

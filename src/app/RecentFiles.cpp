@@ -1,6 +1,8 @@
 // Recent files and the last folder in the per-user store.
 #include "app/RecentFiles.h"
 
+#include "platform/UserStore.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -48,7 +50,7 @@ void RecentFiles::setLastFolder(const QString& folder) {
 void RecentFiles::load() {
     if (storePath_.isEmpty())
         return;
-    QSettings settings(storePath_, QSettings::IniFormat);
+    QSettings settings(storePath_, platform::UserStore::formatOf(storePath_));
     settings.beginGroup(kSection);
     for (int i = 0; i < kMaximum; ++i) {
         const QString file = settings.value(fileKey(i)).toString();
@@ -61,7 +63,7 @@ void RecentFiles::load() {
 void RecentFiles::store() const {
     if (storePath_.isEmpty())
         return;
-    QSettings settings(storePath_, QSettings::IniFormat);
+    QSettings settings(storePath_, platform::UserStore::formatOf(storePath_));
     settings.beginGroup(kSection);
     for (int i = 0; i < kMaximum; ++i) {
         if (i < files_.size())

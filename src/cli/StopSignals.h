@@ -1,4 +1,5 @@
-// Ctrl+C (SIGINT), SIGTERM and SIGHUP while zx908hf-cli talks to a radio. The handlers only
+// Ctrl+C (SIGINT), SIGTERM and SIGHUP while zx908hf-cli talks to a radio (on Windows: Ctrl+C,
+// Ctrl+Break and closing the console window, StopSignalsWindows.cpp). The handlers only
 // note the signal and wake the event loop through a pipe; the conversation is then ended
 // the clean way (End to the radio when a programming session is open, the port closed) and
 // the program exits with 128 + the signal's number. The previous handlers come back when

@@ -2,6 +2,7 @@
 #include "cli/VerbSupport.h"
 
 #include "cli/FileContext.h"
+#include "cli/StandardOutput.h"
 #include "cli/Verbs.h"
 #include "model/AtomicFile.h"
 #include "model/DataFile.h"
@@ -15,8 +16,6 @@
 #include <QTextStream>
 #include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace zx::cli {
@@ -141,21 +140,6 @@ std::span<const std::uint8_t> asBytes(const QByteArray& data) {
 
 namespace {
 
-// Why standard output failed: the error number when there is one, else what the file system
-// behind it says (a full or read-only disk), else an input/output error.
-int standardOutputError(int error) {
-    if (error != 0)
-        return error;
-    struct statvfs disk {};
-    if (::fstatvfs(STDOUT_FILENO, &disk) == 0) {
-        if (disk.f_flag & ST_RDONLY)
-            return EROFS;
-        if (disk.f_bavail == 0)
-            return ENOSPC;
-    }
-    return EIO;
-}
-
 void reportStandardOutput(int error) {
     const int language = cliSystemLanguage();
     const std::string name(text::labels::file_errors::kStandardOutput[language]);
@@ -163,18 +147,6 @@ void reportStandardOutput(int error) {
         utf8(name),
         utf8(model::fileErrorWithCause(
             model::writeFailureCause(standardOutputError(error), name, language), language)));
-}
-
-// A regular file behind standard output gets its blocks only when the data reaches the disk:
-// a full disk may show no earlier.
-bool syncStandardOutput(int& error) {
-    struct stat info {};
-    if (::fstat(STDOUT_FILENO, &info) != 0 || !S_ISREG(info.st_mode))
-        return true;
-    if (::fsync(STDOUT_FILENO) == 0 || errno == EINVAL)
-        return true;
-    error = errno;
-    return false;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // zx908hf-cli: the command-line face of the programming tool.
+#include "cli/StandardOutput.h"
 #include "cli/VerbSupport.h"
 #include "cli/Verbs.h"
 
@@ -32,6 +33,7 @@ void printUsage(FILE* to) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    zx::cli::prepareStandardOutput();
     // Printing lays out text, which needs fonts and so a GUI application; it draws into a PDF,
     // never onto a screen, so it runs on the offscreen platform and needs no display.
     const bool printing = argc > 1 && std::string_view(argv[1]) == "print";

@@ -1,32 +1,23 @@
-// Safe whole-file writes with the standard library and, on POSIX systems, the calls that
-// keep permissions and make the write durable (fchmod, fchown, fsync of file and folder).
+// Safe whole-file writes: the steps every system shares, and the refusals. What differs
+// between systems (how a target is looked at, made durable, given its permissions and
+// replaced) is in AtomicFilePosix.cpp and AtomicFileWindows.cpp.
 #include "model/AtomicFile.h"
 
+#include "model/AtomicFileSystem.h"
 #include "model/FileErrors.h"
 #include "text/Messages.h"
 #include "text/labels/DocumentLabels.h"
+#include "text/labels/PlatformLabels.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <random>
-#include <system_error>
-
-#if defined(__unix__) || defined(__APPLE__)
-#define ZX_POSIX_FILES 1
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace zx::model {
 
-namespace fs = std::filesystem;
-
 namespace {
-
-// Links are followed at most this often; a longer chain is taken for a loop.
-constexpr int kMaximumLinkHops = 40;
 
 // Opens a new temporary file beside `target`; "x" makes the open fail rather than reuse a
 // file that already exists.
@@ -41,64 +32,36 @@ std::FILE* openTemporary(const std::string& target, std::string& tempPath) {
     return nullptr;
 }
 
-#ifdef ZX_POSIX_FILES
-// The new file takes the owner and the permissions of the one it replaces. Owner first:
-// changing it may clear the set-id bits that the mode then puts back.
-bool takeOverAttributes(std::FILE* f, const std::string& target) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) != 0)
-        return true; // a new file: the permissions the process gives new files
-    const int fd = ::fileno(f);
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-        (void)::fchown(fd, old.st_uid, old.st_gid); // only possible for root; a try is enough
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-// After the rename: the folder entry itself reaches the disk. File systems that cannot sync
-// a folder say so with EINVAL or the like; only a real input/output error counts.
-bool syncFolderOf(const std::string& target) {
-    fs::path folder = fs::path(target).parent_path();
-    if (folder.empty())
-        folder = ".";
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return true;
-    const bool ok = ::fsync(fd) == 0 || errno != EIO;
-    ::close(fd);
-    return ok;
-}
-#endif
-
-bool flushToDisk(std::FILE* f) {
-    if (std::fflush(f) != 0)
-        return false;
-#ifdef ZX_POSIX_FILES
-    if (::fsync(::fileno(f)) != 0)
-        return false;
-#endif
-    return true;
-}
-
 SaveOutcome failed(SaveOutcome outcome, SaveOutcome::Failure failure, int error = 0) {
     outcome.failure = failure;
     outcome.error = error;
     return outcome;
 }
 
+std::string upper(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return char(std::toupper(c)); });
+    return out;
+}
+
 } // namespace
 
-std::string resolveLinks(const std::string& path) {
-    fs::path p(path);
-    for (int hop = 0; hop < kMaximumLinkHops; ++hop) {
-        std::error_code ec;
-        if (!fs::is_symlink(p, ec))
-            return p.string();
-        const fs::path to = fs::read_symlink(p, ec);
-        if (ec)
-            return p.string();
-        p = to.is_absolute() ? to : p.parent_path() / to;
-    }
-    return p.string(); // still a link: a loop, which the write then refuses
+bool isReservedDeviceName(std::string_view path) {
+    // The last part of the path, without what follows its first dot ("NUL.dat", "con.tar.gz")
+    // and without trailing blanks, which Windows drops as well ("AUX .txt").
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    if (name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0])))
+        name.remove_prefix(2); // "C:NUL"
+    name = name.substr(0, name.find('.'));
+    while (!name.empty() && (name.back() == ' '))
+        name.remove_suffix(1);
+    const std::string base = upper(name);
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
+        return true;
+    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) &&
+           base[3] >= '1' && base[3] <= '9';
 }
 
 SaveOutcome checkSaveTarget(const std::string& path) {
@@ -106,21 +69,21 @@ SaveOutcome checkSaveTarget(const std::string& path) {
     if (path.empty())
         return failed(outcome, SaveOutcome::WriteFailed);
     outcome.target = resolveLinks(path);
-#ifdef ZX_POSIX_FILES
-    struct stat st {};
-    if (::lstat(outcome.target.c_str(), &st) != 0)
-        return errno == ENOENT ? outcome : failed(outcome, SaveOutcome::WriteFailed, errno);
-    if (S_ISLNK(st.st_mode))
-        return failed(outcome, SaveOutcome::WriteFailed); // a loop of links
-    if (!S_ISREG(st.st_mode))
+    if (system_files::namesDevice(outcome.target)) {
+        outcome.reservedName = true;
         return failed(outcome, SaveOutcome::NotRegularFile);
-#else
-    std::error_code ec;
-    const fs::file_status st = fs::status(outcome.target, ec);
-    if (fs::exists(st) && !fs::is_regular_file(st))
+    }
+    int error = 0;
+    switch (system_files::inspectTarget(outcome.target, error)) {
+    case system_files::TargetKind::Missing:
+    case system_files::TargetKind::Regular:
+        return outcome;
+    case system_files::TargetKind::NotRegular:
         return failed(outcome, SaveOutcome::NotRegularFile);
-#endif
-    return outcome;
+    case system_files::TargetKind::Unusable:
+        break;
+    }
+    return failed(outcome, SaveOutcome::WriteFailed, error);
 }
 
 SaveOutcome writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -141,27 +104,22 @@ SaveOutcome writeFileSafely(const std::string& path, std::span<const std::uint8_
         return ok;
     };
     errno = 0;
-    bool ok =
-        step(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size()) && step(flushToDisk(f));
-#ifdef ZX_POSIX_FILES
-    ok = ok && step(takeOverAttributes(f, target));
-#endif
+    bool ok = step(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size()) &&
+              step(std::fflush(f) == 0) && step(system_files::flushToDisk(f)) &&
+              step(system_files::takeOverAttributes(f, target));
     ok = step(std::fclose(f) == 0) && ok;
-    std::error_code ec;
     if (ok) {
-        fs::rename(tempPath, target, ec);
-        ok = !ec;
-        if (ec)
-            error = ec.value();
+        if (const int replaced = system_files::replaceFile(tempPath, target); replaced != 0) {
+            ok = false;
+            error = replaced;
+        }
     }
     if (!ok) {
-        fs::remove(tempPath, ec);
+        std::remove(tempPath.c_str());
         return failed(outcome, SaveOutcome::WriteFailed, error);
     }
-#ifdef ZX_POSIX_FILES
-    if (!syncFolderOf(target))
+    if (!system_files::syncFolderOf(target))
         return failed(outcome, SaveOutcome::WriteFailed, EIO);
-#endif
     return outcome;
 }
 
@@ -178,7 +136,8 @@ std::string saveFailureMessage(const SaveOutcome& outcome, const std::string& pa
     std::string name = path;
     if (!outcome.target.empty() && outcome.target != path)
         name += " \xE2\x86\x92 " + outcome.target; // " → " and the link's target
-    std::string message(text::labels::document::kNotRegularFile[language]);
+    std::string message(outcome.reservedName ? text::labels::platform::kReservedDeviceName[language]
+                                             : text::labels::document::kNotRegularFile[language]);
     if (const std::size_t at = message.find("%1"); at != std::string::npos)
         message.replace(at, 2, name);
     return message;

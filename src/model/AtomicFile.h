@@ -6,12 +6,14 @@
 //   target's permissions, and are renamed over it; the folder is then flushed too, so the
 //   rename survives a power cut. A failure at any step leaves the old file as it was.
 // - A destination that exists but is not a regular file (a folder, a device, a pipe) is
-//   refused before anything is written.
+//   refused before anything is written; so is, on Windows, a name the system keeps for a
+//   device (NUL, COM1, ... with any extension), which names no file in any folder.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace zx::model {
 
@@ -23,6 +25,7 @@ struct SaveOutcome {
     } failure = None;
     std::string target; // the file that was (or would have been) written, links followed
     int error = 0;      // WriteFailed: the system's error number (errno) of the step that failed
+    bool reservedName = false; // NotRegularFile: a device name of Windows ("NUL.dat")
 
     explicit operator bool() const { return failure == None; }
 };
@@ -35,6 +38,11 @@ std::string resolveLinks(const std::string& path);
 // Whether `path` may be replaced by a data file: a missing file or a regular one. Used to
 // refuse a destination before a long operation (a radio read) produces what it would hold.
 SaveOutcome checkSaveTarget(const std::string& path);
+
+// Whether the last part of `path` is a name Windows keeps for a device: CON, PRN, AUX, NUL,
+// COM1 to COM9, LPT1 to LPT9, in any case, with or without an extension. Saves refuse such a
+// name on Windows only; elsewhere it is an ordinary file name.
+bool isReservedDeviceName(std::string_view path);
 
 SaveOutcome writeFileSafely(const std::string& path, std::span<const std::uint8_t> bytes);
 

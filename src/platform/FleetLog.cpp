@@ -2,6 +2,7 @@
 #include "platform/FleetLog.h"
 
 #include "exchange/DelimitedText.h"
+#include "platform/FileSync.h"
 #include "platform/UserData.h"
 #include "text/Fill.h"
 #include "text/labels/FleetLabels.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
 
 namespace zx::platform {
 
@@ -62,7 +62,7 @@ bool FleetLog::writeDurably(const QByteArray& bytes, QString* error) {
         return false;
     }
     // Flushed to the disk before the next radio: what was logged survives a power cut.
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+    if (file.write(bytes) != bytes.size() || !syncToDisk(file)) {
         if (error)
             *error = file.errorString();
         return false;

@@ -1,32 +1,16 @@
 // Paths of the installation and the per-user fallback for the settings file.
 #include "platform/Installation.h"
 
+#include "platform/FileAccess.h"
 #include "platform/ProfileFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <algorithm>
 
 namespace zx::platform {
-
-namespace {
-
-// A folder counts as writable when it exists and can be written, or when it does not
-// exist yet and its nearest existing ancestor can be written (so that it can be created).
-bool folderWritable(const QString& folder) {
-    QFileInfo info(folder);
-    while (!info.exists()) {
-        const QString up = info.absolutePath();
-        if (up == info.absoluteFilePath())
-            return false;
-        info = QFileInfo(up);
-    }
-    return info.isDir() && info.isWritable();
-}
-
-} // namespace
 
 Installation::Installation(QString programFolder, QString executableName, QString userConfigFolder)
     : programFolder_(QDir::cleanPath(programFolder)), executableName_(std::move(executableName)),
@@ -38,8 +22,10 @@ Installation Installation::ofRunningProgram() {
 }
 
 QString Installation::parentFolder() const {
-    // The path up to, not including, the last separator of the program folder.
-    const int cut = programFolder_.lastIndexOf(QLatin1Char('/'));
+    // The path up to, not including, the last separator of the program folder ("/", or "\"
+    // in a Windows path as the system writes it).
+    const int cut = std::max(programFolder_.lastIndexOf(QLatin1Char('/')),
+                             programFolder_.lastIndexOf(QLatin1Char('\\')));
     if (cut < 0)
         return QStringLiteral(".");
     return cut == 0 ? QStringLiteral("/") : programFolder_.left(cut);
@@ -71,8 +57,8 @@ QString Installation::settingsPath() const {
     const QString installed = installedSettingsPath();
     const QFileInfo installedInfo(installed);
     const bool installedWritable = installedInfo.exists()
-                                       ? installedInfo.isWritable()
-                                       : folderWritable(installedInfo.absolutePath());
+                                       ? mayWriteFile(installed)
+                                       : mayWriteInFolder(installedInfo.absolutePath());
     if (installedWritable && !isShared())
         return installed;
 
@@ -88,13 +74,6 @@ QString Installation::settingsPath() const {
         }
     }
     return userCopy;
-}
-
-QString Installation::userConfigFolder() {
-    // One folder for both programs: a port chosen in the desktop program is the one the
-    // command-line tool uses, whatever each program calls itself.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/zx908hf");
 }
 
 QString Installation::otherVersionExecutable(const QString& softwareVersion) const {

@@ -1,30 +1,12 @@
-// Port numbering: the system's serial devices, the numbers recorded in mysetup.ini, and
-// what the user types for a port.
+// Port names and what the user types for a port; the numbering itself is the system's
+// (PortNumbersPosix.cpp, PortNumbersWindows.cpp).
 #include "platform/PortCatalog.h"
 
-#include "platform/ProfileFile.h"
-#include "platform/SerialDevice.h"
+#include "platform/SystemPorts.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
-#include <algorithm>
-#include <set>
 
 namespace zx::platform {
-
-namespace {
-
-bool sameDevice(const QString& a, const QString& b) {
-    if (a == b)
-        return true;
-    // Two spellings of one device (a link and its target) count as the same port.
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-}
-
-} // namespace
 
 PortCatalog::PortCatalog(QString settingsPath, DeviceLister lister)
     : settingsPath_(std::move(settingsPath)) {
@@ -64,144 +46,8 @@ int PortCatalog::parsePortName(const QString& name) {
 }
 
 QList<PortCatalog::SystemPort> PortCatalog::systemPorts() const {
-    if (lister_)
-        return lister_();
-    QList<SystemPort> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        SystemPort port;
-#ifdef Q_OS_WIN
-        port.device = info.portName();
-#else
-        port.device = info.systemLocation();
-#endif
-        port.description = info.description();
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
-            port.usbIds = QStringLiteral("%1:%2")
-                              .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
-                              .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
-        ports.append(port);
-    }
-    return ports;
+    return lister_ ? lister_() : listSystemPorts();
 }
-
-#ifdef Q_OS_WIN
-
-// Windows names its ports COMn already: the number is the system's own.
-
-QList<PortCatalog::Entry> PortCatalog::recorded() const {
-    return {};
-}
-
-int PortCatalog::record(const QString& device) {
-    return parsePortName(device);
-}
-
-int PortCatalog::lowestFreeNumber() const {
-    return 0;
-}
-
-QList<PortCatalog::Entry> PortCatalog::entries() {
-    QList<Entry> list;
-    for (const SystemPort& port : systemPorts())
-        if (const int number = parsePortName(port.device); number > 0)
-            list.append({number, portName(number), port.description, port.usbIds});
-    std::sort(list.begin(), list.end(),
-              [](const Entry& a, const Entry& b) { return a.number < b.number; });
-    return list;
-}
-
-QString PortCatalog::deviceFor(int number) {
-    return number > 0 ? portName(number) : QString();
-}
-
-int PortCatalog::numberFor(const QString& device) {
-    return parsePortName(device);
-}
-
-#else
-
-QList<PortCatalog::Entry> PortCatalog::recorded() const {
-    QList<Entry> list = sessionOnly_;
-    if (settingsPath_.isEmpty())
-        return list;
-    const ProfileFile settings(settingsPath_);
-    for (const QString& key : settings.keys(QString::fromLatin1(kSection))) {
-        const int number = parsePortName(key);
-        const QString device = settings.read(QString::fromLatin1(kSection), key).trimmed();
-        if (number > 0 && !device.isEmpty())
-            list.append({number, device});
-    }
-    return list;
-}
-
-int PortCatalog::lowestFreeNumber() const {
-    std::set<int> used;
-    for (const Entry& entry : recorded())
-        used.insert(entry.number);
-    int number = 1;
-    while (used.count(number))
-        ++number;
-    return number;
-}
-
-int PortCatalog::record(const QString& device) {
-    for (const Entry& entry : recorded())
-        if (sameDevice(entry.device, device))
-            return entry.number;
-    const int number = lowestFreeNumber();
-    bool kept = false;
-    if (!settingsPath_.isEmpty()) {
-        ProfileFile settings(settingsPath_);
-        kept = settings.write(QString::fromLatin1(kSection), portName(number), device);
-    }
-    // A settings file that cannot be written still gives the device a number for this run.
-    if (!kept)
-        sessionOnly_.append({number, device});
-    return number;
-}
-
-QList<PortCatalog::Entry> PortCatalog::entries() {
-    const QList<SystemPort> present = systemPorts();
-    for (const SystemPort& port : present)
-        record(port.device);
-    QList<Entry> list;
-    for (Entry entry : recorded()) {
-        const auto listed = std::find_if(present.begin(), present.end(), [&](const SystemPort& p) {
-            return p.device == entry.device;
-        });
-        if (listed != present.end()) {
-            entry.description = listed->description;
-            entry.usbIds = listed->usbIds;
-            list.append(entry);
-        } else if (checkSerialPath(entry.device) == DeviceProblem::None &&
-                   (!isPseudoTerminal(entry.device) || namedThisRun_.contains(entry.device))) {
-            list.append(entry);
-        }
-    }
-    std::sort(list.begin(), list.end(),
-              [](const Entry& a, const Entry& b) { return a.number < b.number; });
-    // One number per port even when a hand-edited file names a number twice.
-    list.erase(std::unique(list.begin(), list.end(),
-                           [](const Entry& a, const Entry& b) { return a.number == b.number; }),
-               list.end());
-    return list;
-}
-
-QString PortCatalog::deviceFor(int number) {
-    for (const Entry& entry : recorded())
-        if (entry.number == number)
-            return entry.device;
-    return {};
-}
-
-int PortCatalog::numberFor(const QString& device) {
-    if (device.isEmpty())
-        return 0;
-    namedThisRun_.append(device);
-    return record(device);
-}
-
-#endif
 
 std::vector<int> PortCatalog::numbers() {
     std::vector<int> out;
@@ -220,23 +66,7 @@ std::optional<int> PortCatalog::resolve(const QString& text, bool mayBeAbsent) {
         return number > 0 ? std::optional<int>(number) : std::nullopt;
     if (const int named = parsePortName(trimmed); named > 0)
         return named;
-    // A path is opened exactly as given: relative to the current folder, not below /dev.
-    const QString path = QDir::current().absoluteFilePath(trimmed);
-    if (!mayBeAbsent && !QFileInfo::exists(path))
-        return std::nullopt;
-#ifdef Q_OS_WIN
-    return std::nullopt;
-#else
-    // Exactly that path: a link keeps being followed afresh at every open, so that it may
-    // point at another device later (an adapter that comes with each radio).
-    namedThisRun_.append(path);
-    for (const Entry& entry : recorded())
-        if (entry.device == path)
-            return entry.number;
-    const int fresh = lowestFreeNumber();
-    sessionOnly_.append({fresh, path});
-    return fresh;
-#endif
+    return resolvePath(trimmed, mayBeAbsent);
 }
 
 } // namespace zx::platform

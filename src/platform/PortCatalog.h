@@ -1,4 +1,6 @@
 // The serial ports of the machine as the program names them: COM<n> with a port number.
+// In-process lines (the demo radio's, InProcessPort.h) get a number for the run like a device
+// and are listed while they exist.
 // The settings keep only a number (comPort), so every device needs one. On Windows the
 // number is the one in the system's COMn name. On Linux the devices get stable numbers kept
 // in section `ports` of mysetup.ini ("COM3=/dev/ttyUSB0"): a device seen for the first time
@@ -52,7 +54,7 @@ public:
     using PortLister = std::function<QList<SystemPort>()>;
 
     // `settingsPath` is mysetup.ini; an empty path keeps the numbers for this run only.
-    // Without a lister the system's list (QSerialPortInfo) is used.
+    // Without a lister the system's list (SystemPorts.h) is used.
     explicit PortCatalog(QString settingsPath, DeviceLister lister = {});
     PortCatalog(QString settingsPath, PortLister lister);
 
@@ -91,6 +93,8 @@ private:
     QList<Entry> recorded() const;
     int record(const QString& device);
     int lowestFreeNumber() const;
+    // resolve() for a text that is neither a number nor a COM<n> name.
+    std::optional<int> resolvePath(const QString& text, bool mayBeAbsent);
 
     QString settingsPath_;
     PortLister lister_;

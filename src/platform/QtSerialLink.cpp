@@ -1,7 +1,8 @@
-// QSerialPort adapter of the radio link: opening with the line settings, gathering answers,
+// Serial port adapter of the radio link: opening with the line settings, gathering answers,
 // the answer timer and the byte trace.
 #include "platform/QtSerialLink.h"
 
+#include "platform/InProcessPort.h"
 #include "platform/PortCatalog.h"
 
 #include <QFileInfo>
@@ -16,15 +17,13 @@ QtSerialLink::QtSerialLink(PortCatalog& catalog, QObject* parent)
     answerTimer_.setInterval(kAnswerTimeoutMs);
     answerTimer_.setTimerType(Qt::PreciseTimer);
     connect(&answerTimer_, &QTimer::timeout, this, &QtSerialLink::onTimerFired);
-    connect(&port_, &QSerialPort::readyRead, this, &QtSerialLink::onReadyRead);
-    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLink::onPortError);
     clock_.start();
 }
 
 QtSerialLink::~QtSerialLink() {
     answerTimer_.stop();
-    if (port_.isOpen())
-        port_.close();
+    if (port_)
+        port_->close();
 }
 
 void QtSerialLink::setReceiver(AnswerHandler onAnswer, TimeoutHandler onTimeout) {
@@ -36,22 +35,6 @@ void QtSerialLink::setTrace(QIODevice* trace) {
     trace_ = trace;
 }
 
-QSerialPort::FlowControl QtSerialLink::flowControlFor(int handshaking) {
-    switch (handshaking) {
-    case 1:
-        return QSerialPort::SoftwareControl;
-    case 2:
-    case 3: // RTS/CTS and XON/XOFF together: QSerialPort has one mode at a time
-        return QSerialPort::HardwareControl;
-    default:
-        return QSerialPort::NoFlowControl;
-    }
-}
-
-QSerialPort::StopBits QtSerialLink::stopBitsFor(int stopBits) {
-    return stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop;
-}
-
 bool QtSerialLink::fail(OpenFailure failure) {
     failure_ = std::move(failure);
     lastError_ = describe(failure_, 1, advice_);
@@ -61,8 +44,13 @@ bool QtSerialLink::fail(OpenFailure failure) {
 
 bool QtSerialLink::openPort(const link::PortSettings& settings) {
     answerTimer_.stop();
-    if (port_.isOpen())
-        port_.close();
+    // The old port is kept until the next open: this may run inside its own readyRead (a
+    // search that moves on to the next port from an answer handler).
+    if (port_) {
+        port_->close();
+        port_->disconnect(this);
+        retired_ = std::move(port_);
+    }
     received_.clear();
     lastError_.clear();
     failure_ = {};
@@ -82,6 +70,8 @@ bool QtSerialLink::openPort(const link::PortSettings& settings) {
     const QString device = catalog_.deviceFor(settings.port);
     if (device.isEmpty())
         return fail({DeviceProblem::NoDevice, PortCatalog::portName(settings.port), {}, {}});
+    if (isInProcessLine(device))
+        return openOn(makeInProcessPort(), device, device, settings);
     // A settings file may name anything: only a terminal device is opened, so that a stray
     // entry never sets a file or the user's own terminal to raw mode and writes into it.
     switch (const DeviceProblem problem = checkSerialPath(device)) {
@@ -98,25 +88,19 @@ bool QtSerialLink::openPort(const link::PortSettings& settings) {
     // the device itself, not the link or relative path it was reached by, so that two names
     // of one device are one lock.
     const QString resolved = QFileInfo(device).canonicalFilePath();
-    port_.setPortName(resolved.isEmpty() ? device : resolved);
-    port_.setBaudRate(kBaudRate);
-    port_.setDataBits(QSerialPort::Data8);
-    port_.setParity(QSerialPort::NoParity);
-    port_.setStopBits(stopBitsFor(settings.stopBits));
-    port_.setFlowControl(flowControlFor(settings.handshaking));
-    const bool opened = port_.open(QIODevice::ReadWrite);
-    // An error reported on the way while the port did open (a line-status complaint of the
-    // driver, say) still leaves a usable port: it counts as open.
-    if (!opened && !port_.isOpen())
-        return fail(explainOpenFailure(device, port_.error(), port_.errorString(),
+    return openOn(makeSystemSerialPort(), device, resolved.isEmpty() ? device : resolved, settings);
+}
+
+bool QtSerialLink::openOn(std::unique_ptr<SerialPort> port, const QString& device,
+                          const QString& systemName, const link::PortSettings& settings) {
+    deviceName_ = systemName;
+    if (!port->open(systemName, settings.stopBits, settings.handshaking))
+        return fail(explainOpenFailure(device, port->error(), port->errorString(),
                                        openedDevices_.contains(device)));
+    port_ = std::move(port);
+    connect(port_.get(), &SerialPort::readyRead, this, &QtSerialLink::onReadyRead);
+    connect(port_.get(), &SerialPort::lost, this, &QtSerialLink::onPortLost);
     openedDevices_.insert(device);
-    // Programming cables draw their power from the modem lines. A pseudo-terminal has none,
-    // and setting them fails there; that must not fail the open.
-    port_.setDataTerminalReady(true);
-    if (port_.flowControl() != QSerialPort::HardwareControl)
-        port_.setRequestToSend(true);
-    port_.clearError();
     traceNote(QStringLiteral("open %1 9600,N,8,%2 handshaking %3")
                   .arg(device)
                   .arg(settings.stopBits)
@@ -128,26 +112,23 @@ std::string QtSerialLink::openFailureReason(int language) const {
     return describe(failure_, language, advice_).toStdString();
 }
 
-void QtSerialLink::onPortError(QSerialPort::SerialPortError error) {
-    // The device went away under an open port (an adapter pulled out): close it, so that
-    // the conversation meets silence and a retry says what happened.
-    if (error != QSerialPort::ResourceError || !port_.isOpen())
-        return;
-    traceNote(QStringLiteral("port error: %1").arg(port_.errorString()));
-    port_.close();
+void QtSerialLink::onPortLost() {
+    // The device went away under an open port (an adapter pulled out): the port has closed
+    // itself, so the conversation meets silence and a retry says what happened.
+    traceNote(QStringLiteral("port error: %1").arg(port_ ? port_->errorString() : QString()));
 }
 
 void QtSerialLink::closePort() {
     answerTimer_.stop();
-    if (port_.isOpen()) {
-        port_.close();
+    if (port_ && port_->isOpen()) {
+        port_->close();
         traceNote(QStringLiteral("close"));
     }
     received_.clear();
 }
 
 bool QtSerialLink::isPortOpen() const {
-    return port_.isOpen();
+    return port_ && port_->isOpen();
 }
 
 void QtSerialLink::send(std::span<const std::uint8_t> command, int expectedAnswerLength) {
@@ -155,15 +136,13 @@ void QtSerialLink::send(std::span<const std::uint8_t> command, int expectedAnswe
     // Both buffers are discarded: whatever the radio still had to say about the previous
     // command must not be taken for the answer to this one.
     received_.clear();
-    if (!port_.isOpen())
+    if (!isPortOpen())
         return;
-    port_.clear(QSerialPort::AllDirections);
+    port_->purge();
     const QByteArray bytes(reinterpret_cast<const char*>(command.data()),
                            qsizetype(command.size()));
     traceBytes('>', bytes);
-    port_.write(bytes);
-    // Push the bytes out now instead of on the next turn of the event loop.
-    port_.flush();
+    port_->write(bytes);
     bytesSent_ += bytes.size();
 }
 
@@ -182,7 +161,9 @@ std::vector<int> QtSerialLink::listPorts() {
 }
 
 void QtSerialLink::onReadyRead() {
-    const QByteArray chunk = port_.readAll();
+    if (!port_)
+        return;
+    const QByteArray chunk = port_->readAll();
     if (chunk.isEmpty())
         return;
     bytesReceived_ += chunk.size();

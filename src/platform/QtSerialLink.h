@@ -1,24 +1,24 @@
-// The radio link's real serial port: QSerialPort at 9600 baud, no parity, 8 data bits, 1 or
+// The radio link's real serial port (SerialPort.h) at 9600 baud, no parity, 8 data bits, 1 or
 // 2 stop bits, plus the single-shot 300 ms answer timer. Bytes arrive in whatever chunks the
 // driver delivers; they are gathered and handed to the engine as one answer once the
 // expected count is buffered, the way the radio protocol expects a receive threshold to
 // work. Both the desktop program and the command-line tool drive the engine through it.
+// A device name that is a registered in-process line (the demo radio's) is opened as such.
 //
-// Handshaking values: 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 RTS/CTS and XON/XOFF. QSerialPort
-// offers one flow control at a time, so 3 runs with RTS/CTS alone (the radio's cable
-// carries no XON/XOFF traffic during programming, so nothing is lost by that).
+// Handshaking values: 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 RTS/CTS and XON/XOFF.
 #pragma once
 
 #include "link/LinkIo.h"
 #include "platform/SerialDevice.h"
+#include "platform/SerialPort.h"
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QSerialPort>
 #include <QSet>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -72,26 +72,26 @@ public:
     QString lastError() const { return lastError_; }
     const OpenFailure& lastFailure() const { return failure_; }
     // The device the last open used.
-    QString deviceName() const { return port_.portName(); }
+    QString deviceName() const { return deviceName_; }
 
     // Bytes that crossed the line since construction (for the wire-time benchmark).
     qint64 bytesSent() const { return bytesSent_; }
     qint64 bytesReceived() const { return bytesReceived_; }
 
-    // How a handshaking value and a stop-bit count map onto QSerialPort.
-    static QSerialPort::FlowControl flowControlFor(int handshaking);
-    static QSerialPort::StopBits stopBitsFor(int stopBits);
-
 private:
     void onReadyRead();
     void onTimerFired();
-    void onPortError(QSerialPort::SerialPortError error);
+    bool openOn(std::unique_ptr<SerialPort> port, const QString& device, const QString& systemName,
+                const link::PortSettings& settings);
+    void onPortLost();
     bool fail(OpenFailure failure);
     void traceBytes(char direction, const QByteArray& bytes);
     void traceNote(const QString& note);
 
     PortCatalog& catalog_;
-    QSerialPort port_;
+    std::unique_ptr<SerialPort> port_;
+    std::unique_ptr<SerialPort> retired_; // the port before, closed
+    QString deviceName_;
     QTimer answerTimer_;
     QByteArray received_;
     int expected_ = 1;

@@ -1,58 +1,16 @@
-// Serial device checks through stat(2), sysfs and access(2); nothing is opened.
+// Why a serial port could not be opened, in the user's language.
 #include "platform/SerialDevice.h"
 
 #include "text/Fill.h"
 #include "text/labels/RadioSafetyLabels.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
-#endif
 
 namespace zx::platform {
 
 namespace labels = text::labels::safety;
 
 namespace {
-
-#ifdef Q_OS_UNIX
-// Character devices that are terminals but never a radio's serial line: the controlling
-// terminal (/dev/tty), the console and the pseudo-terminal multiplexer (major 5), and the
-// virtual consoles (major 4, minors below 64).
-bool isConsole(dev_t rdev) {
-    return major(rdev) == 5 || (major(rdev) == 4 && minor(rdev) < 64);
-}
-
-// The terminal this program itself talks through: writing "PROGRAM" there would land on
-// the user's own screen.
-bool isOwnTerminal(dev_t rdev) {
-    for (int fd = 0; fd <= 2; ++fd) {
-        struct stat info {};
-        if (::isatty(fd) && ::fstat(fd, &info) == 0 && S_ISCHR(info.st_mode) &&
-            info.st_rdev == rdev)
-            return true;
-    }
-    return false;
-}
-
-// A character device of the tty class. Pseudo-terminal slaves (majors 136-143) have no
-// sysfs entry; without sysfs the device is given the benefit of the doubt.
-bool isTerminalDevice(dev_t rdev) {
-    if (major(rdev) >= 136 && major(rdev) <= 143)
-        return true;
-    const QString sysfs =
-        QStringLiteral("/sys/dev/char/%1:%2/subsystem").arg(major(rdev)).arg(minor(rdev));
-    if (!QFileInfo::exists(QStringLiteral("/sys/dev/char")))
-        return true;
-    return QFileInfo(QFileInfo(sysfs).symLinkTarget()).fileName() == QLatin1String("tty");
-}
-#endif
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
@@ -67,69 +25,21 @@ QString fill(const text::TextTable& table, int language, const QStringList& valu
 
 } // namespace
 
-DeviceProblem checkSerialPath(const QString& path) {
-#ifdef Q_OS_UNIX
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return errno == EACCES ? DeviceProblem::Permission : DeviceProblem::Missing;
-    if (!S_ISCHR(info.st_mode) || !isTerminalDevice(info.st_rdev) || isConsole(info.st_rdev) ||
-        isOwnTerminal(info.st_rdev))
-        return DeviceProblem::NotSerial;
-    return DeviceProblem::None;
-#else
-    Q_UNUSED(path);
-    return DeviceProblem::None;
-#endif
-}
-
-bool isPseudoTerminal(const QString& path) {
-#ifdef Q_OS_UNIX
-    struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode) &&
-           major(info.st_rdev) >= 136 && major(info.st_rdev) <= 143;
-#else
-    Q_UNUSED(path);
-    return false;
-#endif
-}
-
-OpenFailure explainOpenFailure(const QString& device, QSerialPort::SerialPortError error,
-                               const QString& message, bool openedBefore) {
-    OpenFailure failure;
-    failure.device = device;
-    failure.detail = message;
-#ifdef Q_OS_UNIX
-    const QByteArray local = QFile::encodeName(device);
-    struct stat info {};
-    if (::stat(local.constData(), &info) != 0) {
-        failure.problem = openedBefore ? DeviceProblem::Vanished : DeviceProblem::Missing;
-        return failure;
-    }
-    if (error == QSerialPort::PermissionError) {
-        if (::access(local.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
-            failure.problem = DeviceProblem::Permission;
-            failure.access = deviceAccess(device);
-            failure.group = failure.access.group;
-        } else {
-            // Allowed, yet refused: another program has it (a lock file or an exclusive
-            // open).
-            failure.problem = DeviceProblem::Busy;
-        }
-        return failure;
-    }
-#endif
+DeviceProblem problemFor(SerialError error, bool openedBefore) {
     switch (error) {
-    case QSerialPort::DeviceNotFoundError:
-        failure.problem = openedBefore ? DeviceProblem::Vanished : DeviceProblem::Missing;
-        break;
-    case QSerialPort::PermissionError:
-        failure.problem = DeviceProblem::Busy;
-        break;
-    default:
-        failure.problem = DeviceProblem::Other;
+    case SerialError::None:
+        return DeviceProblem::None;
+    case SerialError::NotFound:
+        return openedBefore ? DeviceProblem::Vanished : DeviceProblem::Missing;
+    case SerialError::Busy:
+        return DeviceProblem::Busy;
+    case SerialError::Unplugged:
+        return DeviceProblem::Vanished;
+    case SerialError::BadSetting:
+    case SerialError::Other:
         break;
     }
-    return failure;
+    return DeviceProblem::Other;
 }
 
 QString describe(const OpenFailure& f, int language, Advice advice) {

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "platform/PortPermission.h"
+#include "platform/SerialPort.h"
 
-#include <QSerialPort>
 #include <QString>
 
 namespace zx::platform {
@@ -33,19 +33,22 @@ struct OpenFailure {
 // Whose words the advice uses: the desktop program's menus or the command line's options.
 enum class Advice { Desktop, CommandLine };
 
-// Whether `path` names something that can be a serial port. On systems without device
-// files (Windows) every name passes.
+// Whether `path` names something that can be a serial port. On Windows, where ports are
+// COMn names and not files, every name passes.
 DeviceProblem checkSerialPath(const QString& path);
 
 // A pseudo-terminal slave (/dev/pts/N). Its number is handed to the next terminal window
 // once its owner lets go, so a recorded one may by now be someone's shell.
 bool isPseudoTerminal(const QString& path);
 
-// Why QSerialPort could not open `device` (its error and message given), looked at from the
-// file system. `openedBefore`: this run has had the device open, so a missing file means it
-// went away.
-OpenFailure explainOpenFailure(const QString& device, QSerialPort::SerialPortError error,
-                               const QString& message, bool openedBefore);
+// Why the serial port could not open `device` (its error and message given), looked at from
+// the file system where ports are files. `openedBefore`: this run has had the device open, so
+// a missing device means it went away.
+OpenFailure explainOpenFailure(const QString& device, SerialError error, const QString& message,
+                               bool openedBefore);
+
+// What a port's error means when nothing else is known about the device.
+DeviceProblem problemFor(SerialError error, bool openedBefore);
 
 // The failure in the language given (1 English, 2 Chinese).
 QString describe(const OpenFailure& failure, int language, Advice advice = Advice::Desktop);

@@ -18,10 +18,12 @@ QString systemLocaleIdHex();
 // Today's date in the system's short date form.
 QString systemShortDate();
 
-// The program works with "." as decimal separator. Linux has no user-wide decimal separator
-// setting that a program could change for the whole desktop, so this keeps the setting at
-// process level: the C library's LC_NUMERIC and Qt's default locale. forceDot() remembers
-// what was in effect and makes "." the separator; restore() puts the remembered setting back.
+// The program works with "." as decimal separator, kept at process level on every system:
+// the C library's LC_NUMERIC and Qt's default locale. Linux has no user-wide setting a
+// program could change; Windows has one, shared by every program of the user, and it is never
+// touched: changed for the run, a crash or a power cut would leave it changed for them all.
+// forceDot() remembers what was in effect and makes "." the separator; restore() puts the
+// remembered setting back.
 class DecimalSeparator {
 public:
     // Remembers the current separator; when it is not ".", switches this process to ".".

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <algorithm>
 #include <vector>
 
@@ -12,12 +11,6 @@ namespace zx::platform {
 
 namespace {
 const QString kStampFormat = QStringLiteral("yyyyMMdd-HHmmss");
-}
-
-QString userDataFolder() {
-    // Named after the desktop program, whichever of the two programs asks.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/zx908hf");
 }
 
 QString stampedPath(const QString& folder, const QString& what, const QDateTime& when,

@@ -1,13 +1,6 @@
 // Window placement in the per-user store.
 #include "platform/UserStore.h"
 
-#include "platform/Installation.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
-
 namespace zx::platform {
 
 namespace {
@@ -20,18 +13,8 @@ int readTwips(const QSettings& settings, const char* key, int fallback) {
 
 } // namespace
 
-UserStore::UserStore(const QString& programTitle) {
-    path_ = Installation::userConfigFolder() + QLatin1Char('/') + programTitle +
-            QStringLiteral(".ini");
-    // Where QSettings put it before: a second folder beside the programs' own.
-    const QString earlier =
-        QSettings(QSettings::IniFormat, QSettings::UserScope, programTitle, programTitle)
-            .fileName();
-    if (earlier == path_ || !QFileInfo::exists(earlier) || QFileInfo::exists(path_))
-        return;
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (QFile::rename(earlier, path_))
-        QDir().rmdir(QFileInfo(earlier).absolutePath()); // only when nothing else is in it
+QSettings::Format UserStore::formatOf(const QString& path) {
+    return path.startsWith(QLatin1String("HKEY_")) ? QSettings::NativeFormat : QSettings::IniFormat;
 }
 
 UserStore UserStore::atFile(const QString& iniPath) {
@@ -41,7 +24,7 @@ UserStore UserStore::atFile(const QString& iniPath) {
 }
 
 WindowPlacement UserStore::loadPlacement() const {
-    const QSettings settings(path_, QSettings::IniFormat);
+    const QSettings settings(path_, formatOf(path_));
     const WindowPlacement defaults;
     return {readTwips(settings, "MainLeft", defaults.left),
             readTwips(settings, "MainTop", defaults.top),
@@ -50,7 +33,7 @@ WindowPlacement UserStore::loadPlacement() const {
 }
 
 bool UserStore::savePlacement(const WindowPlacement& placement) {
-    QSettings settings(path_, QSettings::IniFormat);
+    QSettings settings(path_, formatOf(path_));
     settings.beginGroup(QStringLiteral("Settings"));
     settings.setValue(QStringLiteral("MainLeft"), QString::number(placement.left));
     settings.setValue(QStringLiteral("MainTop"), QString::number(placement.top));

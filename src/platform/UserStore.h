@@ -1,9 +1,11 @@
 // The per-user settings store of the main window's placement: section "Settings" under
 // the program's title, keys MainLeft, MainTop, MainWidth and MainHeight, in twips. The store
-// is an INI file named after the title in the programs' one folder of the user
-// (~/.config/zx908hf/ZX-908HF.ini); the recent files live in it too.
+// is an INI file named after the title in the programs' one folder of the user on Linux
+// (~/.config/zx908hf/ZX-908HF.ini) and the registry key HKEY_CURRENT_USER\Software\<title> on
+// Windows; the recent files live in it too.
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 namespace zx::platform {
@@ -28,7 +30,10 @@ public:
     WindowPlacement loadPlacement() const;
     bool savePlacement(const WindowPlacement& placement);
 
+    // An INI file's path, or a registry key's ("HKEY_CURRENT_USER\...").
     const QString& path() const { return path_; }
+    // The QSettings format of a store's path.
+    static QSettings::Format formatOf(const QString& path);
 
 private:
     UserStore() = default;

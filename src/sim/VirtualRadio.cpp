@@ -1,18 +1,14 @@
-// Serving a RadioDevice on a pseudo-terminal: the poll loop, pacing and answer output.
+// Serving a RadioDevice on a line: the wait loop, pacing and answer output.
 #include "sim/VirtualRadio.h"
 
-#include "sim/PseudoTerminal.h"
+#include "sim/InProcessLine.h"
+#include "sim/RadioLine.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <fstream>
-#include <poll.h>
 #include <pthread.h>
 #include <sched.h>
 #include <stdexcept>
-#include <system_error>
-#include <unistd.h>
 
 namespace zx::sim {
 
@@ -39,15 +35,20 @@ VirtualRadio::~VirtualRadio() {
 void VirtualRadio::start() {
     if (running())
         return;
-    terminal_ = std::make_unique<PseudoTerminal>();
-    int pipe[2];
-    if (::pipe2(pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        terminal_.reset();
-        throw std::system_error(errno, std::generic_category(), "pipe");
-    }
-    wakeRead_ = pipe[0];
-    wakeWrite_ = pipe[1];
-    devicePath_ = terminal_->slavePath();
+    startOn(openPseudoTerminalLine());
+}
+
+std::shared_ptr<InProcessLine> VirtualRadio::startInProcess(const std::string& name) {
+    if (running())
+        return std::dynamic_pointer_cast<InProcessLine>(line_);
+    auto line = std::make_shared<InProcessLine>(name);
+    startOn(line);
+    return line;
+}
+
+void VirtualRadio::startOn(std::shared_ptr<RadioLine> line) {
+    line_ = std::move(line);
+    devicePath_ = line_->name();
     stopping_ = false;
     thread_ = std::thread([this] { serve(); });
     if (paced_) {
@@ -65,13 +66,9 @@ void VirtualRadio::stop() {
     if (!running())
         return;
     stopping_ = true;
-    const char byte = 0;
-    [[maybe_unused]] const auto written = ::write(wakeWrite_, &byte, 1);
+    line_->wake();
     thread_.join();
-    ::close(wakeRead_);
-    ::close(wakeWrite_);
-    wakeRead_ = wakeWrite_ = -1;
-    terminal_.reset();
+    line_.reset();
 }
 
 void VirtualRadio::serve() {
@@ -83,41 +80,33 @@ void VirtualRadio::serve() {
             std::lock_guard lock(mutex_);
             partial = device_.hasPartial();
         }
-        int timeout = -1;
+        std::optional<std::chrono::milliseconds> timeout;
         if (partial) {
             const auto left = lastByte + partialTimeout_ - Clock::now();
-            timeout = int(
-                std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(left).count()));
+            timeout = std::max(std::chrono::milliseconds(0),
+                               std::chrono::ceil<std::chrono::milliseconds>(left));
         }
-        pollfd fds[2] = {{terminal_->master(), POLLIN, 0}, {wakeRead_, POLLIN, 0}};
-        const int ready = ::poll(fds, 2, timeout);
-        if (ready < 0 && errno != EINTR)
-            break;
-        if (stopping_ || (fds[1].revents & POLLIN))
+        const RadioLine::Wait ready = line_->waitForInput(timeout);
+        if (stopping_ || ready == RadioLine::Wait::Woken)
             break;
 
-        if (fds[0].revents & POLLIN) {
-            const ssize_t n = ::read(terminal_->master(), buffer, sizeof buffer);
+        if (ready == RadioLine::Wait::Input) {
+            const std::size_t n = line_->read(buffer, sizeof buffer);
             if (n > 0) {
                 const Clock::time_point now = Clock::now();
                 lastByte = now;
                 const Clock::time_point rxStart = paced_ ? std::max(rxFree_, now) : now;
-                rxFree_ = rxStart + wireTime(std::size_t(n));
+                rxFree_ = rxStart + wireTime(n);
                 std::vector<Reply> replies;
                 std::size_t before;
                 {
                     std::lock_guard lock(mutex_);
                     before = device_.logTotal();
-                    replies = device_.receive({buffer, std::size_t(n)});
+                    replies = device_.receive({buffer, n});
                 }
                 handle(replies, before, rxStart, true);
                 continue;
             }
-            if (n < 0 && errno != EAGAIN && errno != EINTR)
-                waitUntil(Clock::now() + std::chrono::milliseconds(10)); // do not spin on EIO
-        } else if (fds[0].revents & (POLLHUP | POLLERR)) {
-            // Cannot happen while our own slave descriptor is open; do not spin if it does.
-            waitUntil(Clock::now() + std::chrono::milliseconds(10));
         }
 
         if (partial && Clock::now() >= lastByte + partialTimeout_) {
@@ -198,44 +187,11 @@ void VirtualRadio::transmit(const Reply& reply, Clock::time_point ready) {
 }
 
 bool VirtualRadio::waitUntil(Clock::time_point deadline) {
-    using namespace std::chrono;
-    for (;;) {
-        if (stopping_)
-            return false;
-        const auto left = deadline - Clock::now();
-        if (left <= Clock::duration::zero())
-            return true;
-        if (left > milliseconds(2)) {
-            // Sleep most of the way on the wake-up pipe so that stop() is not held up, then
-            // finish with a precise sleep.
-            pollfd fd{wakeRead_, POLLIN, 0};
-            ::poll(&fd, 1, int(duration_cast<milliseconds>(left - milliseconds(1)).count()));
-            if (fd.revents & POLLIN)
-                return false;
-            continue;
-        }
-        std::this_thread::sleep_until(deadline);
-    }
+    return !stopping_ && line_->sleepUntil(deadline) && !stopping_;
 }
 
 void VirtualRadio::writeAll(std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(terminal_->master(), bytes.data() + done, bytes.size() - done);
-        if (n > 0) {
-            done += std::size_t(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno == EAGAIN) {
-            pollfd fds[2] = {{terminal_->master(), POLLOUT, 0}, {wakeRead_, POLLIN, 0}};
-            if (::poll(fds, 2, kWriteStallMs) > 0 && (fds[0].revents & POLLOUT) &&
-                !(fds[1].revents & POLLIN))
-                continue;
-        }
-        break;
-    }
+    const std::size_t done = line_->write(bytes, std::chrono::milliseconds(kWriteStallMs));
     std::lock_guard lock(mutex_);
     bytesSent_ += long(done);
     bytesLost_ += long(bytes.size() - done);

@@ -1,5 +1,7 @@
-// The virtual radio: a RadioDevice served on a pseudo-terminal by a background thread, so
-// that the real program (or a test) can open the terminal's slave as its serial port. With
+// The virtual radio: a RadioDevice served on a line by a background thread: a
+// pseudo-terminal, whose slave the real program (or a test) opens as its serial port, or an
+// in-process line that the program's own port reaches (systems without pseudo-terminals, the
+// demo radio). With
 // pacing, commands are taken as received only once their wire time at 9600 baud (10 bits a
 // byte) has elapsed, and answers leave at that rate too; deadlines are absolute, so timing
 // errors do not add up over a long transfer.
@@ -20,7 +22,8 @@
 
 namespace zx::sim {
 
-class PseudoTerminal;
+class InProcessLine;
+class RadioLine;
 
 class VirtualRadio {
 public:
@@ -44,12 +47,15 @@ public:
 
     static Memory blankMemory(); // all FF
 
-    // Opens the pseudo-terminal and starts serving. Throws std::system_error.
+    // Opens a pseudo-terminal and starts serving. Throws std::system_error (always where the
+    // system has no pseudo-terminals).
     void start();
+    // Starts serving on a new in-process line named `name`, which the program's end uses.
+    std::shared_ptr<InProcessLine> startInProcess(const std::string& name);
     // Stops serving and closes the terminal; also done by the destructor.
     void stop();
     bool running() const { return thread_.joinable(); }
-    // The slave's device path (empty before start()).
+    // The slave's device path, or the in-process line's name (empty before a start).
     const std::string& devicePath() const { return devicePath_; }
 
     void setObserver(Observer observer) { observer_ = std::move(observer); }
@@ -70,6 +76,7 @@ public:
     std::size_t commandsHandled() const;
 
 private:
+    void startOn(std::shared_ptr<RadioLine> line);
     void serve();
     void handle(const std::vector<Reply>& replies, std::size_t logBefore, Clock::time_point rxStart,
                 bool timed);
@@ -88,10 +95,8 @@ private:
     long bytesSent_ = 0;
     long bytesLost_ = 0;
 
-    std::unique_ptr<PseudoTerminal> terminal_;
+    std::shared_ptr<RadioLine> line_;
     std::string devicePath_;
-    int wakeRead_ = -1;
-    int wakeWrite_ = -1;
     std::atomic<bool> stopping_{false};
     std::thread thread_;
 

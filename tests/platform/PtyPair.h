@@ -2,9 +2,9 @@
 // adapter opens the slave by its path. Plain POSIX, with timed reads.
 #pragma once
 
+#include "platform/EventLoop.h"
+
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QString>
 #include <fcntl.h>
 #include <functional>
@@ -14,25 +14,6 @@
 #include <unistd.h>
 
 namespace zx::test {
-
-// Qt's serial port and timers need an application object; one serves every test.
-inline void ensureCoreApplication() {
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "platform_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-}
-
-// Runs the event loop until `done` holds or `ms` have passed; returns `done()`.
-inline bool processEventsUntil(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
 
 class PtyPair {
 public:

@@ -4,6 +4,7 @@
 
 #include "PtyPair.h"
 #include "platform/PortCatalog.h"
+#include "platform/SerialPortPosix.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -92,12 +93,12 @@ TEST_F(QtSerialLinkTest, OpensPseudoTerminalAt9600N8WithChosenStopBitsAndHandsha
 }
 
 TEST(QtSerialLinkMapping, BothHandshakesRunAsRtsCts) {
-    EXPECT_EQ(QtSerialLink::flowControlFor(0), QSerialPort::NoFlowControl);
-    EXPECT_EQ(QtSerialLink::flowControlFor(1), QSerialPort::SoftwareControl);
-    EXPECT_EQ(QtSerialLink::flowControlFor(2), QSerialPort::HardwareControl);
-    EXPECT_EQ(QtSerialLink::flowControlFor(3), QSerialPort::HardwareControl);
-    EXPECT_EQ(QtSerialLink::stopBitsFor(2), QSerialPort::TwoStop);
-    EXPECT_EQ(QtSerialLink::stopBitsFor(1), QSerialPort::OneStop);
+    EXPECT_EQ(flowControlFor(0), QSerialPort::NoFlowControl);
+    EXPECT_EQ(flowControlFor(1), QSerialPort::SoftwareControl);
+    EXPECT_EQ(flowControlFor(2), QSerialPort::HardwareControl);
+    EXPECT_EQ(flowControlFor(3), QSerialPort::HardwareControl);
+    EXPECT_EQ(stopBitsFor(2), QSerialPort::TwoStop);
+    EXPECT_EQ(stopBitsFor(1), QSerialPort::OneStop);
 }
 
 TEST_F(QtSerialLinkTest, RefusesPortsAndSettingsNoLineHas) {

@@ -2,18 +2,13 @@
 #include "platform/TerminationSignals.h"
 
 #include <QSocketNotifier>
-#include <utility>
-
-#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
-#endif
+#include <utility>
 
 namespace zx::platform {
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -58,16 +53,5 @@ void TerminationSignals::drain() {
             onSignal_(byte);
     }
 }
-
-#else
-
-TerminationSignals::TerminationSignals(std::function<void(int)> onSignal, QObject* parent)
-    : QObject(parent), onSignal_(std::move(onSignal)) {}
-
-TerminationSignals::~TerminationSignals() = default;
-
-void TerminationSignals::drain() {}
-
-#endif
 
 } // namespace zx::platform

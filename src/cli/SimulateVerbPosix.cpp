@@ -3,7 +3,6 @@
 // the way out. Signals are taken with sigwait on the main thread; they are blocked before
 // the radio's thread starts, so that thread never sees them.
 #include "cli/SimulateVerb.h"
-
 #include "cli/VerbSupport.h"
 #include "cli/Verbs.h"
 #include "sim/MemoryFiles.h"

@@ -1,0 +1,30 @@
+// The steps of a safe write that each system does its own way (AtomicFilePosix.cpp,
+// AtomicFileWindows.cpp). Paths are in the system's narrow encoding, as the C library takes
+// them.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace zx::model::system_files {
+
+enum class TargetKind {
+    Missing,    // nothing there yet
+    Regular,    // a file that may be replaced
+    NotRegular, // a folder, a device, a pipe
+    Unusable,   // cannot be looked at (the error says why), or a loop of links
+};
+
+// Whether the name stands for a device wherever it is (Windows' reserved names).
+bool namesDevice(const std::string& path);
+TargetKind inspectTarget(const std::string& target, int& error);
+// After fflush: the system's buffers to the disk.
+bool flushToDisk(std::FILE* f);
+// The new file takes what it needs of the old one before it replaces it.
+bool takeOverAttributes(std::FILE* f, const std::string& target);
+// Puts `temporary` in the place of `target` in one step; 0, or an errno value.
+int replaceFile(const std::string& temporary, const std::string& target);
+// The folder's entry of the replaced file reaches the disk.
+bool syncFolderOf(const std::string& target);
+
+} // namespace zx::model::system_files
