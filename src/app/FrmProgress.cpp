@@ -2,6 +2,7 @@
 // the percentage label.
 #include "app/FrmProgress.h"
 
+#include "editors/FontScale.h"
 #include "editors/Mnemonics.h"
 #include "text/labels/FeedbackLabels.h"
 #include "text/labels/ProgressLabels.h"
@@ -103,7 +104,7 @@ void FrmProgress::justSize() {
     phase_->setMinimumWidth(phaseWidth);
     label2_->setMinimumWidth(
         QFontMetrics(label2_->font()).horizontalAdvance(QStringLiteral("100%")));
-    setMinimumWidth(360);
+    setMinimumWidth(editors::scaledTwips(5400, this)); // 360 pixels at the default font
     setFixedSize(sizeHint().expandedTo(minimumSize()));
 }
 
