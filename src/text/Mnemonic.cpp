@@ -121,15 +121,22 @@ std::vector<char> chooseMnemonics(const std::vector<std::string>& captions,
                 break;
             }
     }
-    // More captions than letters: the rest share, never a letter of the frame.
+    // More captions than letters: the rest share, never a letter of the frame; each takes
+    // the one of its letters shared least so far, so that no key has to be pressed often.
+    std::vector<int> shared(26, 0);
+    for (char c : letters)
+        if (c >= 'A' && c <= 'Z')
+            ++shared[std::size_t(c - 'A')];
     for (std::size_t i = 0; i < captions.size(); ++i) {
         if (letters[i] != 0)
             continue;
         for (char c : offered(i) + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
-            if (reserved.find(c) == std::string::npos) {
+            if (reserved.find(c) == std::string::npos &&
+                (letters[i] == 0 ||
+                 shared[std::size_t(c - 'A')] < shared[std::size_t(letters[i] - 'A')]))
                 letters[i] = c;
-                break;
-            }
+        if (letters[i] != 0)
+            ++shared[std::size_t(letters[i] - 'A')];
     }
     return letters;
 }

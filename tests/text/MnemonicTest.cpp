@@ -4,6 +4,7 @@
 
 #include "text/Language.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -67,4 +68,7 @@ TEST(Mnemonic, MoreCaptionsThanLettersShareButNeverTakeTheFrames) {
         distinct.insert(c);
     }
     EXPECT_EQ(distinct.size(), 26u - 9u) << "every free letter is used before any is shared";
+    // Shared out evenly: 40 captions on 17 letters, no letter more than three times.
+    for (char c : distinct)
+        EXPECT_LE(std::count(letters.begin(), letters.end(), c), 3) << c;
 }
