@@ -130,11 +130,16 @@ std::vector<char> chooseMnemonics(const std::vector<std::string>& captions,
     for (std::size_t i = 0; i < captions.size(); ++i) {
         if (letters[i] != 0)
             continue;
-        for (char c : offered(i) + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
-            if (reserved.find(c) == std::string::npos &&
-                (letters[i] == 0 ||
-                 shared[std::size_t(c - 'A')] < shared[std::size_t(letters[i] - 'A')]))
-                letters[i] = c;
+        // A letter of its own caption when it has one the frame leaves, else any.
+        for (const std::string& choice : {offered(i), std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ")}) {
+            for (char c : choice)
+                if (reserved.find(c) == std::string::npos &&
+                    (letters[i] == 0 ||
+                     shared[std::size_t(c - 'A')] < shared[std::size_t(letters[i] - 'A')]))
+                    letters[i] = c;
+            if (letters[i] != 0)
+                break;
+        }
         if (letters[i] != 0)
             ++shared[std::size_t(letters[i] - 'A')];
     }
