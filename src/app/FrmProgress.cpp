@@ -83,7 +83,8 @@ void FrmProgress::ChangShowByLanguage() {
     }
     setWindowTitle(qs(caption[language_]));
     label1_->setText(qs(labels::kLabelCompletion[language_]));
-    cancel_->setText(qs(text::labels::feedback::kCancel[language_]));
+    // The caption keeps its English text, so that its Alt+letter is the same in Chinese.
+    editors::setCaption(cancel_, text::labels::feedback::kCancel, language_);
     nameBar();
     editors::assignMnemonics(this, language_);
 }
