@@ -75,6 +75,26 @@ std::string withoutMnemonic(std::string_view caption) {
     return out;
 }
 
+std::string withoutMnemonicMark(std::string_view caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '(' && i + 3 < caption.size() && caption[i + 1] == '&' &&
+            caption[i + 2] != '&' && caption[i + 3] == ')') {
+            i += 3; // "(&X)"
+            continue;
+        }
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                out += "&&";
+                ++i;
+            }
+            continue; // the mark itself goes
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
 std::string withMnemonic(std::string_view caption, char letter, int language) {
     if (mnemonicLetter(caption) != 0 || letter == 0)
         return std::string(caption);

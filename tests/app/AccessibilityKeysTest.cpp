@@ -3,10 +3,13 @@
 // channel grid too), the splitter moves with the arrow keys, a control that gets the focus is
 // scrolled into view, and the progress bar is named by the run and its phase.
 #include "app/AppTestSupport.h"
+#include "app/FrmCompare.h"
+#include "app/FrmImportChoice.h"
 #include "app/FrmProgress.h"
 #include "app/TreePanel.h"
 #include "app/Twips.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -167,6 +170,21 @@ TEST_F(KeysTest, TheProgressBarIsNamedByTheRunAndItsPhase) {
     EXPECT_TRUE(bar->accessibleName().startsWith("Search for communication setting"));
     progress.endSearch();
     EXPECT_EQ(bar->accessibleName(), "Write data to radio: Writing");
+}
+
+TEST_F(KeysTest, ALabelNamingAListKeepsTheAmpersandOfAFileName) {
+    app::FrmCompare compare(QStringLiteral("R&D.dat and new.dat differ in 1 field:"),
+                            {QStringLiteral("A-2 RX Frequency")}, text::English);
+    auto* verdict = compare.findChild<QLabel*>(QStringLiteral("LabelVerdict"));
+    EXPECT_EQ(plain(verdict->text()), "R&D.dat and new.dat differ in 1 field:");
+    EXPECT_NE(text::mnemonicLetter(verdict->text().toStdString()), 0) << "and it has its letter";
+    EXPECT_NE(text::mnemonicLetter(verdict->text().toStdString()), 'D')
+        << "the file name's ampersand is no Alt+letter";
+    std::vector<exchange::GroupImport> plan(1);
+    plan[0].added = {3};
+    app::FrmImportChoice choice(plan, QStringLiteral("Tom&Jerry.csv"), 1, text::English);
+    auto* intro = choice.findChild<QLabel*>(QStringLiteral("LabelIntro"));
+    EXPECT_TRUE(plain(intro->text()).contains("Tom&Jerry.csv"));
 }
 
 } // namespace

@@ -20,6 +20,11 @@ TEST(Mnemonic, ReadsAndRemovesTheLetterOfACaption) {
     EXPECT_EQ(withoutMnemonic("Save &As"), "Save As");
     EXPECT_EQ(withoutMnemonic("文件(&F)"), "文件");
     EXPECT_EQ(withoutMnemonic("Blue&&Green"), "Blue&Green");
+    // Without the mark, but still a caption: a '&' of the text stays doubled.
+    EXPECT_EQ(withoutMnemonicMark("R&&&D"), "R&&D");
+    EXPECT_EQ(withoutMnemonicMark("端口(&P)"), "端口");
+    EXPECT_EQ(mnemonicLetter(withMnemonic("R&&D", 'D', English)), 'D');
+    EXPECT_EQ(withMnemonic("R&&D", 'D', English), "R&&&D");
 }
 
 TEST(Mnemonic, PutsTheLetterAsEachLanguageShowsIt) {
