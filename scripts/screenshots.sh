@@ -6,13 +6,26 @@
 #
 #   scripts/screenshots.sh [BUILD_DIR]      default: build
 #
+# The same pictures at a larger scale and font, as users with low vision run the program:
+#   SHOT_SCALE=1.5 SHOT_FONT_DPI=115 SHOT_OUT=docs/large scripts/screenshots.sh
+# (QT_SCALE_FACTOR and a font a fifth larger than the rest of the window; the Xvfb screen is
+# made larger to match).
+#
 # The program runs from a scratch copy of the staged installation with its own settings
 # and its own per-user folders, so nothing of the user's set-up is read or changed.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${1:-$ROOT/build}"
-OUT="$ROOT/docs"
+OUT="${SHOT_OUT:-$ROOT/docs}"
+case "$OUT" in /*) ;; *) OUT="$ROOT/$OUT" ;; esac
+SCREEN="-screen 0 1400x1000x24"
+SCALE_ENV=()
+if [ -n "${SHOT_SCALE:-}" ]; then
+    SCREEN="-screen 0 1600x1200x24"
+    SCALE_ENV+=(QT_SCALE_FACTOR="$SHOT_SCALE")
+fi
+[ -n "${SHOT_FONT_DPI:-}" ] && SCALE_ENV+=(QT_FONT_DPI="$SHOT_FONT_DPI")
 
 if [ ! -x "$BUILD/stage/V310/zx908hf" ]; then
     cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -31,9 +44,9 @@ shoot() { # language index (1 English, 2 Chinese)
     # Not a first run, so the stored language counts; COM1 stays the saved port.
     printf '[language]\nIsFirstRun=0\ncomPort=1\nHandshaking=0\nStopBit=1\nCurrentLanguage=%s\n' \
         "$lang" >"$inst/language/mysetup.ini"
-    XDG_CONFIG_HOME="$WORK/config$lang" XDG_RUNTIME_DIR="$WORK/run$lang" \
-    QT_QPA_PLATFORM=xcb \
-        xvfb-run -a -s "-screen 0 1400x1000x24" \
+    env XDG_CONFIG_HOME="$WORK/config$lang" XDG_RUNTIME_DIR="$WORK/run$lang" \
+        QT_QPA_PLATFORM=xcb "${SCALE_ENV[@]}" \
+        xvfb-run -a -s "$SCREEN" \
         "$inst/V310/zx908hf" --demo --screenshot "$OUT"
 }
 

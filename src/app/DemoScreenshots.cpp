@@ -20,6 +20,11 @@ namespace zx::app {
 namespace {
 constexpr int kTitleBarHeight = 26;
 constexpr int kSettleMs = 150; // lets layouts and paints finish before a grab
+
+// A picture's size in the units it is drawn in (pixels over the scale factor).
+QSize units(const QPixmap& picture) {
+    return picture.deviceIndependentSize().toSize();
+}
 } // namespace
 
 DemoScreenshots::DemoScreenshots(frmMain& window, QString folder, bool withRadio,
@@ -32,7 +37,12 @@ DemoScreenshots::DemoScreenshots(frmMain& window, QString folder, bool withRadio
 
 QPixmap DemoScreenshots::framed(QWidget* window) {
     const QPixmap content = window->grab();
-    QPixmap picture(content.width() + 2, content.height() + kTitleBarHeight + 1);
+    // At a scale factor the grab has more pixels than the window has units: the frame is
+    // drawn in units on a picture of as many pixels.
+    const qreal ratio = content.devicePixelRatio();
+    const QSize size = content.deviceIndependentSize().toSize();
+    QPixmap picture(QSize(size.width() + 2, size.height() + kTitleBarHeight + 1) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(QColor(0x50, 0x60, 0x78));
     QPainter painter(&picture);
     painter.drawPixmap(1, kTitleBarHeight, content);
@@ -40,7 +50,7 @@ QPixmap DemoScreenshots::framed(QWidget* window) {
     QFont font = window->font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRect(8, 0, picture.width() - 16, kTitleBarHeight),
+    painter.drawText(QRect(8, 0, units(picture).width() - 16, kTitleBarHeight),
                      Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
     return picture;
 }
@@ -95,8 +105,8 @@ QPixmap DemoScreenshots::withDialog(QWidget* dialog) {
     QPixmap picture = framed(&window_);
     QPainter painter(&picture);
     const QPixmap drawn = framed(dialog);
-    painter.drawPixmap((picture.width() - drawn.width()) / 2,
-                       qMax(0, (picture.height() - drawn.height()) / 2), drawn);
+    painter.drawPixmap((units(picture).width() - units(drawn).width()) / 2,
+                       qMax(0, (units(picture).height() - units(drawn).height()) / 2), drawn);
     painter.end();
     return picture;
 }
@@ -166,8 +176,8 @@ void DemoScreenshots::readRadio() {
         QPixmap picture = framed(&window_);
         QPainter painter(&picture);
         const QPixmap dialog = framed(progress);
-        painter.drawPixmap((picture.width() - dialog.width()) / 2,
-                           (picture.height() - dialog.height()) / 2, dialog);
+        painter.drawPixmap((units(picture).width() - units(dialog).width()) / 2,
+                           (units(picture).height() - units(dialog).height()) / 2, dialog);
         painter.end();
         save(picture, QStringLiteral("progress"));
     });

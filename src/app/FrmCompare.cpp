@@ -29,7 +29,8 @@ FrmCompare::FrmCompare(const QString& verdict, const QStringList& lines, int lan
     setWindowTitle(qs(labels::kCaption, language));
     setModal(true);
 
-    verdict_ = new QLabel(verdict, this);
+    // The verdict names the list under it: a file name's '&' stays text.
+    verdict_ = new QLabel(editors::literalCaption(verdict), this);
     verdict_->setObjectName(QStringLiteral("LabelVerdict"));
     verdict_->setWordWrap(true);
 

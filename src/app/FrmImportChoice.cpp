@@ -37,9 +37,11 @@ FrmImportChoice::FrmImportChoice(const std::vector<exchange::GroupImport>& plan,
     setWindowTitle(qs(labels::kCaption, language));
     setModal(true);
 
-    intro_ = new QLabel(qs(text::fill(labels::kIntro[language],
-                                      {fileName.toStdString(), std::to_string(channelCount)})),
-                        this);
+    // The text names the table under it: a file name's '&' stays text.
+    intro_ = new QLabel(
+        editors::literalCaption(qs(text::fill(
+            labels::kIntro[language], {fileName.toStdString(), std::to_string(channelCount)}))),
+        this);
     intro_->setObjectName(QStringLiteral("LabelIntro"));
     intro_->setWordWrap(true);
 

@@ -2,6 +2,7 @@
 // the percentage label.
 #include "app/FrmProgress.h"
 
+#include "editors/FontScale.h"
 #include "editors/Mnemonics.h"
 #include "text/labels/FeedbackLabels.h"
 #include "text/labels/ProgressLabels.h"
@@ -82,7 +83,8 @@ void FrmProgress::ChangShowByLanguage() {
     }
     setWindowTitle(qs(caption[language_]));
     label1_->setText(qs(labels::kLabelCompletion[language_]));
-    cancel_->setText(qs(text::labels::feedback::kCancel[language_]));
+    // The caption keeps its English text, so that its Alt+letter is the same in Chinese.
+    editors::setCaption(cancel_, text::labels::feedback::kCancel, language_);
     nameBar();
     editors::assignMnemonics(this, language_);
 }
@@ -103,7 +105,7 @@ void FrmProgress::justSize() {
     phase_->setMinimumWidth(phaseWidth);
     label2_->setMinimumWidth(
         QFontMetrics(label2_->font()).horizontalAdvance(QStringLiteral("100%")));
-    setMinimumWidth(360);
+    setMinimumWidth(editors::scaledTwips(5400, this)); // 360 pixels at the default font
     setFixedSize(sizeHint().expandedTo(minimumSize()));
 }
 

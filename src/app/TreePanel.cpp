@@ -2,6 +2,7 @@
 #include "app/TreePanel.h"
 
 #include "app/Twips.h"
+#include "editors/FontScale.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -12,7 +13,9 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zx::app {
 
@@ -106,7 +109,7 @@ TreePanel::TreePanel(QWidget* parent)
     row->addLayout(column, 1);
     row->addWidget(splitter_);
 
-    setFixedWidth(toPixels(2800, this));
+    setFixedWidth(editors::scaledTwips(2800, this));
 }
 
 QPushButton* TreePanel::splitter() const {
@@ -126,6 +129,19 @@ void TreePanel::rebuild(const QString& modelName, const QString& channelInfo,
         node->setData(0, Qt::UserRole, QLatin1String(key));
     }
     root->setExpanded(true);
+    // Wide enough for the longest page at the font in use, until the user sets the width.
+    if (!widthSet_) {
+        int needed = 0;
+        for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+            int depth = 1; // the root has its branch mark too
+            for (QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+                ++depth;
+            needed = std::max(needed, depth * tree_->indentation() +
+                                          tree_->fontMetrics().horizontalAdvance((*it)->text(0)));
+        }
+        const int chrome = 2 * tree_->frameWidth() + splitter_->width() + 4;
+        setFixedWidth(std::max(editors::scaledTwips(2800, this), needed + chrome));
+    }
 }
 
 void TreePanel::nameControls(const QString& tree, const QString& close, const QString& splitter,
@@ -163,6 +179,7 @@ bool TreePanel::dragBy(int dx, int maxWidth) {
     if (toTwips(width, this) < kMinimumWidthTwips || width > maxWidth)
         return false;
     setFixedWidth(width);
+    widthSet_ = true;
     return true;
 }
 

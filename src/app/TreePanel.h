@@ -60,6 +60,7 @@ private:
     QAction* close_ = nullptr;
     QTreeWidget* tree_;
     SplitterButton* splitter_;
+    bool widthSet_ = false; // the user moved the edge
 };
 
 } // namespace zx::app

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTreeWidget>
 
@@ -39,6 +40,29 @@ WindowKeys::WindowKeys(QWidget* window, TreePanel* tree, QMdiArea* workspace)
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
         [this] { nextChildWindow(false); });
     add({QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}, [this] { switchPane(); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { keepInView(now); });
+}
+
+void WindowKeys::keepInView(QWidget* control) {
+    if (control == nullptr || !workspace_->isAncestorOf(control))
+        return;
+    QWidget* view = workspace_->viewport();
+    const QRect shown = view->rect();
+    const QRect at(control->mapTo(view, QPoint(0, 0)), control->size());
+    // A little room around the control, so that its frame shows too.
+    const int margin = control->fontMetrics().height() / 2;
+    auto scroll = [margin](QScrollBar* bar, int start, int end, int first, int last) {
+        int by = 0;
+        if (end > last)
+            by = end - last + margin;
+        if (start - by < first)
+            by = start - first - margin;
+        if (by != 0)
+            bar->setValue(bar->value() + by);
+    };
+    scroll(workspace_->verticalScrollBar(), at.top(), at.bottom(), shown.top(), shown.bottom());
+    scroll(workspace_->horizontalScrollBar(), at.left(), at.right(), shown.left(), shown.right());
 }
 
 void WindowKeys::nextChildWindow(bool forward) {

@@ -114,13 +114,13 @@ void FrmOptFeatures::applyTexts() {
     setWindowTitle(tableText(labels::kCaption, lang));
     for (int k = 0; k < kListCount; ++k) {
         const labels::UnitLabel& label = labels::kListLabels[k];
-        labels_[k]->setText(tableText(label.text, lang) + fromUtf8(label.unit));
+        setCaption(labels_[k], label.text, lang, label.unit);
     }
     for (int k = 0; k < kCheckCount; ++k)
-        checks_[k]->setText(tableText(labels::kCheckLabels[k], lang));
+        setCaption(checks_[k], labels::kCheckLabels[k], lang);
     modeFrame_->setTitle(tableText(labels::kModeFrame, lang));
-    offsetLabels_[0]->setText(tableText(labels::kRxOffset, lang));
-    offsetLabels_[1]->setText(tableText(labels::kTxOffset, lang));
+    setCaption(offsetLabels_[0], labels::kRxOffset, lang);
+    setCaption(offsetLabels_[1], labels::kTxOffset, lang);
     close_->setText(tableText(text::kButtonClose, lang));
     assignMnemonics(this, lang, menuBarLetters());
 }

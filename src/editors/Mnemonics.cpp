@@ -92,7 +92,7 @@ void assignMnemonics(QWidget* window, int language, std::string_view taken) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         std::string shown = captionOf(controls[i]).toStdString();
         if (text::mnemonicLetter(shown) != letters[i])
-            shown = text::withoutMnemonic(shown); // its letter went to another control
+            shown = text::withoutMnemonicMark(shown); // its letter went to another control
         putCaption(controls[i], qs(text::withMnemonic(shown, letters[i], language)));
     }
     // A list or table takes no name from its label by itself, as the other controls do.
@@ -102,6 +102,11 @@ void assignMnemonics(QWidget* window, int language, std::string_view taken) {
                                         .remove(QLatin1Char(':'))
                                         .remove(QChar(0xFF1A))
                                         .trimmed());
+}
+
+QString literalCaption(const QString& text) {
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
 std::string menuBarLetters() {

@@ -5,6 +5,7 @@
 
 #include "text/TextTable.h"
 
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,10 @@ void setCaption(QWidget* widget, const text::TextTable& table, int language,
 // by a label take its text as their name. Run after the window's texts were set in
 // `language`.
 void assignMnemonics(QWidget* window, int language, std::string_view taken = {});
+
+// A text of the data (a file name, a verdict naming files) for a label that names a control:
+// its '&' are doubled, so that they show as they are rather than as an Alt+letter.
+QString literalCaption(const QString& text);
 
 // The letters of the main window's menu bar, which a child window of its workspace leaves to
 // the menus.

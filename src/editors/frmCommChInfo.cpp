@@ -6,6 +6,7 @@
 #include "editors/ChannelGridModel.h"
 #include "editors/ChannelGridView.h"
 #include "editors/ChannelRowCommands.h"
+#include "editors/FontScale.h"
 #include "editors/InputGuards.h"
 #include "editors/Mnemonics.h"
 #include "model/Band.h"
@@ -39,11 +40,6 @@ namespace {
 
 namespace labels = text::labels::channel_info;
 
-// The window is laid out in twips; 15 twips make one pixel at 96 dpi.
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
 QString qs(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
@@ -70,7 +66,7 @@ int headerHeight(const QTableView* grid) {
                                       .boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text)
                                       .height());
     }
-    return std::max(px(510), needed + 2 * margin);
+    return std::max(scaledTwips(510, grid), needed + 2 * margin);
 }
 
 } // namespace
@@ -124,7 +120,8 @@ QSize frmCommChInfo::sizeHint() const {
     const int flags = grid_->flagColumnsShown()
                           ? (model::ColRb - model::ColBusy + 1) * grid_->columnWidth(model::ColBusy)
                           : 0;
-    return {px(4500) + flags, px(9600)};
+    // Wider than designed only when a larger font widens the grid.
+    return {px(4500) + baseGridWidth() - px(4190) + flags, px(9600)};
 }
 
 void frmCommChInfo::buildControls() {
@@ -220,24 +217,60 @@ void frmCommChInfo::buildControls() {
 void frmCommChInfo::initShowGrid() {
     guarded("frmCommChInfo_InitShowGridError", [&] {
         grid_->verticalHeader()->hide();
-        grid_->verticalHeader()->setDefaultSectionSize(px(300));
         grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         QHeaderView* header = grid_->horizontalHeader();
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setHighlightSections(false);
         // The narrow columns of the radio's layout wrap their headers onto two lines.
         header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-        grid_->setColumnWidth(0, px(500));
-        grid_->setColumnWidth(model::ColRxFreq, px(1200));
-        grid_->setColumnWidth(model::ColTxFreq, px(1200));
-        grid_->setColumnWidth(model::ColScan, px(1000));
         grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         layoutColumns();
     });
 }
 
+int frmCommChInfo::px(int twips) const {
+    return scaledTwips(twips, this);
+}
+
+int frmCommChInfo::baseGridWidth() const {
+    const QString widestFrequency = QStringLiteral("00.000000");
+    const QComboBox* scan = grid_->cellDelegate()->cellList(model::ColScan);
+    QStringList scanTexts;
+    for (int i = 0; i < scan->count(); ++i)
+        scanTexts << scan->itemText(i);
+    const int columns = textColumnWidth(500, {QString::number(ChannelGridModel::kRows)}) +
+                        2 * textColumnWidth(1200, {widestFrequency}) +
+                        textColumnWidth(1000, scanTexts);
+    // The columns with the grid's frame and scroll bar.
+    const int chrome = 2 * grid_->frameWidth() +
+                       grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid_);
+    return std::max(px(4190), columns + chrome);
+}
+
+int frmCommChInfo::textColumnWidth(int twips, const QStringList& texts) const {
+    // The radio's width, or what the widest text needs with the cell's margins at a larger
+    // font.
+    const int margin =
+        grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1;
+    int needed = 0;
+    for (const QString& text : texts)
+        needed = std::max(needed, grid_->fontMetrics().horizontalAdvance(text) + 2 * margin + 2);
+    return std::max(px(twips), needed);
+}
+
 void frmCommChInfo::layoutColumns() {
+    const QString widestFrequency = QStringLiteral("00.000000");
+    grid_->setColumnWidth(0, textColumnWidth(500, {QString::number(ChannelGridModel::kRows)}));
+    grid_->setColumnWidth(model::ColRxFreq, textColumnWidth(1200, {widestFrequency}));
+    grid_->setColumnWidth(model::ColTxFreq, textColumnWidth(1200, {widestFrequency}));
+    const QComboBox* scan = grid_->cellDelegate()->cellList(model::ColScan);
+    QStringList scanTexts;
+    for (int i = 0; i < scan->count(); ++i)
+        scanTexts << scan->itemText(i);
+    grid_->setColumnWidth(model::ColScan, textColumnWidth(1000, scanTexts));
+    grid_->verticalHeader()->setDefaultSectionSize(
+        std::max(px(300), grid_->fontMetrics().height() + 4));
     // A flag column is as wide as its list needs to show its longest entry, or its header.
     const int margin = grid_->horizontalHeader()->style()->pixelMetric(
         QStyle::PM_HeaderMargin, nullptr, grid_->horizontalHeader());
@@ -251,7 +284,7 @@ void frmCommChInfo::layoutColumns() {
     for (int column = model::ColBusy; column <= model::ColRb; ++column)
         grid_->setColumnWidth(column, flagWidth);
     const int shown = grid_->flagColumnsShown() ? (model::ColRb - model::ColBusy + 1) : 0;
-    grid_->setFixedWidth(px(4190) + shown * flagWidth);
+    grid_->setFixedWidth(baseGridWidth() + shown * flagWidth);
     grid_->horizontalHeader()->setFixedHeight(headerHeight(grid_));
     updateGeometry();
 }

@@ -100,6 +100,12 @@ private:
     void initShowGrid();
     // Column widths, the grid's width and its header height for the columns shown.
     void layoutColumns();
+    // A column's width: its twips of the layout, or what the widest of `texts` needs.
+    int textColumnWidth(int twips, const QStringList& texts) const;
+    // The grid's width without the flag columns: the layout's 4190 twips, or more when a
+    // larger font widens the columns.
+    int baseGridWidth() const;
+    int px(int twips) const;
     void showGroup(int group);
     void changeShowByLanguage();
     void setGridData();

@@ -75,6 +75,26 @@ std::string withoutMnemonic(std::string_view caption) {
     return out;
 }
 
+std::string withoutMnemonicMark(std::string_view caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '(' && i + 3 < caption.size() && caption[i + 1] == '&' &&
+            caption[i + 2] != '&' && caption[i + 3] == ')') {
+            i += 3; // "(&X)"
+            continue;
+        }
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                out += "&&";
+                ++i;
+            }
+            continue; // the mark itself goes
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
 std::string withMnemonic(std::string_view caption, char letter, int language) {
     if (mnemonicLetter(caption) != 0 || letter == 0)
         return std::string(caption);
@@ -121,15 +141,27 @@ std::vector<char> chooseMnemonics(const std::vector<std::string>& captions,
                 break;
             }
     }
-    // More captions than letters: the rest share, never a letter of the frame.
+    // More captions than letters: the rest share, never a letter of the frame; each takes
+    // the one of its letters shared least so far, so that no key has to be pressed often.
+    std::vector<int> shared(26, 0);
+    for (char c : letters)
+        if (c >= 'A' && c <= 'Z')
+            ++shared[std::size_t(c - 'A')];
     for (std::size_t i = 0; i < captions.size(); ++i) {
         if (letters[i] != 0)
             continue;
-        for (char c : offered(i) + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
-            if (reserved.find(c) == std::string::npos) {
-                letters[i] = c;
+        // A letter of its own caption when it has one the frame leaves, else any.
+        for (const std::string& choice : {offered(i), std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ")}) {
+            for (char c : choice)
+                if (reserved.find(c) == std::string::npos &&
+                    (letters[i] == 0 ||
+                     shared[std::size_t(c - 'A')] < shared[std::size_t(letters[i] - 'A')]))
+                    letters[i] = c;
+            if (letters[i] != 0)
                 break;
-            }
+        }
+        if (letters[i] != 0)
+            ++shared[std::size_t(letters[i] - 'A')];
     }
     return letters;
 }

@@ -16,6 +16,10 @@ char mnemonicLetter(std::string_view caption);
 // The caption without its Alt+letter mark: "&Port" -> "Port", "端口(&P)" -> "端口".
 std::string withoutMnemonic(std::string_view caption);
 
+// The caption without the mark of its Alt+letter, still in the form a caption takes (a
+// doubled '&' of the text stays doubled): "&Port" -> "Port", "R&&D" -> "R&&D".
+std::string withoutMnemonicMark(std::string_view caption);
+
 // `caption` with `letter` as its Alt+letter in `language`. A caption that has one keeps it.
 // English (and any caption of plain ASCII) marks the letter where it first starts a word,
 // else where it first occurs; a caption without the letter, and every Chinese caption that

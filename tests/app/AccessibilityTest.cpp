@@ -22,6 +22,7 @@
 #include "platform/BackupStore.h"
 #include "platform/PortCatalog.h"
 #include "support/AccessibilityWalk.h"
+#include "support/TextFit.h"
 #include "text/Language.h"
 
 #include <QComboBox>
@@ -56,6 +57,16 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info) {
 class AccessibilityTest : public ::testing::TestWithParam<Case> {
 protected:
     void SetUp() override {
+        ensureAppApplication();
+        // The font tests run with a theme's larger font: a fifth larger than the default.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        if (test.find("LargerFont") != std::string::npos) {
+            defaultFont = QApplication::font();
+            QFont larger = defaultFont;
+            larger.setPointSizeF(defaultFont.pointSizeF() * 1.2);
+            QApplication::setFont(larger);
+            fontChanged = true;
+        }
         harness = std::make_unique<AppHarness>(inst, GetParam().language == text::English
                                                          ? QStringLiteral("409")
                                                          : QStringLiteral("804"));
@@ -67,6 +78,9 @@ protected:
     void TearDown() override {
         for (QWidget* w : owned)
             delete w;
+        harness.reset();
+        if (fontChanged)
+            QApplication::setFont(defaultFont);
     }
 
     app::frmMain& main() { return harness->window(); }
@@ -158,6 +172,8 @@ protected:
     TempInstallation inst;
     std::unique_ptr<AppHarness> harness;
     std::vector<QWidget*> owned;
+    QFont defaultFont;
+    bool fontChanged = false;
 };
 
 TEST_P(AccessibilityTest, EveryControlIsNamedLinkedLetteredAndReachedByTab) {
@@ -171,6 +187,16 @@ TEST_P(AccessibilityTest, EveryControlIsNamedLinkedLetteredAndReachedByTab) {
                 found.share());
     EXPECT_GT(found.interactive, 0);
     EXPECT_TRUE(found.all().isEmpty()) << found.all().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_P(AccessibilityTest, EveryTextFitsItsControlWithALargerFont) {
+    std::function<bool(QWidget*)> skip;
+    QString reserved;
+    QWidget* window = open(skip, reserved);
+    ASSERT_NE(window, nullptr);
+    a11y::settle();
+    const QStringList cut = fit::clippedTexts(window, skip);
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
 }
 
 const Case kCases[] = {

@@ -56,6 +56,11 @@ TEST_F(ChannelInfoTest, TheGridIsANamedTableWhoseEditorsSayChannelAndColumn) {
     EXPECT_EQ(cell(3, ColScan).data(Qt::AccessibleTextRole).toString(), "empty");
     EXPECT_EQ(cell(7, ColTxFreq).data(Qt::AccessibleTextRole).toString(), "28.500000");
     EXPECT_EQ(cell(3, 0).data(Qt::AccessibleTextRole).toString(), "3") << "the row number";
+    // As the table offers them to a reader.
+    QAccessibleInterface* emptyCell = t->cellAt(2, ColRxFreq);
+    ASSERT_NE(emptyCell, nullptr);
+    EXPECT_EQ(emptyCell->text(QAccessible::Name), "empty");
+    EXPECT_EQ(t->cellAt(6, ColTxFreq)->text(QAccessible::Name), "28.500000");
 }
 
 TEST_F(ChannelInfoTest, TheGridSpeaksChinese) {

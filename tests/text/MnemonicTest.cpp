@@ -4,6 +4,7 @@
 
 #include "text/Language.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -19,6 +20,11 @@ TEST(Mnemonic, ReadsAndRemovesTheLetterOfACaption) {
     EXPECT_EQ(withoutMnemonic("Save &As"), "Save As");
     EXPECT_EQ(withoutMnemonic("文件(&F)"), "文件");
     EXPECT_EQ(withoutMnemonic("Blue&&Green"), "Blue&Green");
+    // Without the mark, but still a caption: a '&' of the text stays doubled.
+    EXPECT_EQ(withoutMnemonicMark("R&&&D"), "R&&D");
+    EXPECT_EQ(withoutMnemonicMark("端口(&P)"), "端口");
+    EXPECT_EQ(mnemonicLetter(withMnemonic("R&&D", 'D', English)), 'D');
+    EXPECT_EQ(withMnemonic("R&&D", 'D', English), "R&&&D");
 }
 
 TEST(Mnemonic, PutsTheLetterAsEachLanguageShowsIt) {
@@ -67,4 +73,14 @@ TEST(Mnemonic, MoreCaptionsThanLettersShareButNeverTakeTheFrames) {
         distinct.insert(c);
     }
     EXPECT_EQ(distinct.size(), 26u - 9u) << "every free letter is used before any is shared";
+    // The rest share the caption's own letters (D, L, A, Y, T, I; E and M are the frame's),
+    // evenly; a letter from outside the caption goes to one control only.
+    std::vector<long> own;
+    for (char c : std::string("DLAYTI"))
+        own.push_back(std::count(letters.begin(), letters.end(), c));
+    EXPECT_LE(*std::max_element(own.begin(), own.end()) - *std::min_element(own.begin(), own.end()),
+              1);
+    for (char c : distinct)
+        if (std::string("DLAYTI").find(c) == std::string::npos)
+            EXPECT_EQ(std::count(letters.begin(), letters.end(), c), 1) << c;
 }

@@ -1,12 +1,11 @@
 // The message table, the language choice and the deferred message list.
-#include <gtest/gtest.h>
-
-#include <set>
-
 #include "support/ScriptedPrompter.h"
 #include "text/DeferredMessages.h"
 #include "text/Language.h"
 #include "text/Messages.h"
+
+#include <gtest/gtest.h>
+#include <set>
 
 using namespace zx::text;
 
