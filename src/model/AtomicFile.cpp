@@ -19,14 +19,13 @@ namespace zx::model {
 
 namespace {
 
-// Opens a new temporary file beside `target`; "x" makes the open fail rather than reuse a
-// file that already exists.
+// Opens a new temporary file beside `target`, never one that already exists.
 std::FILE* openTemporary(const std::string& target, std::string& tempPath) {
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
         tempPath = target + ".tmp" + std::to_string(random() % 1000000);
-        if (std::FILE* f = std::fopen(tempPath.c_str(), "wbx"))
+        if (std::FILE* f = system_files::createNew(tempPath))
             return f;
     }
     return nullptr;

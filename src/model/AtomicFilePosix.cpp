@@ -35,6 +35,11 @@ std::string resolveLinks(const std::string& path) {
 
 namespace system_files {
 
+std::FILE* createNew(const std::string& path) {
+    // "x": the open fails rather than reuse a file that already exists.
+    return std::fopen(path.c_str(), "wbx");
+}
+
 bool namesDevice(const std::string&) {
     // Devices live under /dev and are found by looking at the file.
     return false;

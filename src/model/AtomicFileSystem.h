@@ -15,6 +15,9 @@ enum class TargetKind {
     Unusable,   // cannot be looked at (the error says why), or a loop of links
 };
 
+// A new file for writing bytes; nullptr (errno set) when the name exists already or cannot
+// be made.
+std::FILE* createNew(const std::string& path);
 // Whether the name stands for a device wherever it is (Windows' reserved names).
 bool namesDevice(const std::string& path);
 TargetKind inspectTarget(const std::string& target, int& error);

@@ -6,7 +6,9 @@
 #include "model/AtomicFileSystem.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 
 namespace zx::model {
@@ -52,6 +54,18 @@ std::string resolveLinks(const std::string& path) {
 }
 
 namespace system_files {
+
+std::FILE* createNew(const std::string& path) {
+    // Windows' C library knows no "x" mode: the exclusive creation is asked for directly.
+    const int fd =
+        _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* f = _fdopen(fd, "wb");
+    if (!f)
+        _close(fd);
+    return f;
+}
 
 bool namesDevice(const std::string& path) {
     return isReservedDeviceName(path);
