@@ -105,7 +105,7 @@ SaveOutcome writeFileSafely(const std::string& path, std::span<const std::uint8_
     errno = 0;
     bool ok = step(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size()) &&
               step(std::fflush(f) == 0) && step(system_files::flushToDisk(f)) &&
-              step(system_files::takeOverAttributes(f, target));
+              step(system_files::takeOverAttributes(f, tempPath, target));
     ok = step(std::fclose(f) == 0) && ok;
     if (ok) {
         if (const int replaced = system_files::replaceFile(tempPath, target); replaced != 0) {

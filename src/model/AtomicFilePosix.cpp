@@ -64,7 +64,7 @@ bool flushToDisk(std::FILE* f) {
 
 // The new file takes the owner and the permissions of the one it replaces. Owner first:
 // changing it may clear the set-id bits that the mode then puts back.
-bool takeOverAttributes(std::FILE* f, const std::string& target) {
+bool takeOverAttributes(std::FILE* f, const std::string&, const std::string& target) {
     struct stat old {};
     if (::stat(target.c_str(), &old) != 0)
         return true; // a new file: the permissions the process gives new files

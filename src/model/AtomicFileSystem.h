@@ -23,8 +23,9 @@ bool namesDevice(const std::string& path);
 TargetKind inspectTarget(const std::string& target, int& error);
 // After fflush: the system's buffers to the disk.
 bool flushToDisk(std::FILE* f);
-// The new file takes what it needs of the old one before it replaces it.
-bool takeOverAttributes(std::FILE* f, const std::string& target);
+// The new file (open as `f`, named `temporary`) takes what it needs of the old one before it
+// replaces it; false (errno set) when the old one must not be replaced.
+bool takeOverAttributes(std::FILE* f, const std::string& temporary, const std::string& target);
 // Puts `temporary` in the place of `target` in one step; 0, or an errno value.
 int replaceFile(const std::string& temporary, const std::string& target);
 // The folder's entry of the replaced file reaches the disk.

@@ -1,6 +1,7 @@
-// The Windows side of safe writes: the file's attributes looked at, FlushFileBuffers, and the
-// old file replaced with ReplaceFileW, which keeps its attributes, security and creation
-// time (MoveFileExW with write-through for a new file, or where ReplaceFileW cannot).
+// The Windows side of safe writes: the file's attributes looked at (a read-only file is not
+// replaced, hidden and system go over to the new one), FlushFileBuffers, and the old file
+// replaced with ReplaceFileW, which keeps its security and creation time (MoveFileExW with
+// write-through for a new file, or where ReplaceFileW cannot).
 // Windows itself keeps no folder entry in a cache the program could flush.
 #include "model/AtomicFile.h"
 #include "model/AtomicFileSystem.h"
@@ -92,8 +93,23 @@ bool flushToDisk(std::FILE* f) {
     return false;
 }
 
-bool takeOverAttributes(std::FILE*, const std::string&) {
-    // ReplaceFileW carries them over.
+bool takeOverAttributes(std::FILE*, const std::string& temporary, const std::string& target) {
+    const DWORD old = GetFileAttributesW(wide(target).c_str());
+    if (old == INVALID_FILE_ATTRIBUTES)
+        return true; // a new file
+    // Read-only: the user meant the file not to change.
+    if (old & FILE_ATTRIBUTE_READONLY) {
+        errno = EACCES;
+        return false;
+    }
+    // Hidden, system and the like go over to the new file, whichever way it replaces the old
+    // one (ReplaceFileW would merge them; a move keeps those of the new file).
+    const DWORD kept = old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                              FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    if (kept != 0 && !SetFileAttributesW(wide(temporary).c_str(), kept)) {
+        errno = EIO;
+        return false;
+    }
     return true;
 }
 

@@ -208,6 +208,8 @@ private:
             ResetEvent(waitEvent_);
             if (WaitCommEvent(handle_, &mask_, &waitOverlapped_)) {
                 ResetEvent(waitEvent_);
+                if (++emptyWaits_ > kEmptyWaitsTolerated)
+                    canWait_ = false;
                 if (!drain())
                     return;
                 continue;
@@ -227,15 +229,15 @@ private:
         if (!waiting_ || !isOpen())
             return;
         DWORD n = 0;
-        const bool ok = GetOverlappedResult(handle_, &waitOverlapped_, &n, FALSE);
-        if (!ok && GetLastError() == ERROR_IO_INCOMPLETE)
+        if (!GetOverlappedResult(handle_, &waitOverlapped_, &n, FALSE) &&
+            GetLastError() == ERROR_IO_INCOMPLETE)
             return;
         waiting_ = false;
         ResetEvent(waitEvent_);
-        if (!ok)
-            return goneAway(GetLastError());
-        // A wait that keeps ending with nothing to read (Wine's, once the far end is gone)
-        // would turn the loop at full speed: then the poll alone reads.
+        // A wait that ends with an error (Wine's purge cancels it) or keeps ending with
+        // nothing to read (Wine's do at once) says nothing about the port: the read that
+        // follows does. After too many, the poll alone reads, so that the loop does not turn
+        // at full speed.
         if (++emptyWaits_ > kEmptyWaitsTolerated)
             canWait_ = false;
         if (drain())
