@@ -2,6 +2,7 @@
 # or shipped in the staged folder. Run as a script:
 #   cmake -DSTAGE=<stage folder> -DOBJDUMP=<x86_64-w64-mingw32-objdump> -P CheckImports.cmake
 # Fails with the list of what is missing.
+cmake_policy(SET CMP0057 NEW) # if(IN_LIST)
 
 # Libraries every Windows since 7 has in its system folder (compared without case).
 set(system_dlls

@@ -7,6 +7,9 @@
 # libraries and a qt.conf that makes Qt look for all of them there.
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
+if(NOT ZX_MINGW_TRIPLET)
+    set(ZX_MINGW_TRIPLET x86_64-w64-mingw32)
+endif()
 
 # ---- icon and version resource -------------------------------------------------------
 set(ZX_ICON_SIZES 16 24 32 48 64 128 256)
@@ -20,6 +23,7 @@ add_custom_command(OUTPUT ${ZX_ICON_FILE}
     DEPENDS ${ZX_ICON_PNGS} ${PROJECT_SOURCE_DIR}/dist/windows/make-ico.py
     COMMENT "Packing the program's icon"
     VERBATIM)
+add_custom_target(zx_windows_icon DEPENDS ${ZX_ICON_FILE})
 
 function(zx_windows_resource target description)
     set(ZX_RC_NAME ${target})
@@ -28,10 +32,9 @@ function(zx_windows_resource target description)
     set(rc ${CMAKE_BINARY_DIR}/windows/${target}.rc)
     configure_file(${PROJECT_SOURCE_DIR}/dist/windows/zx908hf.rc.in ${rc} @ONLY)
     target_sources(${target} PRIVATE ${rc})
-    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${ZX_ICON_FILE})
+    add_dependencies(${target} zx_windows_icon)
 endfunction()
 
-enable_language(RC)
 set_target_properties(zx908hf PROPERTIES WIN32_EXECUTABLE ON)
 zx_windows_resource(zx908hf "ZX-908HF programming tool")
 zx_windows_resource(zx908hf-cli "ZX-908HF programming tool, command line")

@@ -24,6 +24,7 @@
 # Prints the build folder on its last line of output. Environment:
 #   ZX_WINDOWS_BUILD  build folder (default <tree>/build-windows)
 #   ZX_WINDOWS_TESTS  0 to leave the tests out of the build (default 1)
+#   ZX_WINDOWS_QT     a Qt for Windows prefix to use instead of qt.sh's cache
 #   JOBS              parallel jobs (default 2)
 set -euo pipefail
 
@@ -32,7 +33,12 @@ JOBS="${JOBS:-2}"
 BUILD="${ZX_WINDOWS_BUILD:-$ROOT/build-windows}"
 TESTS="${ZX_WINDOWS_TESTS:-1}"
 
-QT="$("$ROOT/scripts/windows/qt.sh" | tail -n 1)"
+# The Qt for Windows to build against: the given prefix, or qt.sh's cache (built when absent).
+if [ -n "${ZX_WINDOWS_QT:-}" ]; then
+    QT="$ZX_WINDOWS_QT"
+else
+    QT="$("$ROOT/scripts/windows/qt.sh" | tail -n 1)"
+fi
 [ -x "$QT/bin/qt-cmake" ] || { echo "build.sh: no Qt for Windows in '$QT'" >&2; exit 1; }
 
 mkdir -p "$BUILD/wine"

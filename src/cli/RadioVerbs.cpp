@@ -321,7 +321,9 @@ int runPorts(const QStringList& arguments) {
     platform::PortCatalog catalog(platform::Installation::ofRunningProgram().settingsPath());
     QTextStream out(stdout);
     for (const platform::PortCatalog::Entry& entry : catalog.entries()) {
-        out << platform::PortCatalog::portName(entry.number).leftJustified(7) << entry.device;
+        const QString name = platform::PortCatalog::portName(entry.number);
+        // On Windows the device is the COM name itself.
+        out << name.leftJustified(7) << (entry.device == name ? QString() : entry.device);
         if (const QString details = entry.details(); !details.isEmpty())
             out << "  " << details;
         out << '\n';

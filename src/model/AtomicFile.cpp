@@ -19,14 +19,13 @@ namespace zx::model {
 
 namespace {
 
-// Opens a new temporary file beside `target`; "x" makes the open fail rather than reuse a
-// file that already exists.
+// Opens a new temporary file beside `target`, never one that already exists.
 std::FILE* openTemporary(const std::string& target, std::string& tempPath) {
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
         tempPath = target + ".tmp" + std::to_string(random() % 1000000);
-        if (std::FILE* f = std::fopen(tempPath.c_str(), "wbx"))
+        if (std::FILE* f = system_files::createNew(tempPath))
             return f;
     }
     return nullptr;
@@ -106,7 +105,7 @@ SaveOutcome writeFileSafely(const std::string& path, std::span<const std::uint8_
     errno = 0;
     bool ok = step(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size()) &&
               step(std::fflush(f) == 0) && step(system_files::flushToDisk(f)) &&
-              step(system_files::takeOverAttributes(f, target));
+              step(system_files::takeOverAttributes(f, tempPath, target));
     ok = step(std::fclose(f) == 0) && ok;
     if (ok) {
         if (const int replaced = system_files::replaceFile(tempPath, target); replaced != 0) {

@@ -35,6 +35,11 @@ std::string resolveLinks(const std::string& path) {
 
 namespace system_files {
 
+std::FILE* createNew(const std::string& path) {
+    // "x": the open fails rather than reuse a file that already exists.
+    return std::fopen(path.c_str(), "wbx");
+}
+
 bool namesDevice(const std::string&) {
     // Devices live under /dev and are found by looking at the file.
     return false;
@@ -59,7 +64,7 @@ bool flushToDisk(std::FILE* f) {
 
 // The new file takes the owner and the permissions of the one it replaces. Owner first:
 // changing it may clear the set-id bits that the mode then puts back.
-bool takeOverAttributes(std::FILE* f, const std::string& target) {
+bool takeOverAttributes(std::FILE* f, const std::string&, const std::string& target) {
     struct stat old {};
     if (::stat(target.c_str(), &old) != 0)
         return true; // a new file: the permissions the process gives new files

@@ -15,13 +15,17 @@ enum class TargetKind {
     Unusable,   // cannot be looked at (the error says why), or a loop of links
 };
 
+// A new file for writing bytes; nullptr (errno set) when the name exists already or cannot
+// be made.
+std::FILE* createNew(const std::string& path);
 // Whether the name stands for a device wherever it is (Windows' reserved names).
 bool namesDevice(const std::string& path);
 TargetKind inspectTarget(const std::string& target, int& error);
 // After fflush: the system's buffers to the disk.
 bool flushToDisk(std::FILE* f);
-// The new file takes what it needs of the old one before it replaces it.
-bool takeOverAttributes(std::FILE* f, const std::string& target);
+// The new file (open as `f`, named `temporary`) takes what it needs of the old one before it
+// replaces it; false (errno set) when the old one must not be replaced.
+bool takeOverAttributes(std::FILE* f, const std::string& temporary, const std::string& target);
 // Puts `temporary` in the place of `target` in one step; 0, or an errno value.
 int replaceFile(const std::string& temporary, const std::string& target);
 // The folder's entry of the replaced file reaches the disk.

@@ -1,12 +1,15 @@
-// The Windows side of safe writes: the file's attributes looked at, FlushFileBuffers, and the
-// old file replaced with ReplaceFileW, which keeps its attributes, security and creation
-// time (MoveFileExW with write-through for a new file, or where ReplaceFileW cannot).
+// The Windows side of safe writes: the file's attributes looked at (a read-only file is not
+// replaced, hidden and system go over to the new one), FlushFileBuffers, and the old file
+// replaced with ReplaceFileW, which keeps its security and creation time (MoveFileExW with
+// write-through for a new file, or where ReplaceFileW cannot).
 // Windows itself keeps no folder entry in a cache the program could flush.
 #include "model/AtomicFile.h"
 #include "model/AtomicFileSystem.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 
 namespace zx::model {
@@ -53,6 +56,18 @@ std::string resolveLinks(const std::string& path) {
 
 namespace system_files {
 
+std::FILE* createNew(const std::string& path) {
+    // Windows' C library knows no "x" mode: the exclusive creation is asked for directly.
+    const int fd =
+        _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* f = _fdopen(fd, "wb");
+    if (!f)
+        _close(fd);
+    return f;
+}
+
 bool namesDevice(const std::string& path) {
     return isReservedDeviceName(path);
 }
@@ -78,8 +93,23 @@ bool flushToDisk(std::FILE* f) {
     return false;
 }
 
-bool takeOverAttributes(std::FILE*, const std::string&) {
-    // ReplaceFileW carries them over.
+bool takeOverAttributes(std::FILE*, const std::string& temporary, const std::string& target) {
+    const DWORD old = GetFileAttributesW(wide(target).c_str());
+    if (old == INVALID_FILE_ATTRIBUTES)
+        return true; // a new file
+    // Read-only: the user meant the file not to change.
+    if (old & FILE_ATTRIBUTE_READONLY) {
+        errno = EACCES;
+        return false;
+    }
+    // Hidden, system and the like go over to the new file, whichever way it replaces the old
+    // one (ReplaceFileW would merge them; a move keeps those of the new file).
+    const DWORD kept = old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                              FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    if (kept != 0 && !SetFileAttributesW(wide(temporary).c_str(), kept)) {
+        errno = EIO;
+        return false;
+    }
     return true;
 }
 

@@ -105,6 +105,13 @@ public:
     }
 };
 
+// The desktop program's file name on this system.
+#ifdef _WIN32
+inline const QString kProgramFileName = QStringLiteral("zx908hf.exe");
+#else
+inline const QString kProgramFileName = QStringLiteral("zx908hf");
+#endif
+
 // A temporary installation: <root>/V310 (program folder, with Init), <root>/language,
 // <root>/Version.ini copied from the staged installation.
 class TempInstallation {
@@ -122,8 +129,7 @@ public:
     QString settingsPath() const { return root() + "/language/mysetup.ini"; }
     QString userStorePath() const { return root() + "/user/placement.ini"; }
     platform::Installation installation() const {
-        return platform::Installation(programFolder(), QStringLiteral("zx908hf"),
-                                      root() + "/userconfig");
+        return platform::Installation(programFolder(), kProgramFileName, root() + "/userconfig");
     }
 
     // Writes mysetup.ini with the given keys of section "language".

@@ -389,7 +389,7 @@ TEST_F(MainWindowTest, OpenOfAnIncompatibleFileAsksAndHandsItToTheInstalledVersi
 
     // Installed: it is started with the file and this program ends with code 0.
     QDir(inst.root()).mkpath("V300");
-    const QString other = inst.root() + "/V300/zx908hf";
+    const QString other = inst.root() + "/V300/" + kProgramFileName;
     QFile exe(other);
     ASSERT_TRUE(exe.open(QIODevice::WriteOnly));
     exe.close();

@@ -14,13 +14,27 @@
 namespace zx::platform {
 namespace {
 
-// COM ports the registry lists, read straight from the key.
+// COM ports the registry lists, read straight from the key (its value names hold "\\",
+// which QSettings takes for key separators).
 QStringList registryPorts() {
     QStringList ports;
-    const QSettings key(QStringLiteral("HKEY_LOCAL_MACHINE\\HARDWARE\\DEVICEMAP\\SERIALCOMM"),
-                        QSettings::NativeFormat);
-    for (const QString& name : key.childKeys())
-        ports << key.value(name).toString().toUpper();
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return ports;
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256];
+        DWORD nameSize = 256;
+        wchar_t value[64] = {};
+        DWORD valueSize = sizeof value - sizeof(wchar_t);
+        const LONG result = RegEnumValueW(key, i, name, &nameSize, nullptr, nullptr,
+                                          reinterpret_cast<BYTE*>(value), &valueSize);
+        if (result == ERROR_NO_MORE_ITEMS)
+            break;
+        if (result == ERROR_SUCCESS)
+            ports << QString::fromWCharArray(value).toUpper();
+    }
+    RegCloseKey(key);
     return ports;
 }
 

@@ -4,7 +4,8 @@
 # `zx908hf-cli simulate` of a Linux build. Runs the MappedPort tests of platform_tests.exe
 # (both stop-bit counts, a whole hand-shake, the port in use), checks the port list shows
 # COM8, and pulls the cable in the middle of a read: the Windows CLI must end with the
-# connection prompt and "has gone away", not hang.
+# connection prompt and "has gone away", not hang. Ctrl+C (SIGINT to Wine, which hands it to
+# the console control handler) in the middle of a read ends the session with End.
 # Usage: wine-serial.sh BUILD LINUX_CLI PLATFORM_TESTS_EXE
 # Exits 77 (skipped) when there is no Linux CLI to play the radio.
 set -uo pipefail
@@ -93,5 +94,33 @@ else
     grep -q "Check Connection. Retry or Cancel?" "$WORK/read.err" || fail "no connection prompt"
     grep -q "COM8 has gone away" "$WORK/read.err" || fail "the reason does not say the port went away"
     [ ! -e "$WORK/read.dat" ] || fail "a cut-short read left a data file"
+fi
+
+# 4. Ctrl+C in the middle of a paced read: End reaches the radio, the exit code is 130.
+start_radio --paced --verbose || exit 1
+"$WINE_RUN" "$WINDOWS_CLI" read --yes --port COM8 -o "$WORK/stopped.dat" \
+    >"$WORK/stopped.out" 2>"$WORK/stopped.err" &
+reader=$!
+sleep 4
+kill -INT "$reader"
+code=""
+for _ in $(seq 150); do
+    if ! kill -0 "$reader" 2>/dev/null; then
+        wait "$reader"
+        code=$?
+        break
+    fi
+    sleep 0.1
+done
+sleep 0.5
+stop_radio
+if [ -z "$code" ]; then
+    kill "$reader" 2>/dev/null
+    fail "the read still runs 15 s after Ctrl+C"
+else
+    echo "Ctrl+C: read ended with $code"
+    [ "$code" = "130" ] || fail "exit code $code after Ctrl+C, not 130"
+    grep -q "^end: answered" "$WORK/radio.err" || fail "no End reached the radio after Ctrl+C"
+    [ ! -e "$WORK/stopped.dat" ] || fail "a stopped read left a data file"
 fi
 exit $failed
