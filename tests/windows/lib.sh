@@ -26,6 +26,14 @@ USER_DIR="$WINEPREFIX/drive_c/users/$(id -un)"
 APPDATA_DIR="$USER_DIR/AppData/Roaming"
 LOCALAPPDATA_DIR="$USER_DIR/AppData/Local"
 
+# The Windows name of a file in the prefix's drive C (winepath would start Wine each time).
+winpath() {
+    local path="${1#"$WINEPREFIX/drive_c"}"
+    [ "$path" != "$1" ] || { echo "winpath: $1 is not on drive C" >&2; return 1; }
+    path="C:${path//\//\\}"
+    printf '%s\n' "$path"
+}
+
 failures=0
 fail() {
     echo "FAIL: $*" >&2
