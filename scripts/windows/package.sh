@@ -2,8 +2,9 @@
 # The Windows setup program and portable archive, made on Debian:
 #   zx908hf-<version>-win64-setup.exe   NSIS setup program (installs into Program Files)
 #   zx908hf-<version>-win64.zip         the same programs in a folder that runs from anywhere
-# Both carry the HTML manual made from the manual pages. Qt for Windows and the Windows
-# build are made first when they are missing (qt.sh and build.sh reuse what is there).
+# Both carry the HTML manual made from the manual pages. The Windows build comes first
+# (build.sh, which builds Qt for Windows with qt.sh when its cache is missing; both reuse
+# what is there).
 # Prints the setup program's path and then the archive's path, one per line, at the end.
 #
 # Environment:
@@ -26,8 +27,7 @@ if [ -n "${ZX_WINDOWS_STAGE:-}" ]; then
 else
     if [ -z "$BUILD" ]; then
         echo "package.sh: building the programs for Windows" >&2
-        "$HERE/qt.sh" >&2
-        BUILD="$("$HERE/build.sh" | tail -n 1)"
+        BUILD="$("$HERE/build.sh" | tee /dev/stderr | tail -n 1)"
     fi
     BUILD="$(cd "$BUILD" && pwd)"
     STAGE="$BUILD/stage"

@@ -18,7 +18,7 @@ if [ -d "$WINEPREFIX" ]; then
 fi
 mkdir -p "$WINEPREFIX"
 # wineboot without a display: the prefix needs none, and no window must wait for a click.
-DISPLAY= zx_wine wineboot --init >/dev/null 2>&1
+DISPLAY='' zx_wine wineboot --init >/dev/null 2>&1
 zx_wineserver -w
 [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-prefix.sh: Wine made no prefix" >&2; exit 1; }
 echo "$WINEPREFIX"

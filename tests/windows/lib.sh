@@ -1,4 +1,5 @@
 # Shared by the Windows end-to-end tests: the test's Wine prefix, the installed programs,
+# shellcheck disable=SC2034 # the variables are for the tests that source this file
 # the Linux programs that play the radio, and small checks that say what failed.
 # Environment (set by CMakeLists.txt in this folder):
 #   ZX_E2E_DIR      the tests' folder: the Wine prefix and the files of the runs
@@ -11,6 +12,8 @@ set -euo pipefail
 
 : "${ZX_E2E_DIR:?}" "${ZX_SOURCE_DIR:?}"
 export WINEPREFIX="$ZX_E2E_DIR/prefix"
+# English programs on both sides; UTF-8, so that Wine passes file names in Chinese through.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 # shellcheck source=../../scripts/windows/wine-env.sh
 . "$ZX_SOURCE_DIR/scripts/windows/wine-env.sh"
 WINE_HELPERS="$ZX_SOURCE_DIR/scripts/windows"
@@ -78,4 +81,35 @@ linux_cli() {
 # contains TEXT PATTERN: the text holds the fixed string.
 contains() {
     grep -qF -- "$2" <<<"$1"
+}
+
+# show_window EXE [PICTURE]: starts the Windows program EXE on a Wine desktop under a private
+# X display, waits (90 s at most) for its main window, titled after the model ("ZX-908HF["),
+# lets it paint, photographs the desktop into PICTURE when one is named and ends the
+# program. Sets WINDOW to xwininfo's line of the window, empty when none appeared.
+show_window() {
+    local exe="$1" picture="${2:-}" log
+    log="$(mktemp)"
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    "$WINE_HELPERS/wine-xvfb.sh" bash -c '
+        set -u
+        . "$0"
+        zx_wine explorer /desktop=zx908hf,1280x860 "$1" >/dev/null 2>&1 &
+        found=""
+        for _ in $(seq 1 90); do
+            found="$(xwininfo -root -tree 2>/dev/null | grep -F "\"ZX-908HF[" | grep -F ".exe\"" || true)"
+            [ -n "$found" ] && break
+            sleep 1
+        done
+        echo "window: $found"
+        if [ -n "$found" ]; then
+            sleep 4
+            [ -z "$2" ] || import -window root "$2"
+        fi
+        zx_wineserver -k 2>/dev/null || true
+        wait
+    ' "$WINE_HELPERS/wine-env.sh" "$exe" "$picture" >"$log" 2>&1 || true
+    WINDOW="$(sed -n 's/^window: //p' "$log")"
+    [ -n "$WINDOW" ] || cat "$log" >&2
+    rm -f "$log"
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The portable archive runs unpacked in any folder, here one whose name has a space and
-# Chinese characters: its command-line tool starts there with the DLLs beside it and finds
-# its version list beside itself, not the installed one's (taking it away makes its data
-# files unreadable, though the installation's is still there).
+# Chinese characters: its command-line tool starts there with the DLLs beside it, and its
+# desktop program opens its main window and keeps its settings beside itself (the first
+# run is noted in its own language\mysetup.ini; the installation's and the user's settings
+# stay as they were).
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 : "${ZX_ARCHIVE:?}"
 
@@ -28,10 +29,17 @@ check "the unpacked tool writes a data file (exit $RUN_CODE)" \
 run_windows "$cli" info "$file_w"
 check "the unpacked tool reads it back (exit $RUN_CODE)" [ "$RUN_CODE" -eq 0 ]
 
-mv "$portable/Version.ini" "$portable/Version.ini.away"
-run_windows "$cli" info "$file_w"
-check "without its own version list the unpacked tool refuses the file (exit $RUN_CODE)" \
-    [ "$RUN_CODE" -ne 0 ]
-mv "$portable/Version.ini.away" "$portable/Version.ini"
+fingerprint() { if [ -f "$1" ]; then sha256sum <"$1"; else echo absent; fi; }
+installed_before="$(fingerprint "$INSTALL_DIR/language/mysetup.ini")"
+user_before="$(fingerprint "$APPDATA_DIR/zx908hf/language/mysetup.ini")"
+check "the unpacked settings are a first run's" grep -q '^IsFirstRun=1' "$portable/language/mysetup.ini"
+show_window "$portable/V310/zx908hf.exe"
+check "the unpacked desktop program opens its main window: ${WINDOW:-none}" [ -n "$WINDOW" ]
+check "it noted its first run in its own settings" \
+    grep -q '^IsFirstRun=0' "$portable/language/mysetup.ini"
+check "the installation's settings stay" \
+    [ "$(fingerprint "$INSTALL_DIR/language/mysetup.ini")" = "$installed_before" ]
+check "the user's settings stay" \
+    [ "$(fingerprint "$APPDATA_DIR/zx908hf/language/mysetup.ini")" = "$user_before" ]
 rm -rf "$place"
 finish

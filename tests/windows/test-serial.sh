@@ -47,8 +47,12 @@ programmed() {
     dd if="$1" bs=1 skip=16 count=$((0x1DE0 - 16)) status=none
 }
 
-# The radio holds the Initial Setting of band 0.
+# The radio holds the Initial Setting of band 0; the file to write adds two channels.
 radio_file="$INSTALL_DIR/V310/Init/0_ZX-908HF.dat"
+linux_cli export --format sheet -o "$run/sheet.csv" "$radio_file"
+printf '%s\n' "A,2,28.305000,28.315000,Add,Enable,Disable,Disable,Disable,Disable,Disable" \
+    "A,3,29.605000,29.605000,Del,Disable,Enable,Disable,Disable,Disable,Disable" >>"$run/sheet.csv"
+linux_cli import "$run/sheet.csv" --into "$radio_file" -o "$out/write.dat"
 start_radio radio --data "$radio_file" --dump "$run/radio-after.img"
 device="$(readlink -f "$run/radio")"
 "$WINE_HELPERS/wine-port.sh" "$WINEPREFIX" COM8 "$device"
@@ -63,19 +67,18 @@ run_cli ports
 check "ports lists COM8: $RUN_OUT" grep -q '^COM8\b' <<<"$RUN_OUT"
 
 # Read.
-run_cli read --port COM8 -o "$out_w\\read.dat"
+run_cli read --port COM8 --yes -o "$out_w\\read.dat"
 check "read through COM8 exits 0 (got $RUN_CODE) $RUN_ERR" [ "$RUN_CODE" -eq 0 ]
 windows_read_image="$(newest "$backups" '*.img')"
 check "the read left a backup of the radio's memory" [ -n "$windows_read_image" ]
 check "the file read holds what the radio holds" linux_cli diff "$radio_file" "$out/read.dat"
-linux_cli read --port "$device" -o "$run/linux-read.dat" >/dev/null
+linux_cli read --port "$device" --yes -o "$run/linux-read.dat" >/dev/null
 check "the file read is the Linux tool's, byte for byte" cmp "$run/linux-read.dat" "$out/read.dat"
 linux_read_image="$(newest "$linux_backups" '*.img')"
 check "the memory read is the Linux tool's, byte for byte" \
     cmp "$linux_read_image" "$windows_read_image"
 
 # Write a different configuration, verified.
-linux_cli new --band 0 -o "$out/write.dat"
 check "the file to write differs from the radio's" bash -c '! "$0" diff "$1" "$2" >/dev/null' \
     "$ZX_LINUX_CLI" "$radio_file" "$out/write.dat"
 run_cli write --port COM8 --yes "$out_w\\write.dat"
@@ -90,7 +93,7 @@ check "the radio holds what was sent, byte for byte" \
 
 # What the radio now holds, read by the Linux tool, is the file written.
 start_radio radio2 --image "$run/radio-after.img"
-linux_cli read --port "$run/radio2" -o "$run/after.dat" >/dev/null
+linux_cli read --port "$run/radio2" --yes -o "$run/after.dat" >/dev/null
 stop_radio
 check "the radio now holds the written file" linux_cli diff "$out/write.dat" "$run/after.dat"
 
