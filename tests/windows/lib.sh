@@ -1,5 +1,4 @@
 # Shared by the Windows end-to-end tests: the test's Wine prefix, the installed programs,
-# shellcheck disable=SC2034 # the variables are for the tests that source this file
 # the Linux programs that play the radio, and small checks that say what failed.
 # Environment (set by CMakeLists.txt in this folder):
 #   ZX_E2E_DIR      the tests' folder: the Wine prefix and the files of the runs
@@ -7,7 +6,7 @@
 #   ZX_ARCHIVE      the portable archive under test
 #   ZX_LINUX_CLI    the Linux zx908hf-cli (virtual radio, reference results)
 #   ZX_SOURCE_DIR   the source tree
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034 # the variables are for the tests that source this file
 set -euo pipefail
 
 : "${ZX_E2E_DIR:?}" "${ZX_SOURCE_DIR:?}"
