@@ -18,11 +18,11 @@ run_windows "$INSTALL_DIR/uninstall.exe" /S
 zx_wineserver -w
 check "uninstall /S exits 0 (got $RUN_CODE)" [ "$RUN_CODE" -eq 0 ]
 
-left="$(cd "$INSTALL_DIR" 2>/dev/null && find . -type f ! -path "./V310/my channels.dat" | sort)"
+left="$(cd "$INSTALL_DIR" 2>/dev/null && find . -type f ! -path "./V310/my channels.dat" | sort || true)"
 check "no program file left${left:+: $left}" [ -z "$left" ]
 check "the user's data file in the installation folder stays" [ -f "$user_file" ]
 check "no empty folder left beside it" \
-    [ "$(cd "$INSTALL_DIR" && find . -mindepth 1 -type d | sort | tr '\n' ' ')" = "./V310 " ]
+    [ "$(cd "$INSTALL_DIR" 2>/dev/null && find . -mindepth 1 -type d | sort | tr '\n' ' ')" = "./V310 " ]
 check "the user's settings stay" [ "$(sha256sum <"$appdata/language/mysetup.ini")" = "$settings_before" ]
 
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/ZX-908HF"
