@@ -75,11 +75,16 @@ cp "$ROOT/dist/windows/installation.ini" "$SETUP_TREE/installation.ini"
 GENERATED="$WORK/nsis"
 "$HERE/nsis-lists.py" "$SETUP_TREE" "$GENERATED"
 cp "$TREE/LICENSE.txt" "$GENERATED/LICENSE.txt"
-icons=()
-for size in 16 24 32 48 64 128 256; do
-    icons+=("$ROOT/dist/icons/hicolor/${size}x$size/apps/zx908hf.png")
-done
-"$HERE/make-ico.py" "$GENERATED/zx908hf.ico" "${icons[@]}"
+# The programs' own icon, as the build packed it; a stand-in stage gets it packed here.
+if [ -n "$BUILD" ] && [ -f "$BUILD/windows/zx908hf.ico" ]; then
+    cp "$BUILD/windows/zx908hf.ico" "$GENERATED/zx908hf.ico"
+else
+    icons=()
+    for size in 16 24 32 48 64 128 256; do
+        icons+=("$ROOT/dist/icons/hicolor/${size}x$size/apps/zx908hf.png")
+    done
+    python3 "$ROOT/dist/windows/make-ico.py" "$GENERATED/zx908hf.ico" "${icons[@]}"
+fi
 
 SETUP="$OUT/$NAME-setup.exe"
 ARCHIVE="$OUT/$NAME.zip"

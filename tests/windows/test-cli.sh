@@ -25,7 +25,7 @@ for band in 0 1; do
 done
 run_cli new --band 1 -o "$out_w\\信道表.dat"
 check "new writes a file named in Chinese (exit $RUN_CODE) $RUN_ERR" \
-    [ "$RUN_CODE" -eq 0 ] -a -f "$out/信道表.dat"
+    [ "$RUN_CODE" -eq 0 -a -f "$out/信道表.dat" ]
 
 run_cli info "$out_w\\信道表.dat"
 check "info exits 0 (got $RUN_CODE) $RUN_ERR" [ "$RUN_CODE" -eq 0 ]

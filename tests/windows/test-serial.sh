@@ -86,7 +86,7 @@ check "write through COM8 exits 0 (got $RUN_CODE) $RUN_ERR" [ "$RUN_CODE" -eq 0 
 check "the write was verified: $RUN_OUT" contains "$RUN_OUT" "Verify OK."
 written_image="$(newest "$backups" '*.img')"
 check "the write left a backup of what it sent" \
-    [ -n "$written_image" ] -a "$written_image" != "$windows_read_image"
+    [ -n "$written_image" -a "$written_image" != "$windows_read_image" ]
 stop_radio
 check "the radio holds what was sent, byte for byte" \
     cmp <(programmed "$written_image") <(programmed "$run/radio-after.img")

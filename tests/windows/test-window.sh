@@ -11,8 +11,10 @@ show_window "$INSTALL_DIR/V310/zx908hf.exe" "$shot.desktop.png"
 check "the main window opens: ${WINDOW:-none}" [ -n "$WINDOW" ]
 
 if [ -f "$shot.desktop.png" ]; then
-    # The desktop's plain background goes; the window with its frame stays.
-    /usr/bin/convert "$shot.desktop.png" -trim +repage "$shot"
+    # The desktop's plain background goes; the window with its frame stays. A border of the
+    # desktop's colour (its bottom-right corner) first, since the window may touch an edge.
+    desktop="$(/usr/bin/convert "$shot.desktop.png" -format '%[pixel:p{w-1,h-1}]' info:)"
+    /usr/bin/convert "$shot.desktop.png" -bordercolor "$desktop" -border 1 -fuzz 1% -trim +repage "$shot"
     rm -f "$shot.desktop.png"
 fi
 check "a picture of the window was taken" [ -s "$shot" ]
@@ -21,7 +23,7 @@ if [ -s "$shot" ]; then
     size="$(/usr/bin/identify -format '%wx%h' "$shot")"
     width="${size%x*}" height="${size#*x}"
     check "the window is drawn ($colours colours, $size)" \
-        [ "$colours" -gt 16 ] -a "$width" -gt 600 -a "$height" -gt 400
+        [ "$colours" -gt 16 -a "$width" -gt 600 -a "$height" -gt 400 ]
     if [ "${ZX_UPDATE_DOCS:-0}" = "1" ]; then
         cp "$shot" "$ZX_SOURCE_DIR/docs/windows-main.png"
     fi
