@@ -84,7 +84,7 @@ contains() {
 
 # show_window EXE [PICTURE]: starts the Windows program EXE on a Wine desktop under a private
 # X display, waits (90 s at most) for its main window, titled after the model ("ZX-908HF["),
-# lets it paint, photographs the desktop into PICTURE when one is named and ends the
+# lets it paint, photographs the window into PICTURE when one is named and ends the
 # program. Sets WINDOW to xwininfo's line of the window, empty when none appeared.
 show_window() {
     local exe="$1" picture="${2:-}" log
@@ -103,7 +103,9 @@ show_window() {
         echo "window: $found"
         if [ -n "$found" ]; then
             sleep 4
-            [ -z "$2" ] || import -window root "$2"
+            # The window with the frame Wine draws, as xwininfo places it on the screen.
+            geometry="$(grep -oE "[0-9]+x[0-9]+\+[0-9]+\+[0-9]+" <<<"$found" | head -n 1)"
+            [ -z "$2" ] || import -window root -crop "$geometry" +repage "$2"
         fi
         zx_wineserver -k 2>/dev/null || true
         wait
