@@ -81,7 +81,7 @@ elif [ "${ZX_SKIP_WINDOWS:-0}" != "1" ]; then
     printf '%s\n' "${WINDOWS_PACKAGES[@]}"
     leg_done "Windows (package)"
     echo "== Windows: end to end under Wine =="
-    cmake -S "$ROOT/tests/windows" -B "$WINDOWS_BUILD/e2e" \
+    cmake -S "$ROOT/tests/windows-e2e" -B "$WINDOWS_BUILD/e2e" \
         "-DZX_SETUP=${WINDOWS_PACKAGES[0]}" "-DZX_ARCHIVE=${WINDOWS_PACKAGES[1]}" \
         "-DZX_LINUX_CLI=$ROOT/build/stage/V310/zx908hf-cli" >/dev/null
     ctest --test-dir "$WINDOWS_BUILD/e2e" --output-on-failure

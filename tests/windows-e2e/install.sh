@@ -11,7 +11,7 @@ mkdir -p "$ZX_E2E_DIR"
 "$WINE_HELPERS/wine-prefix.sh" "$WINEPREFIX" >/dev/null
 mkdir -p "$WORK_DIR"
 x86_64-w64-mingw32-g++-posix -O2 -static -o "$WORK_DIR/comprobe.exe" \
-    "$ZX_SOURCE_DIR/tests/windows/probe/comprobe.cpp"
+    "$ZX_SOURCE_DIR/tests/windows-e2e/probe/comprobe.cpp"
 
 # Another program owns .dat files before the installation.
 zx_wine reg add 'HKLM\Software\Classes\.dat' /ve /d OtherProgram.dat /f >/dev/null
