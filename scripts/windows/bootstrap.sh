@@ -9,7 +9,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
     googletest
     nsis wine wine64
-    xvfb xauth zip unzip python3
+    xvfb xauth x11-utils imagemagick fonts-wine zip unzip mandoc python3
 )
 
 missing=()

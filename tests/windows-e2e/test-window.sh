@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The installed desktop program opens its main window: started from its installed place on
+# a Wine desktop under a private X display, its window (titled after the model) appears and
+# shows more than a blank area. The picture is kept as run/windows-main.png; with
+# ZX_UPDATE_DOCS=1 it also replaces docs/windows-main.png.
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+shot="$ZX_E2E_DIR/windows-main.png"
+rm -f "$shot"
+show_window "$INSTALL_DIR/V310/zx908hf.exe" "$shot"
+check "the main window opens: ${WINDOW:-none}" [ -n "$WINDOW" ]
+check "a picture of the window was taken" [ -s "$shot" ]
+if [ -s "$shot" ]; then
+    colours="$(/usr/bin/identify -format '%k' "$shot")"
+    size="$(/usr/bin/identify -format '%wx%h' "$shot")"
+    width="${size%x*}" height="${size#*x}"
+    check "the window is drawn ($colours colours, $size)" \
+        [ "$colours" -gt 16 -a "$width" -gt 600 -a "$height" -gt 400 ]
+    if [ "${ZX_UPDATE_DOCS:-0}" = "1" ]; then
+        cp "$shot" "$ZX_SOURCE_DIR/docs/windows-main.png"
+    fi
+fi
+finish
