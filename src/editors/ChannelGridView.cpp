@@ -2,6 +2,9 @@
 // Enter/Tab navigation, the editor following a scroll, and the choice of whole rows.
 #include "editors/ChannelGridView.h"
 
+#include "editors/ChannelGridAccessible.h"
+
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -30,6 +33,8 @@ bool isMoveKey(const QKeyEvent& event) {
 
 ChannelGridView::ChannelGridView(ChannelGridModel* model, QWidget* parent)
     : QTableView(parent), model_(model) {
+    // Before anything asks for the grid's accessible table, so that a reader gets ours.
+    installChannelGridAccessible();
     setObjectName(QStringLiteral("MSFlexGrid1"));
     setModel(model_);
     delegate_ = new ChannelCellDelegate(viewport(), this);
@@ -63,6 +68,9 @@ void ChannelGridView::setFlagColumnsShown(bool shown) {
         moveGridCursor(gridRow(), model::ColScan);
     for (int column = model::ColBusy; column <= model::ColRb; ++column)
         setColumnHidden(column, !shown);
+    // A reader reads the table anew: its columns are now the ones shown.
+    QAccessibleTableModelChangeEvent changed(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&changed);
     emit flagColumnsShownChanged(shown);
 }
 

@@ -2,6 +2,7 @@
 // channel and column they edit, and empty rows read as empty; in both languages.
 #include "ChannelInfoFixture.h"
 #include "editors/frmCommChInfo.h"
+#include "support/AccessibilityWalk.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -16,6 +17,12 @@ using model::ColTxFreq;
 QAccessibleTableInterface* table(QTableView* grid) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(grid);
     return iface ? iface->tableInterface() : nullptr;
+}
+
+// The accessible table offers the columns shown, each as the grid shows it.
+void expectOnlyShownColumns(QTableView* grid) {
+    const QStringList found = a11y::tableMismatches(grid);
+    EXPECT_TRUE(found.isEmpty()) << found.join(QStringLiteral("\n")).toStdString();
 }
 
 QString linkedLabel(QWidget* control) {
@@ -63,6 +70,44 @@ TEST_F(ChannelInfoTest, TheGridIsANamedTableWhoseEditorsSayChannelAndColumn) {
     EXPECT_EQ(t->cellAt(6, ColTxFreq)->text(QAccessible::Name), "28.500000");
 }
 
+TEST_F(ChannelInfoTest, AReaderIsOfferedOnlyTheColumnsShown) {
+    model::addChannel(ws, 0, 7, "28.500000");
+    open();
+    QAccessibleTableInterface* t = table(grid);
+    ASSERT_NE(t, nullptr);
+    // The flag columns hidden: row number, RX, TX and Scan, numbered as they are seen.
+    EXPECT_EQ(t->columnCount(), 4);
+    EXPECT_EQ(t->columnDescription(3), header(ColScan));
+    EXPECT_EQ(t->cellAt(6, 3)->text(QAccessible::Name), cellText(7, ColScan));
+    EXPECT_EQ(t->cellAt(2, 3)->text(QAccessible::Name), "empty");
+    EXPECT_EQ(t->cellAt(6, 4), nullptr);
+    expectOnlyShownColumns(grid);
+
+    // Shown, they are offered in their place; an empty row still reads as empty.
+    window->setFlagColumnsShown(true);
+    settle();
+    EXPECT_EQ(t->columnCount(), 10);
+    EXPECT_EQ(t->columnDescription(3), header(model::ColBusy));
+    EXPECT_EQ(t->cellAt(6, 3)->text(QAccessible::Name), cellText(7, model::ColBusy));
+    EXPECT_EQ(t->cellAt(2, model::ColRb)->text(QAccessible::Name), "empty");
+    expectOnlyShownColumns(grid);
+
+    // Hidden again, a cell a reader kept of a flag column is gone or no longer valid.
+    const QAccessible::Id busy = QAccessible::uniqueId(t->cellAt(6, 3));
+    window->setFlagColumnsShown(false);
+    settle();
+    QAccessibleInterface* kept = QAccessible::accessibleInterface(busy);
+    EXPECT_TRUE(kept == nullptr || !kept->isValid());
+    EXPECT_EQ(t->columnCount(), 4);
+    expectOnlyShownColumns(grid);
+    // The cursor's cell is the one offered as focused, by its place among the columns shown.
+    clickCell(7, ColScan);
+    QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(grid)->focusChild();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->tableCellInterface()->columnIndex(), 3);
+    EXPECT_EQ(focused->tableCellInterface()->rowIndex(), 6);
+}
+
 TEST_F(ChannelInfoTest, TheGridSpeaksChinese) {
     ws.state.language = text::Chinese;
     open();
@@ -70,10 +115,13 @@ TEST_F(ChannelInfoTest, TheGridSpeaksChinese) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(text1)->text(QAccessible::Name),
               qs("A-1 接收频率"));
     EXPECT_EQ(cell(2, ColRxFreq).data(Qt::AccessibleTextRole).toString(), qs("空"));
+    expectOnlyShownColumns(grid);
     // A language change while the window is open renames the table.
     ws.state.language = text::English;
     window->ReShowChInfoByLanguage();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Name), "Channel List");
+    EXPECT_EQ(table(grid)->columnDescription(1), header(ColRxFreq));
+    expectOnlyShownColumns(grid);
 }
 
 } // namespace

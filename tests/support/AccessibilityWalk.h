@@ -9,11 +9,13 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
+#include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPair>
@@ -21,6 +23,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QStringList>
+#include <QTableView>
 #include <QTest>
 #include <QToolBar>
 #include <QWidget>
@@ -191,6 +194,90 @@ inline bool inToolBar(const QWidget* w) {
 inline void settle() {
     QApplication::processEvents();
     QTest::qWait(15);
+}
+
+// How the accessible table of `view` differs from what the view shows: a reader must be
+// offered the columns shown and no other, in their order, each with its header, every cell
+// reading as the model's cell of that column and knowing its place; the children a reader
+// walks are those headers and cells. Empty when they agree.
+inline QStringList tableMismatches(QTableView* view) {
+    QStringList found;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+    QAccessibleTableInterface* table = iface ? iface->tableInterface() : nullptr;
+    if (!table)
+        return {describe(view) + QStringLiteral(" is no accessible table")};
+    const QAbstractItemModel* model = view->model();
+    QList<int> shown;
+    for (int column = 0; column < model->columnCount(); ++column)
+        if (!view->isColumnHidden(column))
+            shown.append(column);
+    if (table->columnCount() != shown.size())
+        found << QStringLiteral("%1 columns offered, %2 shown")
+                     .arg(table->columnCount())
+                     .arg(shown.size());
+    if (table->rowCount() != model->rowCount())
+        found << QStringLiteral("%1 rows offered, %2 in the model")
+                     .arg(table->rowCount())
+                     .arg(model->rowCount());
+    auto readAs = [](const QModelIndex& index) {
+        const QString name = index.data(Qt::AccessibleTextRole).toString();
+        return name.isEmpty() ? index.data(Qt::DisplayRole).toString() : name;
+    };
+    QStringList headers;
+    for (int k = 0; k < std::min(int(shown.size()), table->columnCount()); ++k) {
+        const QString header = model->headerData(shown[k], Qt::Horizontal).toString();
+        headers << header;
+        if (table->columnDescription(k) != header)
+            found << QStringLiteral("column %1 is described as '%2', shown as '%3'")
+                         .arg(k)
+                         .arg(table->columnDescription(k), header);
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QAccessibleInterface* cell = table->cellAt(row, k);
+            QAccessibleTableCellInterface* place = cell ? cell->tableCellInterface() : nullptr;
+            const QString expected = readAs(model->index(row, shown[k]));
+            QString wrong;
+            if (!place)
+                wrong = QStringLiteral("missing");
+            else if (cell->text(QAccessible::Name) != expected)
+                wrong = QStringLiteral("reads '%1', not '%2'")
+                            .arg(cell->text(QAccessible::Name), expected);
+            else if (place->rowIndex() != row || place->columnIndex() != k)
+                wrong = QStringLiteral("says it is at %1,%2")
+                            .arg(place->rowIndex())
+                            .arg(place->columnIndex());
+            else if (!view->horizontalHeader()->isHidden() &&
+                     (place->columnHeaderCells().size() != 1 ||
+                      place->columnHeaderCells().front()->text(QAccessible::Name) != header))
+                wrong = QStringLiteral("has not the header '%1'").arg(header);
+            if (!wrong.isEmpty()) {
+                found << QStringLiteral("cell %1,%2 %3").arg(row).arg(k).arg(wrong);
+                break; // one finding per column is enough
+            }
+        }
+    }
+    if (table->cellAt(0, int(shown.size())) != nullptr)
+        found << QStringLiteral("a cell right of the last column shown is offered");
+    // The children: the headers shown and the cells of the columns shown.
+    const int headerRow = view->horizontalHeader()->isHidden() ? 0 : 1;
+    const int children = iface->childCount();
+    if (children != (model->rowCount() + headerRow) * int(shown.size()))
+        found << QStringLiteral("%1 children for %2 columns shown").arg(children).arg(shown.size());
+    for (int i = 0; i < children; ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (child && child->role() == QAccessible::ColumnHeader &&
+            !headers.contains(child->text(QAccessible::Name))) {
+            found << QStringLiteral("the header '%1' of a hidden column is offered")
+                         .arg(child->text(QAccessible::Name));
+        } else if (child && child->tableCellInterface() &&
+                   child->tableCellInterface()->columnIndex() >= int(shown.size())) {
+            found << QStringLiteral("child %1 lies in column %2 of %3 shown")
+                         .arg(i)
+                         .arg(child->tableCellInterface()->columnIndex())
+                         .arg(shown.size());
+            break;
+        }
+    }
+    return found;
 }
 
 // Walks a shown window. `skip` leaves widgets out (the workspace of the main window, whose
