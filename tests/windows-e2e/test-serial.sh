@@ -30,7 +30,9 @@ trap stop_radio EXIT
 start_radio() {
     local name="$1"
     shift
-    linux_cli simulate --link "$run/$name" "$@" >"$run/$name.out" 2>"$run/$name.err" &
+    # The radio itself in the background (not a shell function's subshell), so that the
+    # TERM of stop_radio reaches it and it writes its --dump.
+    "$ZX_LINUX_CLI" simulate --link "$run/$name" "$@" >"$run/$name.out" 2>"$run/$name.err" &
     radio_pid=$!
     for _ in $(seq 1 100); do
         [ -e "$run/$name" ] && return 0
@@ -83,7 +85,7 @@ check "the file to write differs from the radio's" bash -c '! "$0" diff "$1" "$2
     "$ZX_LINUX_CLI" "$radio_file" "$out/write.dat"
 run_cli write --port COM8 --yes "$out_w\\write.dat"
 check "write through COM8 exits 0 (got $RUN_CODE) $RUN_ERR" [ "$RUN_CODE" -eq 0 ]
-check "the write was verified: $RUN_OUT" contains "$RUN_OUT" "Verify OK."
+check "the write was verified: $RUN_OUT $RUN_ERR" contains "$RUN_OUT$RUN_ERR" "Verify OK."
 written_image="$(newest "$backups" '*.img')"
 check "the write left a backup of what it sent" \
     [ -n "$written_image" -a "$written_image" != "$windows_read_image" ]
