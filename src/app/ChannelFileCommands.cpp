@@ -184,7 +184,7 @@ bool exportChannels(frmMain& window) {
                                              ? exchange::writeSheetTable(ws.record, language, ',')
                                              : exchange::writeChannelTable(ws.record, ',');
     const auto* data = reinterpret_cast<const std::uint8_t*>(table.text.data());
-    const std::string target = QFile::encodeName(path).toStdString();
+    const std::string target = path.toStdString();
     const model::SaveOutcome saved = model::writeFileSafely(target, {data, table.text.size()});
     if (!saved) {
         window.prompter().inform(model::saveFailureMessage(saved, target, language),

@@ -191,7 +191,7 @@ void ChannelListTools::compareWithFile() {
 
     CollectingPrompter checks;
     const model::DataFileRead read =
-        model::readDataFile(QFile::encodeName(path).toStdString(), ws.versions, language, checks);
+        model::readDataFile(path.toStdString(), ws.versions, language, checks);
     const QString fileName = QFileInfo(path).fileName();
     if (read.outcome.kind != model::OpenOutcome::Opened) {
         if (read.outcome.kind == model::OpenOutcome::Declined ||

@@ -25,7 +25,7 @@ std::optional<link::RadioImage> readRadioImage(const QString& path, const model:
         const int error = file.error() == QFileDevice::PermissionsError ? EACCES : 0;
         prompter.inform(
             model::fileErrorWithCause(
-                model::readFailureCause(error, QFile::encodeName(path).toStdString(), language),
+                model::readFailureCause(error, path.toStdString(), language),
                 language),
             text::Icon::Error);
         return std::nullopt;

@@ -44,11 +44,11 @@ std::optional<int> startDocument(const ChannelImportRequest& request, model::Wor
     ws.versions = installedVersions();
     ws.state.language = cliSystemLanguage();
     ws.state.systemLanguage = ws.state.language;
-    ws.programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    ws.programFolder = QCoreApplication::applicationDirPath().toStdString();
     if (!request.basePath.isEmpty()) {
         CollectingPrompter prompter;
-        if (model::openDataFile(ws, QFile::encodeName(request.basePath).toStdString(), prompter)
-                .kind != model::OpenOutcome::Opened) {
+        if (model::openDataFile(ws, request.basePath.toStdString(), prompter).kind !=
+            model::OpenOutcome::Opened) {
             reportError(request.basePath, prompter);
             return ExitFileError;
         }
@@ -115,7 +115,7 @@ int importChannelsCsv(const ChannelImportRequest& request) {
     exchange::importRows(ws.record, table.rows,
                          request.merge ? exchange::ImportMode::Merge
                                        : exchange::ImportMode::ReplaceGroups);
-    ws.state.currentFileName = QFile::encodeName(request.outPath).toStdString();
+    ws.state.currentFileName = request.outPath.toStdString();
     CollectingPrompter prompter;
     if (!model::saveDataFile(ws, prompter)) {
         reportError(request.outPath, prompter);

@@ -248,8 +248,8 @@ int runCheck(const QStringList& arguments) {
     ws.state.language = cliSystemLanguage();
     ws.state.systemLanguage = ws.state.language;
     CollectingPrompter prompter;
-    const model::DataFileRead read = model::readDataFile(QFile::encodeName(path).toStdString(),
-                                                         ws.versions, ws.state.language, prompter);
+    const model::DataFileRead read =
+        model::readDataFile(path.toStdString(), ws.versions, ws.state.language, prompter);
     if (read.outcome.kind != model::OpenOutcome::Opened) {
         reportError(path, prompter);
         return ExitFileError;
@@ -278,7 +278,7 @@ int runCheck(const QStringList& arguments) {
 
     model::correctAllFrequencies(ws, prompter);
     const QString outPath = parser.value(output);
-    ws.state.currentFileName = QFile::encodeName(outPath).toStdString();
+    ws.state.currentFileName = outPath.toStdString();
     CollectingPrompter savePrompter;
     if (!model::saveDataFile(ws, savePrompter)) {
         reportError(outPath, savePrompter);

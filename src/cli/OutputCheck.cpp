@@ -14,13 +14,13 @@ namespace zx::cli {
 
 bool canWriteFile(const QString& path, QString& problem, qint64 size) {
     // Links are followed as the save follows them; a folder, device or pipe is refused by name.
-    const std::string name = QFile::encodeName(path).toStdString();
+    const std::string name = path.toStdString();
     const model::SaveOutcome target = model::checkSaveTarget(name);
     if (target.failure == model::SaveOutcome::NotRegularFile) {
         problem = QString::fromStdString(model::saveFailureMessage(target, name, text::English));
         return false;
     }
-    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(model::resolveLinks(name))));
+    const QFileInfo info(QString::fromStdString(model::resolveLinks(name)));
     const QDir folder = info.absoluteDir();
     if (!folder.exists()) {
         problem = QStringLiteral("cannot write %1: its folder does not exist").arg(path);

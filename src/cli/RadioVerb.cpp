@@ -106,7 +106,7 @@ bool canWriteTo(const QString& path) {
 
 bool saveAs(RadioSession& session, const QString& path) {
     model::Workspace& ws = session.workspace();
-    ws.state.currentFileName = QFile::encodeName(path).toStdString();
+    ws.state.currentFileName = path.toStdString();
     if (!model::saveDataFile(ws, session.prompter())) {
         printError(QStringLiteral("cannot write %1").arg(path));
         return false;
@@ -115,8 +115,8 @@ bool saveAs(RadioSession& session, const QString& path) {
 }
 
 bool openInto(RadioSession& session, const QString& path) {
-    const model::OpenOutcome outcome = model::openDataFile(
-        session.workspace(), QFile::encodeName(path).toStdString(), session.prompter());
+    const model::OpenOutcome outcome =
+        model::openDataFile(session.workspace(), path.toStdString(), session.prompter());
     if (outcome.kind == model::OpenOutcome::Opened)
         return true;
     if (outcome.kind == model::OpenOutcome::StartOtherVersion)

@@ -33,7 +33,7 @@ int fail(int code, const QString& problem) {
 }
 
 std::string localPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return path.toStdString();
 }
 
 std::optional<int> parseNumber(const QString& text, int low, int high) {

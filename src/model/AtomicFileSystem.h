@@ -1,6 +1,5 @@
 // The steps of a safe write that each system does its own way (AtomicFilePosix.cpp,
-// AtomicFileWindows.cpp). Paths are in the system's narrow encoding, as the C library takes
-// them.
+// AtomicFileWindows.cpp). Paths are UTF-8, as everywhere in the program (FilePath.h).
 #pragma once
 
 #include <cstdio>

@@ -5,6 +5,7 @@
 // Windows itself keeps no folder entry in a cache the program could flush.
 #include "model/AtomicFile.h"
 #include "model/AtomicFileSystem.h"
+#include "model/FilePath.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -16,15 +17,8 @@ namespace zx::model {
 
 namespace {
 
-// The C library's paths are in the ANSI code page.
 std::wstring wide(const std::string& path) {
-    if (path.empty())
-        return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), int(path.size()), nullptr, 0);
-    std::wstring out(std::size_t(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_ACP, 0, path.data(), int(path.size()), out.data(), n);
-    return out;
+    return systemPath(path).native();
 }
 
 int errnoFor(DWORD code) {
@@ -58,8 +52,8 @@ namespace system_files {
 
 std::FILE* createNew(const std::string& path) {
     // Windows' C library knows no "x" mode: the exclusive creation is asked for directly.
-    const int fd =
-        _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    const int fd = _wopen(wide(path).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
+                          _S_IREAD | _S_IWRITE);
     if (fd < 0)
         return nullptr;
     std::FILE* f = _fdopen(fd, "wb");

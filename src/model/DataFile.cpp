@@ -6,6 +6,7 @@
 #include "model/Defaults.h"
 #include "model/EditJournal.h"
 #include "model/FileErrors.h"
+#include "model/FilePath.h"
 #include "model/RecordDamage.h"
 #include "text/Messages.h"
 #include "text/labels/DataFileLabels.h"
@@ -30,7 +31,7 @@ std::string templatePath(const Workspace& ws, const char* suffix) {
 // Reads at most `limit` bytes of a file (the whole of it when limit is 0). A read of an
 // oversized file stops at limit + 1 bytes, enough to know it is too long.
 bool readFile(const std::string& path, std::vector<std::uint8_t>& out, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(systemPath(path), std::ios::binary);
     if (!in)
         return false;
     out.clear();
@@ -189,9 +190,9 @@ DataFileRead readDataFile(const std::string& path, const VersionList& versions, 
     }
     // The bytes read stop just past a record; the message gives the file's real length.
     std::error_code error;
-    const std::uintmax_t length = std::filesystem::file_size(path, error);
+    const std::uintmax_t length = std::filesystem::file_size(systemPath(path), error);
     result.outcome = checkDataBytes(
-        result.bytes, versions, language, prompter, std::filesystem::path(path).filename().string(),
+        result.bytes, versions, language, prompter, utf8Name(systemPath(path).filename()),
         error ? std::optional<std::uintmax_t>() : std::optional(length));
     if (result.outcome.kind != OpenOutcome::Opened)
         result.bytes.clear();
@@ -211,7 +212,7 @@ DataFileLoad loadDataFile(const Workspace& ws, const std::string& path, text::Pr
     document.record = document.asRead;
     document.damage = repairRecord(document.record, language);
     if (!document.damage.empty()) {
-        const std::string name = std::filesystem::path(path).filename().string();
+        const std::string name = utf8Name(systemPath(path).filename());
         if (prompter.ask(damageQuestion(name, document.damage, language), text::Buttons::YesNo,
                          text::Icon::Warning) != text::Answer::Yes) {
             load.outcome.kind = OpenOutcome::Damaged;

@@ -1,6 +1,7 @@
 // The causes of file errors, from errno and the file system.
 #include "model/FileErrors.h"
 
+#include "model/FilePath.h"
 #include "text/Fill.h"
 #include "text/Messages.h"
 #include "text/labels/FileErrorLabels.h"
@@ -52,7 +53,7 @@ std::string writeFailureCause(int error, std::string_view path, int language) {
 std::string readFailureCause(int error, const std::string& path, int language) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
+    const fs::file_status status = fs::status(systemPath(path), ec);
     if (status.type() == fs::file_type::not_found)
         return say(labels::kMissing, path, language);
     if (fs::is_directory(status))

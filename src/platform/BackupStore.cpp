@@ -19,7 +19,7 @@ namespace {
 // or failing must not leave a short file that looks like a backup.
 bool writeWhole(const QString& path, std::span<const std::uint8_t> bytes, QString* error,
                 int language) {
-    const std::string name = QFile::encodeName(path).toStdString();
+    const std::string name = path.toStdString();
     const model::SaveOutcome saved = model::writeFileSafely(name, bytes);
     if (saved && QFileInfo(path).size() == qint64(bytes.size()))
         return true;

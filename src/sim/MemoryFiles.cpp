@@ -2,6 +2,7 @@
 #include "sim/MemoryFiles.h"
 
 #include "link/RadioImage.h"
+#include "model/FilePath.h"
 #include "model/RecordCodec.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace zx::sim {
 namespace {
 std::vector<std::uint8_t> readWholeFile(const std::string& path, std::size_t expected,
                                         const char* what) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(model::systemPath(path), std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot open " + path);
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),

@@ -1,6 +1,7 @@
 // Serving a RadioDevice on a line: the wait loop, pacing and answer output.
 #include "sim/VirtualRadio.h"
 
+#include "model/FilePath.h"
 #include "sim/InProcessLine.h"
 #include "sim/RadioLine.h"
 
@@ -217,7 +218,7 @@ Bytes VirtualRadio::readMemory(int address, int length) const {
 
 void VirtualRadio::dumpMemory(const std::string& path) const {
     const Memory copy = memory();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(model::systemPath(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(copy.data()), std::streamsize(copy.size()));
     out.close();
     if (!out)

@@ -3,6 +3,7 @@
 
 #include "model/ChannelTable.h"
 #include "model/Defaults.h"
+#include "model/FilePath.h"
 #include "model/Workspace.h"
 
 #include <cstdint>
@@ -28,7 +29,10 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // A UTF-8 name in the folder, as the program names files.
+    std::string file(const std::string& name) const {
+        return model::utf8Name(path_ / model::systemPath(name));
+    }
     const std::filesystem::path& path() const { return path_; }
 
 private:
@@ -36,12 +40,12 @@ private:
 };
 
 inline std::vector<std::uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(model::systemPath(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
+    std::ofstream out(model::systemPath(path), std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 

@@ -19,7 +19,7 @@ check "the archive has no installation marker (its settings stay beside it)" \
     [ ! -e "$portable/installation.ini" ]
 
 cli="$portable/V310/zx908hf-cli.exe"
-# The file goes elsewhere: names the ANSI code page cannot spell are test-cli.sh's matter.
+# The file goes elsewhere: names outside the ANSI code page are test-names.sh's matter.
 file_w="$(winpath "$WORK_DIR/from-portable.dat")"
 run_windows "$cli" --version
 check "the unpacked tool runs (exit $RUN_CODE)" [ "$RUN_CODE" -eq 0 ]
