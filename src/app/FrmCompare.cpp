@@ -44,6 +44,7 @@ FrmCompare::FrmCompare(const QString& verdict, const QStringList& lines, int lan
     verdict_->setBuddy(lines_);
     lines_->setTabChangesFocus(true);
 
+    verdictText_ = verdict;
     lineTexts_ = lines;
     auto* buttons = new QDialogButtonBox(this);
     namespace lists = text::labels::channel_lists;
@@ -69,7 +70,7 @@ FrmCompare::FrmCompare(const QString& verdict, const QStringList& lines, int lan
 }
 
 void FrmCompare::copyAll() const {
-    QGuiApplication::clipboard()->setText(verdict_->text() + QLatin1Char('\n') +
+    QGuiApplication::clipboard()->setText(verdictText_ + QLatin1Char('\n') +
                                           lineTexts_.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
@@ -81,7 +82,7 @@ void FrmCompare::printTo(QPagedPaintDevice& device) const {
     title.setFontPointSize(12);
     cursor.insertText(windowTitle(), title);
     cursor.insertBlock();
-    cursor.insertText(verdict_->text(), QTextCharFormat());
+    cursor.insertText(verdictText_, QTextCharFormat());
     cursor.insertBlock();
     for (const QString& line : lineTexts_) {
         cursor.insertBlock();

@@ -33,6 +33,7 @@ private:
     QPushButton* copyAll_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* close_ = nullptr;
+    QString verdictText_; // as written, without the label's Alt+letter marks
     QStringList lineTexts_;
 };
 

@@ -254,8 +254,11 @@ TEST_F(ChannelListsTest, CompareWithFileListsExactlyTheChangedChannel) {
                        "customer.dat):");
     EXPECT_EQ(lines, "A-05 RX Frequency: 28.515000 → 28.525000")
         << "the same line as zx908hf-cli diff";
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(lines));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), verdict + "\n" + lines + "\n")
+        << "the text as it reads, without the label's Alt+letter mark";
     if (pdfText != "no pdftotext") {
+        EXPECT_TRUE(pdfText.contains(verdict.left(20)) && !pdfText.contains('&'))
+            << "the verdict without its mark: " << pdfText.toStdString();
         EXPECT_TRUE(pdfText.contains("A-05 RX Frequency: 28.515000")) << pdfText.toStdString();
         EXPECT_TRUE(pdfText.contains("Compare with File")) << "under the window's caption";
     }
