@@ -25,15 +25,7 @@ int parseVerbArguments(QCommandLineParser& parser, const QStringList& arguments,
     parser.addOption(help);
     if (radio)
         addRadioOptions(parser);
-    if (!parser.parse(arguments)) {
-        printParseError(parser, arguments);
-        return ExitUsage;
-    }
-    if (parser.isSet(help)) {
-        QTextStream(stdout) << verbHelp(parser, arguments);
-        return ExitOk;
-    }
-    return -1;
+    return parseOrAnswerHelp(parser, arguments, help).value_or(-1);
 }
 
 namespace {

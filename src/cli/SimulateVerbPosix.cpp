@@ -130,14 +130,8 @@ int runSimulate(const QStringList& arguments) {
     parser.addOptions({help, linkOption, data, image, model, version, band, paced, drop, surplus,
                        badChecksum, split, splitGap, silentAfter, wrongByte, dump, verbose});
 
-    if (!parser.parse(arguments)) {
-        printParseError(parser, arguments);
-        return ExitUsage;
-    }
-    if (parser.isSet(help)) {
-        QTextStream(stdout) << verbHelp(parser, arguments);
-        return ExitOk;
-    }
+    if (const std::optional<int> done = parseOrAnswerHelp(parser, arguments, help))
+        return *done;
     if (!parser.positionalArguments().isEmpty())
         return fail(ExitUsage, "unexpected argument " + parser.positionalArguments().first());
     if (parser.isSet(data) && parser.isSet(image))

@@ -35,10 +35,8 @@ QString tableText(const text::TextTable& table, const QStringList& values) {
     return QString::fromStdString(text::fill(table[cliSystemLanguage()], held));
 }
 
-std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& arguments,
-                             int positionalCount) {
-    const QCommandLineOption help({"h", "help"}, "Show this help.");
-    parser.addOption(help);
+std::optional<int> parseOrAnswerHelp(QCommandLineParser& parser, const QStringList& arguments,
+                                     const QCommandLineOption& help) {
     if (!parser.parse(arguments)) {
         printParseError(parser, arguments);
         return ExitUsage;
@@ -47,6 +45,15 @@ std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& argu
         QTextStream(stdout) << verbHelp(parser, arguments);
         return ExitOk;
     }
+    return std::nullopt;
+}
+
+std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& arguments,
+                             int positionalCount) {
+    const QCommandLineOption help({"h", "help"}, "Show this help.");
+    parser.addOption(help);
+    if (const std::optional<int> done = parseOrAnswerHelp(parser, arguments, help))
+        return done;
     if (parser.positionalArguments().size() != positionalCount) {
         QTextStream(stderr) << kProgram << ": expected " << positionalCount
                             << " file argument(s); see --help\n";
@@ -99,8 +106,8 @@ void printParseError(const QCommandLineParser& parser, const QStringList& argume
 
 std::optional<model::ConfigRecord> readRecord(const QString& path) {
     CollectingPrompter prompter;
-    const model::DataFileRead read = model::readDataFile(
-        QFile::encodeName(path).toStdString(), installedVersions(), cliSystemLanguage(), prompter);
+    const model::DataFileRead read =
+        model::readDataFile(path.toStdString(), installedVersions(), cliSystemLanguage(), prompter);
     if (read.outcome.kind != model::OpenOutcome::Opened) {
         reportError(path, prompter);
         return std::nullopt;
@@ -112,10 +119,10 @@ std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, const 
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
         const int error = in.error() == QFileDevice::PermissionsError ? EACCES : 0;
-        reportError(path, utf8(model::fileErrorWithCause(
-                              model::readFailureCause(error, QFile::encodeName(path).toStdString(),
-                                                      cliSystemLanguage()),
-                              cliSystemLanguage())));
+        reportError(path,
+                    utf8(model::fileErrorWithCause(
+                        model::readFailureCause(error, path.toStdString(), cliSystemLanguage()),
+                        cliSystemLanguage())));
         return std::nullopt;
     }
     if (in.size() > maxBytes) {
@@ -126,7 +133,7 @@ std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, const 
 }
 
 bool writeOutput(const QString& path, std::span<const std::uint8_t> bytes) {
-    const std::string name = QFile::encodeName(path).toStdString();
+    const std::string name = path.toStdString();
     const model::SaveOutcome saved = model::writeFileSafely(name, bytes);
     if (saved)
         return true;

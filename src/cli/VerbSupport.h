@@ -27,8 +27,12 @@ QString messageText(text::MessageKey key);
 // A text of the tables in the system language, its placeholders filled.
 QString tableText(const text::TextTable& table, const QStringList& values = {});
 
-// Parses the arguments of a verb; on --help prints the help and gives ExitOk, on a usage
-// fault prints it and gives ExitUsage; otherwise nullopt and the verb goes on.
+// Parses the arguments of a verb whose options (`help` among them) are added: on --help
+// prints the help and gives ExitOk, on a usage fault prints it and gives ExitUsage; otherwise
+// nullopt and the verb goes on.
+std::optional<int> parseOrAnswerHelp(QCommandLineParser& parser, const QStringList& arguments,
+                                     const QCommandLineOption& help);
+// parseOrAnswerHelp with --help added, and the number of file arguments checked.
 std::optional<int> parseVerb(QCommandLineParser& parser, const QStringList& arguments,
                              int positionalCount);
 // Prints a usage fault and gives ExitUsage.

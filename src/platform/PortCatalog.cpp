@@ -5,6 +5,7 @@
 #include "platform/SystemPorts.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace zx::platform {
 
@@ -21,6 +22,16 @@ PortCatalog::PortCatalog(QString settingsPath, DeviceLister lister)
 
 PortCatalog::PortCatalog(QString settingsPath, PortLister lister)
     : settingsPath_(std::move(settingsPath)), lister_(std::move(lister)) {}
+
+QList<PortCatalog::Entry> PortCatalog::inNumberOrder(QList<Entry> list) {
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Entry& a, const Entry& b) { return a.number < b.number; });
+    // One number per port even when a hand-edited file names a number twice.
+    list.erase(std::unique(list.begin(), list.end(),
+                           [](const Entry& a, const Entry& b) { return a.number == b.number; }),
+               list.end());
+    return list;
+}
 
 QString PortCatalog::Entry::details() const {
     if (usbIds.isEmpty())

@@ -91,6 +91,8 @@ private:
     QList<SystemPort> systemPorts() const;
     // number -> device as recorded, plus the session-only entries.
     QList<Entry> recorded() const;
+    // Sorted by number, one entry per number (the first one recorded).
+    static QList<Entry> inNumberOrder(QList<Entry> list);
     int record(const QString& device);
     int lowestFreeNumber() const;
     // resolve() for a text that is neither a number nor a COM<n> name.

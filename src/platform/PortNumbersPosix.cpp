@@ -83,13 +83,7 @@ QList<PortCatalog::Entry> PortCatalog::entries() {
             list.append(entry);
         }
     }
-    std::sort(list.begin(), list.end(),
-              [](const Entry& a, const Entry& b) { return a.number < b.number; });
-    // One number per port even when a hand-edited file names a number twice.
-    list.erase(std::unique(list.begin(), list.end(),
-                           [](const Entry& a, const Entry& b) { return a.number == b.number; }),
-               list.end());
-    return list;
+    return inNumberOrder(std::move(list));
 }
 
 QString PortCatalog::deviceFor(int number) {

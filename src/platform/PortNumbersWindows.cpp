@@ -3,7 +3,6 @@
 #include "platform/InProcessPort.h"
 #include "platform/PortCatalog.h"
 
-#include <algorithm>
 #include <set>
 
 namespace zx::platform {
@@ -45,12 +44,7 @@ QList<PortCatalog::Entry> PortCatalog::entries() {
     for (const Entry& entry : sessionOnly_)
         if (isInProcessLine(entry.device))
             list.append(entry);
-    std::sort(list.begin(), list.end(),
-              [](const Entry& a, const Entry& b) { return a.number < b.number; });
-    list.erase(std::unique(list.begin(), list.end(),
-                           [](const Entry& a, const Entry& b) { return a.number == b.number; }),
-               list.end());
-    return list;
+    return inNumberOrder(std::move(list));
 }
 
 QString PortCatalog::deviceFor(int number) {
