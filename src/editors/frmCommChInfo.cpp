@@ -256,6 +256,9 @@ int frmCommChInfo::textColumnWidth(int twips, const QStringList& texts) const {
     int needed = 0;
     for (const QString& text : texts)
         needed = std::max(needed, grid_->fontMetrics().horizontalAdvance(text) + 2 * margin + 2);
+    // Nor narrower than the header lets a column be (the Windows style's is wider than the
+    // radio's 500 twips of the channel number): the grid's width is the sum of these.
+    needed = std::max(needed, grid_->horizontalHeader()->minimumSectionSize());
     return std::max(px(twips), needed);
 }
 
@@ -274,7 +277,7 @@ void frmCommChInfo::layoutColumns() {
     // A flag column is as wide as its list needs to show its longest entry, or its header.
     const int margin = grid_->horizontalHeader()->style()->pixelMetric(
         QStyle::PM_HeaderMargin, nullptr, grid_->horizontalHeader());
-    int flagWidth = 0;
+    int flagWidth = grid_->horizontalHeader()->minimumSectionSize();
     for (int column = model::ColBusy; column <= model::ColRb; ++column) {
         const QString header = model_->headerData(column, Qt::Horizontal).toString();
         flagWidth = std::max(

@@ -3,6 +3,7 @@
 #include "ChannelInfoFixture.h"
 #include "model/RuntimeState.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -158,6 +159,25 @@ TEST_F(ChannelInfoTest, ReShowByLanguageRelabelsAnOpenWindow) {
     EXPECT_EQ(header(2), qs("发射频率"));
     EXPECT_EQ(cellText(1, ColScan), qs("添加"));
     EXPECT_TRUE(window->windowTitle().startsWith(qs("信道信息[信道 -")));
+}
+
+// A style may not let a header section be as narrow as the radio's layout has it (the
+// Windows style's least width is wider than the channel-number column): the grid still holds
+// every column it shows, with or without the flag columns.
+TEST_F(ChannelInfoTest, TheGridHoldsItsColumnsWhateverTheHeadersLeastWidth) {
+    open();
+    const auto columnsFit = [&] {
+        return grid->horizontalHeader()->length() <= grid->viewport()->width();
+    };
+    EXPECT_TRUE(columnsFit());
+    grid->horizontalHeader()->setMinimumSectionSize(grid->columnWidth(ColScan) + 20);
+    window->ReShowChInfoByLanguage();
+    settle();
+    EXPECT_TRUE(columnsFit()) << grid->horizontalHeader()->length() << " in "
+                              << grid->viewport()->width();
+    window->setFlagColumnsShown(true);
+    settle();
+    EXPECT_TRUE(columnsFit()) << "with the flag columns";
 }
 
 TEST_F(ChannelInfoTest, SetGridData2ShowsAReplacedRecordAndDropsTheStaleText) {
