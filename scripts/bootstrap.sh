@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake ninja-build pkg-config ccache
     clang libclang-rt-dev
-    qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth fonts-wqy-microhei fonts-dejavu-core
     qt6-translations-l10n poppler-utils

@@ -8,7 +8,6 @@
 #include "text/labels/ProgressLabels.h"
 #include "text/labels/RadioSafetyLabels.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -143,9 +142,7 @@ void FrmProgress::nameBar() {
         name += QStringLiteral(": ") + phase_->text();
     if (name == bar_->accessibleName())
         return;
-    bar_->setAccessibleName(name);
-    QAccessibleEvent changed(bar_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    bar_->setAccessibleName(name); // which tells the reader of the change itself
 }
 
 QString FrmProgress::phase() const {
