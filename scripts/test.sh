@@ -79,7 +79,7 @@ elif [ "${ZX_SKIP_WINDOWS:-0}" != "1" ]; then
     "$ROOT/scripts/windows/qt.sh"
     leg_done "Windows (Qt)"
     echo "== Windows: build =="
-    WINDOWS_BUILD="$("$ROOT/scripts/windows/build.sh" | tee /dev/stderr | tail -n 1)"
+    WINDOWS_BUILD="$("$ROOT/scripts/windows/build.sh" | tee >(cat >&2) | tail -n 1)"
     leg_done "Windows (build)"
     echo "== Windows: tests under Wine =="
     ctest --test-dir "$WINDOWS_BUILD" -j"$JOBS" --output-on-failure --timeout 600

@@ -27,7 +27,7 @@ if [ -n "${ZX_WINDOWS_STAGE:-}" ]; then
 else
     if [ -z "$BUILD" ]; then
         echo "package.sh: building the programs for Windows" >&2
-        BUILD="$("$HERE/build.sh" | tee /dev/stderr | tail -n 1)"
+        BUILD="$("$HERE/build.sh" | tee >(cat >&2) | tail -n 1)"
     fi
     BUILD="$(cd "$BUILD" && pwd)"
     STAGE="$BUILD/stage"
