@@ -131,14 +131,9 @@ void ChannelGridView::currentChanged(const QModelIndex& current, const QModelInd
     }
     // The cell left stores its edit and its editor closes; a value the cell refuses keeps
     // the user in it.
-    if (editor_ != nullptr) {
-        QWidget* leaving = editor_;
-        if (!storeEdit(leaving)) {
-            returnToRefusedCell();
-            return;
-        }
-        if (editor_ == leaving)
-            closeEditor(leaving, QAbstractItemDelegate::NoHint);
+    if (!finishEdit()) {
+        returnToRefusedCell();
+        return;
     }
     QTableView::currentChanged(current, previous);
     // Chosen rows stay chosen only while the cursor is on the row numbers.
@@ -167,21 +162,27 @@ void ChannelGridView::enterCell() {
     EnterGridEdit();
 }
 
+bool ChannelGridView::finishEdit() {
+    if (editor_ == nullptr)
+        return true;
+    QWidget* leaving = editor_;
+    if (!storeEdit(leaving))
+        return false;
+    if (editor_ == leaving) // storing may have closed it already
+        closeEditor(leaving, QAbstractItemDelegate::NoHint);
+    return true;
+}
+
 void ChannelGridView::EnterGridEdit() {
     const QModelIndex current = currentIndex();
     if (!current.isValid() || current.column() < 1)
         return;
-    if (editor_ != nullptr) {
-        if (editIndex_ == current) {
-            editor_->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-        QWidget* leaving = editor_;
-        if (!storeEdit(leaving))
-            return;
-        if (editor_ == leaving)
-            closeEditor(leaving, QAbstractItemDelegate::NoHint);
+    if (editor_ != nullptr && editIndex_ == current) {
+        editor_->setFocus(Qt::OtherFocusReason);
+        return;
     }
+    if (!finishEdit())
+        return;
     QAbstractItemView::edit(current);
 }
 
@@ -236,14 +237,9 @@ void ChannelGridView::gridSideways(bool right) {
 }
 
 void ChannelGridView::leaveGrid(bool forward) {
-    if (editor_ != nullptr) {
-        QWidget* leaving = editor_;
-        if (!storeEdit(leaving)) {
-            returnToRefusedCell();
-            return;
-        }
-        if (editor_ == leaving)
-            closeEditor(leaving, QAbstractItemDelegate::NoHint);
+    if (!finishEdit()) {
+        returnToRefusedCell();
+        return;
     }
     // The next control of the window in the Tab order that is not part of the grid.
     QWidget* w = this;

@@ -123,6 +123,9 @@ private:
     // Stores what `editor` holds; false when the cell refused it (a receive frequency
     // outside the band): the editor then stays open with the value chosen.
     bool storeEdit(QWidget* editor);
+    // Stores and closes the open editor, if any; false when the cell refused its value (the
+    // editor then stays open).
+    bool finishEdit();
     void returnToRefusedCell();
     // A click on a row number: the row alone, a range from the anchor (Shift) or the row
     // added or taken away (Ctrl).

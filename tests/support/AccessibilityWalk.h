@@ -56,28 +56,6 @@ struct Findings {
     QStringList all() const { return unnamed + labels + unreachable + traps + mnemonics; }
 };
 
-inline bool isInteractiveRole(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-    case QAccessible::Slider:
-    case QAccessible::ProgressBar:
-    case QAccessible::PageTabList:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::ButtonMenu:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Controls whose text is their value: their own text is no name.
 inline bool carriesValue(QAccessible::Role role) {
     switch (role) {
@@ -92,6 +70,21 @@ inline bool carriesValue(QAccessible::Role role) {
         return true;
     default:
         return false;
+    }
+}
+
+// Controls the user works: those that carry a value and those that are pressed.
+inline bool isInteractiveRole(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::PageTabList:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::ButtonMenu:
+        return true;
+    default:
+        return carriesValue(role);
     }
 }
 

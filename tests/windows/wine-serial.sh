@@ -67,6 +67,20 @@ echo "$ports"
 grep -q "COM8" <<<"$ports" || fail "zx908hf-cli.exe ports does not list COM8"
 stop_radio
 
+# wait_for_exit PID TENTHS: waits up to TENTHS tenths of a second for PID to end; its exit
+# code is then in $code, which stays empty while it runs on.
+wait_for_exit() {
+    code=""
+    for _ in $(seq "$2"); do
+        if ! kill -0 "$1" 2>/dev/null; then
+            wait "$1"
+            code=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+}
+
 # 3. The cable pulled in the middle of a paced read.
 start_radio --paced || exit 1
 started=$(date +%s)
@@ -75,15 +89,7 @@ started=$(date +%s)
 reader=$!
 sleep 4
 stop_radio
-code=""
-for _ in $(seq 300); do
-    if ! kill -0 "$reader" 2>/dev/null; then
-        wait "$reader"
-        code=$?
-        break
-    fi
-    sleep 0.1
-done
+wait_for_exit "$reader" 300
 if [ -z "$code" ]; then
     kill "$reader" 2>/dev/null
     fail "the read still runs 30 s after the cable was pulled"
@@ -103,15 +109,7 @@ start_radio --paced --verbose || exit 1
 reader=$!
 sleep 4
 kill -INT "$reader"
-code=""
-for _ in $(seq 150); do
-    if ! kill -0 "$reader" 2>/dev/null; then
-        wait "$reader"
-        code=$?
-        break
-    fi
-    sleep 0.1
-done
+wait_for_exit "$reader" 150
 sleep 0.5
 stop_radio
 if [ -z "$code" ]; then
